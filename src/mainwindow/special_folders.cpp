@@ -1,0 +1,12 @@
+#include "mainwindow/special_folders.h"
+
+QString GetSpecialFolder(const platform::SpecialFolders& folders, const platform::PathStyle& paths,
+                         int id) {
+    QString path;
+    if (id == kFolderDocuments) {
+        path = folders.path(platform::SpecialFolder::Documents);
+    } else if (id == kFolderPictures) {
+        path = folders.path(platform::SpecialFolder::Pictures);
+    }
+    return path.isEmpty() ? QString() : paths.withTrailingSeparator(path);
+}

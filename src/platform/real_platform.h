@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QElapsedTimer>
+#include <QLockFile>
+
+#include <map>
+#include <memory>
+
+class QTimer;
+
+namespace platform {
+
+// The Qt event loop. Waits run a nested QEventLoop that a single-shot timer ends, so a pause
+// costs no CPU and every window event keeps being handled.
+class QtEventLoop : public EventLoop {
+  public:
+    QtEventLoop();
+    ~QtEventLoop() override;
+    quint32 tickCount() const override;
+    void doEvents() override;
+    void runUntil(quint32 deadline) override;
+    TimerId startTimer(int intervalMs, Callback fire) override;
+    void stopTimer(TimerId id) override;
+
+  private:
+    QElapsedTimer clock_;
+    TimerId lastId_ = 0;
+    std::map<TimerId, QTimer*> timers_;
+};
+
+class QtDialogs : public Dialogs {
+  public:
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
+    void beep() override;
+};
+
+class DesktopShell : public Shell {
+  public:
+    bool startCommand(const QString& commandLine, WindowStyle style) override;
+    bool openDocument(const QString& documentOrAddress) override;
+    bool showFolder(const QString& folder) override;
+};
+
+class XdgSpecialFolders : public SpecialFolders {
+  public:
+    QString path(SpecialFolder folder) const override;
+};
+
+// A lock file in the user's runtime folder; a lock left by a process that died is stale and
+// taken over.
+class LockFileInstanceGuard : public InstanceGuard {
+  public:
+    explicit LockFileInstanceGuard(const QString& lockPath);
+    static QString defaultLockPath(const QString& program);
+    bool claim() override;
+
+  private:
+    QLockFile lock_;
+};
+
+class QtScreen : public Screen {
+  public:
+    int twipsPerPixelX() const override;
+    int twipsPerPixelY() const override;
+    int widthPx() const override;
+    int heightPx() const override;
+};
+
+class MountedVolumes : public Volumes {
+  public:
+    QList<Volume> list() const override;
+};
+
+// The real services of one program, owned together.
+class RealPlatform {
+  public:
+    explicit RealPlatform(const QString& program);
+    Services services();
+
+  private:
+    QtEventLoop loop_;
+    QtDialogs dialogs_;
+    SettingsStore store_;
+    DesktopShell shell_;
+    XdgSpecialFolders folders_;
+    LockFileInstanceGuard instance_;
+    QtScreen screen_;
+    MountedVolumes volumes_;
+};
+
+}  // namespace platform

@@ -1,0 +1,72 @@
+#include "platform/path_style.h"
+
+#include <gtest/gtest.h>
+
+using platform::PathStyle;
+
+namespace {
+
+struct JoinCase {
+    const PathStyle* style;
+    QString folder, name, joined;
+};
+
+TEST(PathStyle, JoinPutsExactlyOneSeparatorBetweenFolderAndName) {
+    const JoinCase cases[] = {
+        {&PathStyle::windows(), "C:\\pics", "a.jpg", "C:\\pics\\a.jpg"},
+        {&PathStyle::windows(), "C:\\pics\\", "a.jpg", "C:\\pics\\a.jpg"},
+        {&PathStyle::windows(), "C:\\", "a.jpg", "C:\\a.jpg"},
+        {&PathStyle::posix(), "/home/u/pics", "a.jpg", "/home/u/pics/a.jpg"},
+        {&PathStyle::posix(), "/home/u/pics/", "a.jpg", "/home/u/pics/a.jpg"},
+        {&PathStyle::posix(), "/", "a.jpg", "/a.jpg"},
+        // The other style's separator is an ordinary character.
+        {&PathStyle::posix(), "odd\\", "a.jpg", "odd\\/a.jpg"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.style->join(c.folder, c.name), c.joined) << c.folder.toStdString();
+    }
+}
+
+struct RuleCase {
+    const PathStyle* style;
+    QString path;
+    bool endsWithSeparator, hasDrive;
+    QString rooted;
+    int separators;
+};
+
+TEST(PathStyle, SeparatorDriveAndRootRules) {
+    const PathStyle& w = PathStyle::windows();
+    const PathStyle& p = PathStyle::posix();
+    const RuleCase cases[] = {
+        {&w, "D:\\thumbs\\", true, true, "D:\\thumbs\\", 2},
+        {&w, "D:thumbs\\", true, true, "D:\\thumbs\\", 1},
+        {&w, "thumbs\\", true, false, "\\thumbs\\", 1},
+        {&w, "\\thumbs", false, false, "\\thumbs", 1},
+        {&w, "D:", false, true, "D:\\", 0},
+        {&w, "", false, false, "\\", 0},
+        {&p, "/srv/thumbs/", true, true, "/srv/thumbs/", 3},
+        {&p, "srv/thumbs", false, false, "/srv/thumbs", 1},
+        {&p, "D:thumbs", false, false, "/D:thumbs", 0},
+        {&p, "/", true, true, "/", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        EXPECT_EQ(c.style->endsWithSeparator(c.path), c.endsWithSeparator);
+        EXPECT_EQ(c.style->hasDrive(c.path), c.hasDrive);
+        EXPECT_EQ(c.style->insertRoot(c.path), c.rooted);
+        EXPECT_EQ(c.style->countSeparators(c.path), c.separators);
+    }
+}
+
+TEST(PathStyle, PlaceholdersInBothStyles) {
+    EXPECT_EQ(PathStyle::windows().placeholderFolder(), "c:\\FilePath\\");
+    EXPECT_EQ(PathStyle::windows().placeholderFile(), "c:\\FilePath\\FileName");
+    EXPECT_EQ(PathStyle::posix().placeholderFolder(), "/FilePath/");
+    EXPECT_EQ(PathStyle::posix().placeholderFile(), "/FilePath/FileName");
+    EXPECT_TRUE(PathStyle::posix().isPlaceholder("/FilePath/"));
+    EXPECT_FALSE(PathStyle::posix().isPlaceholder("/FilePath"));
+    EXPECT_EQ(PathStyle::host().separator(), QLatin1Char('/'));
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+#include "support/test_platform.h"
+
+#include <QDir>
+
+namespace testing_support {
+
+namespace {
+const QString kApp = QStringLiteral("CorvelXP");
+const QString kSection = QStringLiteral("Settings");
+const QString kMissing = QStringLiteral("\x01missing");
+}  // namespace
+
+TestPlatform::TestPlatform() : settings(home_.path() + QStringLiteral("/.config/corvel")) {
+    folders.documents = makeFolder(QStringLiteral("Documents"));
+    folders.pictures = makeFolder(QStringLiteral("Pictures"));
+}
+
+platform::Services TestPlatform::services() {
+    return platform::Services{loop,   dialogs, settings,
+                              shell,  folders, instance,
+                              screen, volumes, platform::PathStyle::host()};
+}
+
+void TestPlatform::verifyAndReset() {
+    dialogs.verifyAndReset();
+    shell.reset();
+}
+
+QString TestPlatform::makeFolder(const QString& relative) const {
+    const QString path = home_.path() + QLatin1Char('/') + relative;
+    QDir().mkpath(path);
+    return path;
+}
+
+QString TestPlatform::stored(const QString& key) const {
+    return settings.get(kApp, kSection, key, {});
+}
+
+bool TestPlatform::isStored(const QString& key) const {
+    return settings.get(kApp, kSection, key, kMissing) != kMissing;
+}
+
+void TestPlatform::store(const QString& key, const QString& value) {
+    settings.set(kApp, kSection, key, value);
+}
+
+}  // namespace testing_support
