@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+#include <vector>
+
+namespace engine {
+
+// Point sampling onto the thumbnail canvas. The caller passes the call size, the requested
+// size plus 2 in each direction; the canvas frame eats those 2 pixels, so the result is the
+// top-left (callWidth - 2) x (callHeight - 2) part of a callWidth x callHeight sampling grid.
+//
+// The arithmetic is kept exactly as the thumbnails have always been made: steps in single
+// precision (source size / call size), accumulated by addition, positions compared as
+// `x <= size - 1` in single precision; a sample point takes the source pixel it falls in.
+// Grid positions never reached (a source smaller than the thumbnail) stay black.
+
+// Source index of every sampled grid position along one axis, in grid order. The list is
+// as long as the number of samples the accumulation makes, which may be fewer than the grid
+// (the rest of the row or column stays black) but is never cut to the inner area.
+std::vector<int> samplePositions(int sourceSize, int callSize);
+
+// The thumbnail: (callWidth - 2) x (callHeight - 2) pixels, RGB32, black where unsampled.
+// A null image when the call size leaves no inner area or the source is empty.
+QImage sampleThumbnail(const QImage& source, int callWidth, int callHeight);
+
+}  // namespace engine
