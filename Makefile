@@ -20,10 +20,12 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	    echo "installing:$$missing"; \
+	    updated=""; \
 	    for p in $$missing; do \
-	        apt-cache show $$p >/dev/null 2>&1 || { $(APT) update; break; }; \
+	        apt-cache show $$p >/dev/null 2>&1 || { $(APT) update; updated=1; break; }; \
 	    done; \
-	    $(APT) install --no-install-recommends $$missing; \
+	    $(APT) install --no-install-recommends $$missing || \
+	        { [ -z "$$updated" ] && $(APT) update && $(APT) install --no-install-recommends $$missing; }; \
 	fi
 
 $(BUILD)/build.ninja:
