@@ -1,6 +1,5 @@
 #include "thumb_output.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -9,8 +8,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/bitmap_writer.h"
+#include "engine/jpeg_writer.h"
+#include "engine/thumbnail_file.h"
 
 namespace thumb {
 
@@ -27,36 +27,37 @@ QString loadError(const QString& path) {
     if (!info.isReadable()) {
         return QStringLiteral("cannot be read (permission denied)");
     }
-    return QStringLiteral("cannot be loaded: not a BMP, JPEG or GIF picture, or damaged");
+    return QStringLiteral(
+        "cannot be loaded: not a BMP, JPEG or GIF picture, damaged, or too large");
 }
 
-// A new, empty file beside `path`, created with the usual permissions (the umask applies).
-QString createTemporaryBeside(const QString& path, QString* error) {
+// Opens a new, empty file beside `path`, with the usual permissions (the umask applies).
+bool openTemporaryBeside(const QString& path, QFile& file, QString* error) {
     const QString folder = QFileInfo(path).absolutePath();
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const QString candidate =
+        file.setFileName(
             folder + QStringLiteral("/.corvel-thumb-%1.part")
-                         .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
-        QFile file(candidate);
+                         .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            return candidate;
+            return true;
         }
-        if (QFileInfo::exists(candidate)) {
-            continue;
+        if (!file.exists()) {
+            *error = QStringLiteral("cannot write in %1: %2").arg(folder, file.errorString());
+            return false;
         }
-        *error = QStringLiteral("cannot write in %1: %2").arg(folder, file.errorString());
-        return {};
     }
     *error = QStringLiteral("cannot make a temporary file in %1").arg(folder);
-    return {};
+    return false;
 }
 
-bool encode(const QImage& thumbnail, const QString& path, ThumbType type, int quality) {
+// The window's encoders: the bitmap writer, and the JPEG writer for JPG and GIF alike (GIF
+// thumbnails hold JPEG data).
+bool encode(const QImage& thumbnail, ThumbType type, int quality, QFile& file) {
     if (type == ThumbType::Bmp) {
-        return thumbnail.save(path, "BMP");
+        const QByteArray bytes = engine::encodeBitmap(thumbnail);
+        return !bytes.isEmpty() && file.write(bytes) == bytes.size();
     }
-    // GIF thumbnails hold JPEG data, as the window writes them.
-    return thumbnail.save(path, "JPEG", quality);
+    return engine::encodeJpeg(thumbnail, quality, file);
 }
 
 WriteResult moveIntoPlace(const QString& temporary, const QString& path, bool replace) {
@@ -82,36 +83,39 @@ WriteResult moveIntoPlace(const QString& temporary, const QString& path, bool re
 }  // namespace
 
 RenderedPicture renderPicture(const QString& path, int width, int height, bool landscape) {
-    const QImage source = engine::loadPicture(path);
-    if (source.isNull()) {
+    const QSize size = engine::pictureSize(path);
+    if (!size.isValid()) {
         return {{}, loadError(path)};
     }
-    if (landscape && source.width() > source.height()) {
+    if (landscape && size.width() > size.height()) {
         std::swap(width, height);
     }
     // The call size: the canvas frame eats 2 pixels in each direction.
-    QImage thumbnail = engine::sampleThumbnail(source, width + 2, height + 2);
+    QImage thumbnail = engine::thumbnailOfFile(path, width + 2, height + 2);
     if (thumbnail.isNull()) {
-        return {{}, QStringLiteral("cannot be sampled")};
+        return {{}, QStringLiteral("cannot be loaded: the picture data is damaged")};
     }
     return {std::move(thumbnail), {}};
 }
 
 WriteResult writeThumbnailFile(const QImage& thumbnail, const QString& path, ThumbType type,
                                int quality, bool replace) {
+    QFile file;
     QString error;
-    const QString temporary = createTemporaryBeside(path, &error);
-    if (temporary.isEmpty()) {
+    if (!openTemporaryBeside(path, file, &error)) {
         return {WriteResult::Status::Failed, error};
     }
+    const bool encoded = encode(thumbnail, type, quality, file) && file.flush();
+    const QString writeError = file.errorString();
+    file.close();
     WriteResult result;
-    if (encode(thumbnail, temporary, type, quality)) {
-        result = moveIntoPlace(temporary, path, replace);
+    if (encoded) {
+        result = moveIntoPlace(file.fileName(), path, replace);
     } else {
-        result = {WriteResult::Status::Failed, QStringLiteral("cannot write the picture data")};
+        result = {WriteResult::Status::Failed, writeError};
     }
     if (result.status != WriteResult::Status::Written) {
-        QFile::remove(temporary);
+        QFile::remove(file.fileName());
     }
     return result;
 }
