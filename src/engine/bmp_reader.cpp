@@ -1,5 +1,6 @@
 #include "engine/bmp_reader.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -53,8 +54,16 @@ int channel(std::uint32_t value, std::uint32_t mask) {
 bool readPalette(ByteSource& source, qint64 offset, int entrySize, Layout& layout,
                  std::uint32_t colorsUsed) {
     const int entries = 1 << layout.bitsPerPixel;
-    const int stored =
-        colorsUsed == 0 || colorsUsed > std::uint32_t(entries) ? entries : int(colorsUsed);
+    int stored = colorsUsed == 0 || colorsUsed > std::uint32_t(entries) ? entries : int(colorsUsed);
+    if (colorsUsed == 0) {
+        // Writers of the old core header (and some others) store only the colours up to the
+        // pixel data.
+        const qint64 room = (layout.pixelOffset - offset) / entrySize;
+        stored = int(std::clamp<qint64>(room, 0, entries));
+    }
+    if (stored == 0) {
+        return false;
+    }
     std::vector<std::uint8_t> bytes(std::size_t(stored) * std::size_t(entrySize));
     if (offset + qint64(bytes.size()) > source.size() ||
         !source.read(offset, qint64(bytes.size()), bytes.data())) {
