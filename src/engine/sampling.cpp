@@ -1,6 +1,6 @@
 #include "engine/sampling.h"
 
-#include <QColor>
+#include <algorithm>
 
 namespace engine {
 
@@ -18,27 +18,39 @@ std::vector<int> samplePositions(int sourceSize, int callSize) {
     return positions;
 }
 
-QImage sampleThumbnail(const QImage& source, int callWidth, int callHeight) {
+ThumbnailSampler::ThumbnailSampler(QSize source, int callWidth, int callHeight) {
     const int width = callWidth - 2;
     const int height = callHeight - 2;
-    if (source.isNull() || width <= 0 || height <= 0) {
+    if (source.isEmpty() || width <= 0 || height <= 0) {
+        return;
+    }
+    columns_ = samplePositions(source.width(), callWidth);
+    rows_ = samplePositions(source.height(), callHeight);
+    // The last two columns and rows of the grid fall on the frame.
+    columns_.resize(std::min<std::size_t>(columns_.size(), std::size_t(width)));
+    rows_.resize(std::min<std::size_t>(rows_.size(), std::size_t(height)));
+    thumb_ = QImage(width, height, QImage::Format_RGB32);
+    thumb_.fill(Qt::black);
+}
+
+void ThumbnailSampler::takeRow(int index, const QRgb* sourceRow) {
+    auto* out = reinterpret_cast<QRgb*>(thumb_.scanLine(index));
+    for (std::size_t col = 0; col < columns_.size(); ++col) {
+        out[col] = sourceRow[columns_[col]];
+    }
+}
+
+QImage sampleThumbnail(const QImage& source, int callWidth, int callHeight) {
+    ThumbnailSampler sampler(source.size(), callWidth, callHeight);
+    if (!sampler.isValid()) {
         return {};
     }
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
-    QImage thumb(width, height, QImage::Format_RGB32);
-    thumb.fill(Qt::black);
-    const std::vector<int> xs = samplePositions(rgb.width(), callWidth);
-    const std::vector<int> ys = samplePositions(rgb.height(), callHeight);
-    const int cols = std::min<int>(width, static_cast<int>(xs.size()));
-    const int rows = std::min<int>(height, static_cast<int>(ys.size()));
-    for (int row = 0; row < rows; ++row) {
-        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(ys[row]));
-        auto* out = reinterpret_cast<QRgb*>(thumb.scanLine(row));
-        for (int col = 0; col < cols; ++col) {
-            out[col] = in[xs[col]];
-        }
+    const std::vector<int>& rows = sampler.rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        sampler.takeRow(int(i), reinterpret_cast<const QRgb*>(rgb.constScanLine(rows[i])));
     }
-    return thumb;
+    return sampler.thumbnail();
 }
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 
 #include <vector>
 
@@ -20,8 +21,29 @@ namespace engine {
 // (the rest of the row or column stays black) but is never cut to the inner area.
 std::vector<int> samplePositions(int sourceSize, int callSize);
 
-// The thumbnail: (callWidth - 2) x (callHeight - 2) pixels, RGB32, black where unsampled.
-// A null image when the call size leaves no inner area or the source is empty.
+// The sampling of one source size at one call size, for callers that bring the source rows
+// one at a time (decoders that read only the rows sampled).
+class ThumbnailSampler {
+  public:
+    ThumbnailSampler(QSize source, int callWidth, int callHeight);
+
+    // False when the call size leaves no inner area or the source is empty.
+    bool isValid() const { return !thumb_.isNull(); }
+    // The source rows the thumbnail takes, top to bottom (increasing, may repeat).
+    const std::vector<int>& rows() const { return rows_; }
+    // Samples source row rows()[index] (RGB32, the source's width) into the thumbnail.
+    void takeRow(int index, const QRgb* sourceRow);
+    // (callWidth - 2) x (callHeight - 2), RGB32, black where unsampled.
+    const QImage& thumbnail() const { return thumb_; }
+
+  private:
+    std::vector<int> columns_;
+    std::vector<int> rows_;
+    QImage thumb_;
+};
+
+// The thumbnail of a whole picture, as ThumbnailSampler makes it. A null image when the call
+// size leaves no inner area or the source is empty.
 QImage sampleThumbnail(const QImage& source, int callWidth, int callHeight);
 
 }  // namespace engine

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "engine/picture_limits.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QRgb>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace engine::bmp {
+
+// Random-access bytes of a picture file: a file on disk, or memory (tests, the fuzzer).
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    virtual qint64 size() const = 0;
+    // Exactly `length` bytes at `offset`, or false.
+    virtual bool read(qint64 offset, qint64 length, void* into) = 0;
+};
+
+class FileSource : public ByteSource {
+  public:
+    explicit FileSource(const QString& path);
+    bool isOpen() const { return file_.isOpen(); }
+    qint64 size() const override { return size_; }
+    bool read(qint64 offset, qint64 length, void* into) override;
+
+  private:
+    QFile file_;
+    qint64 size_ = 0;
+};
+
+class MemorySource : public ByteSource {
+  public:
+    explicit MemorySource(QByteArrayView bytes) : bytes_(bytes) {}
+    qint64 size() const override { return bytes_.size(); }
+    bool read(qint64 offset, qint64 length, void* into) override;
+
+  private:
+    QByteArrayView bytes_;
+};
+
+// What the headers of a BMP file say, checked: the layout fits the file and the pixel limit.
+struct Layout {
+    int width = 0;
+    int height = 0;  // always positive; `topDown` keeps the row order
+    bool topDown = false;
+    int bitsPerPixel = 0;  // 1, 4, 8, 16, 24 or 32
+    std::uint32_t compression = 0;
+    std::uint32_t masks[3] = {0, 0, 0};  // red, green, blue for 16 and 32 bits
+    std::vector<QRgb> palette;           // 1 << bitsPerPixel entries for 1 to 8 bits
+    qint64 pixelOffset = 0;
+    qint64 stride = 0;  // bytes per stored row, padded to 4
+    // The fields of the 40-byte information header as stored (height keeps its sign).
+    std::int32_t storedHeight = 0;
+    std::uint16_t planes = 0;
+    std::uint32_t imageSize = 0;
+    std::int32_t xPelsPerMeter = 0;
+    std::int32_t yPelsPerMeter = 0;
+    std::uint32_t colorsUsed = 0;
+    std::uint32_t colorsImportant = 0;
+};
+
+// The layout of a BMP, or nothing when its headers are not a BMP this reader can read safely.
+std::optional<Layout> readLayout(ByteSource& source);
+
+// Streams the rows of a BMP in top-to-bottom numbering.
+class RowReader {
+  public:
+    RowReader(ByteSource& source, const Layout& layout);
+    // The stored bytes of row `y` (0 = top); null when they cannot be read.
+    const std::uint8_t* raw(int y);
+    // Row `y` as RGB (alpha 0xFF); false when it cannot be read.
+    bool rgb(int y, QRgb* into);
+    // Row `y` as palette indices, for 1 to 8 bits per pixel.
+    bool indices(int y, std::uint8_t* into);
+
+  private:
+    ByteSource& source_;
+    const Layout& layout_;
+    std::vector<std::uint8_t> row_;
+    std::vector<std::uint8_t> index_;
+    int loaded_ = -1;
+};
+
+}  // namespace engine::bmp

@@ -1,0 +1,65 @@
+#include "engine/bmp_to_jpg.h"
+
+#include "engine/imaging.h"
+
+#include <cmath>
+#include <optional>
+
+namespace engine {
+
+namespace {
+
+// A text read as a 16-bit whole number: surrounding blanks allowed, fractions rounded half
+// to even; nothing for empty text, words or values out of range.
+std::optional<int> readInteger16(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double rounded = std::nearbyint(value);
+    if (rounded < -32768 || rounded > 32767) {
+        return std::nullopt;
+    }
+    return int(rounded);
+}
+
+}  // namespace
+
+ConvertStatus BmpToJpg(const QString& source, const QString& destination,
+                       const QString& qualityText, platform::Dialogs& dialogs) {
+    using namespace imaging;
+    const std::optional<int> quality = readInteger16(qualityText);
+    if (!quality) {
+        return ConvertStatus::BadQuality;
+    }
+    BitmapInfoHeader header;
+    bmpinfo(source, header);  // a bad file leaves the header zeroed, which allocimage refuses
+    const int bits = header.biBitCount >= 16 ? 24 : header.biBitCount;
+
+    ImageDescriptor image;
+    if (allocimage(image, header.biWidth, header.biHeight, bits) != kOk) {
+        return ConvertStatus::NotAllocated;
+    }
+    if (loadbmp(source, image) != kOk) {
+        freeimage(image);
+        dialogs.message(QStringLiteral("Cant load source file! Convert File: ") + source +
+                            QStringLiteral(" To File: ") + destination,
+                        QStringLiteral("Bmp to JPG Error 987"), platform::Icon::None,
+                        platform::Buttons::Ok);
+        return ConvertStatus::NotLoaded;
+    }
+    if (bits == 1) {
+        ImageDescriptor image8;
+        if (allocimage(image8, header.biWidth, header.biHeight, 8) == kOk) {
+            convert1bitto8bit(image, image8);
+            freeimage(image);
+            copyimgdes(image8, image);
+        }
+    }
+    const std::int32_t saved = savejpg(destination, image, *quality);
+    freeimage(image);
+    return saved == kOk ? ConvertStatus::Converted : ConvertStatus::NotSaved;
+}
+
+}  // namespace engine

@@ -1,0 +1,138 @@
+#include "engine/jpeg_support.h"
+#include "engine/picture_decoder.h"
+#include "engine/picture_limits.h"
+
+#include <QFile>
+
+namespace engine {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Plain data only on the frames below: see ErrorHandler.
+bool readHeader(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, std::FILE* file) {
+    if (setjmp(handler->jump)) {
+        return false;
+    }
+    jpeg_create_decompress(codec);
+    jpeg_stdio_src(codec, file);
+    return jpeg_read_header(codec, TRUE) == JPEG_HEADER_OK;
+}
+
+QRgb fromCmyk(const JSAMPLE* p, bool inverted) {
+    // Adobe writes CMYK inverted (0 = full ink), which is what most CMYK files hold.
+    const int c = inverted ? p[0] : 255 - p[0];
+    const int m = inverted ? p[1] : 255 - p[1];
+    const int y = inverted ? p[2] : 255 - p[2];
+    const int k = inverted ? p[3] : 255 - p[3];
+    return qRgb(c * k / 255, m * k / 255, y * k / 255);
+}
+
+struct DecodeJob {
+    const std::vector<int>* rows;
+    const RowSink* sink;
+    QRgb* rgb;      // one output row
+    JSAMPLE* cmyk;  // one CMYK row when the file is CMYK
+};
+
+bool decodeRows(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, DecodeJob* job) {
+    if (setjmp(handler->jump)) {
+        return false;
+    }
+    const bool cmyk = codec->jpeg_color_space == JCS_CMYK || codec->jpeg_color_space == JCS_YCCK;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    codec->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+#else
+    codec->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_ARGB;
+#endif
+    codec->dct_method = JDCT_ISLOW;
+    codec->do_fancy_upsampling = TRUE;
+    jpeg_start_decompress(codec);
+    // Progressive files decode every row: skipping gains little once all scans are read.
+    const bool canSkip = !jpeg_has_multiple_scans(codec);
+    JSAMPROW out = cmyk ? job->cmyk : reinterpret_cast<JSAMPROW>(job->rgb);
+    const std::vector<int>& rows = *job->rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto wanted = JDIMENSION(rows[i]);
+        if (i == 0 || rows[i] != rows[i - 1]) {
+            if (canSkip && codec->output_scanline < wanted) {
+                jpeg_skip_scanlines(codec, wanted - codec->output_scanline);
+            }
+            while (codec->output_scanline <= wanted) {
+                if (jpeg_read_scanlines(codec, &out, 1) != 1) {
+                    return false;
+                }
+            }
+            if (cmyk) {
+                for (JDIMENSION x = 0; x < codec->output_width; ++x) {
+                    job->rgb[x] = fromCmyk(job->cmyk + 4 * x, codec->saw_Adobe_marker);
+                }
+            }
+        }
+        (*job->sink)(int(i), job->rgb);
+    }
+    return true;
+}
+
+class JpegDecoder : public PictureDecoder {
+  public:
+    explicit JpegDecoder(std::FILE* file) : file_(file) {
+        codec_.err = jpeg::installErrorHandler(handler_);
+    }
+    ~JpegDecoder() override { jpeg_destroy_decompress(&codec_); }
+    JpegDecoder(const JpegDecoder&) = delete;
+    JpegDecoder& operator=(const JpegDecoder&) = delete;
+
+    bool open() {
+        if (!readHeader(&codec_, &handler_, file_.get())) {
+            return false;
+        }
+        const qint64 pixels = qint64(codec_.image_width) * codec_.image_height;
+        if (pixels <= 0 || pixels > kMaxPicturePixels) {
+            return false;
+        }
+        size_ = QSize(int(codec_.image_width), int(codec_.image_height));
+        return true;
+    }
+
+    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
+        if (decoded_) {
+            return false;
+        }
+        decoded_ = true;
+        std::vector<QRgb> rgb(std::size_t(size_.width()));
+        std::vector<JSAMPLE> cmyk(4 * std::size_t(size_.width()));
+        DecodeJob job{&rows, &sink, rgb.data(), cmyk.data()};
+        for (int row : rows) {
+            if (row < 0 || row >= size_.height()) {
+                return false;
+            }
+        }
+        return decodeRows(&codec_, &handler_, &job);
+    }
+
+  private:
+    std::unique_ptr<std::FILE, FileCloser> file_;
+    jpeg::ErrorHandler handler_{};
+    jpeg_decompress_struct codec_{};
+    bool decoded_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<PictureDecoder> openJpeg(const QString& path) {
+    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    auto decoder = std::make_unique<JpegDecoder>(file);
+    if (!decoder->open()) {
+        return nullptr;
+    }
+    return decoder;
+}
+
+}  // namespace engine

@@ -1,0 +1,23 @@
+#include "engine/jpeg_support.h"
+
+namespace engine::jpeg {
+
+namespace {
+
+[[noreturn]] void jumpOut(j_common_ptr codec) {
+    auto* handler = reinterpret_cast<ErrorHandler*>(codec->err);
+    std::longjmp(handler->jump, 1);
+}
+
+void stayQuiet(j_common_ptr) {}
+
+}  // namespace
+
+jpeg_error_mgr* installErrorHandler(ErrorHandler& handler) {
+    jpeg_error_mgr* manager = jpeg_std_error(&handler.manager);
+    manager->error_exit = jumpOut;
+    manager->output_message = stayQuiet;
+    return manager;
+}
+
+}  // namespace engine::jpeg

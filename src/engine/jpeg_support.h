@@ -1,0 +1,21 @@
+#pragma once
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace engine::jpeg {
+
+// libjpeg reports fatal errors through a callback that must not return: it jumps back to the
+// setjmp of the function driving the codec. Those functions keep only plain data on their own
+// frame, so the jump skips no destructor. Warnings (corrupt data) are not printed.
+struct ErrorHandler {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+// Installs `handler` on a compress or decompress struct (before its jpeg_create_*).
+jpeg_error_mgr* installErrorHandler(ErrorHandler& handler);
+
+}  // namespace engine::jpeg

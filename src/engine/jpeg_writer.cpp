@@ -1,0 +1,120 @@
+#include "engine/jpeg_writer.h"
+
+#include "engine/jpeg_support.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace engine {
+
+namespace {
+
+// Streams the compressed bytes into a QIODevice through a fixed buffer.
+struct Destination {
+    jpeg_destination_mgr manager;
+    QIODevice* device;
+    bool failed;
+    JOCTET buffer[64 * 1024];
+};
+
+void initDestination(j_compress_ptr codec) {
+    auto* dest = reinterpret_cast<Destination*>(codec->dest);
+    dest->manager.next_output_byte = dest->buffer;
+    dest->manager.free_in_buffer = sizeof dest->buffer;
+}
+
+void flush(Destination* dest, qint64 length) {
+    if (length > 0 &&
+        dest->device->write(reinterpret_cast<const char*>(dest->buffer), length) != length) {
+        dest->failed = true;
+    }
+}
+
+boolean emptyBuffer(j_compress_ptr codec) {
+    auto* dest = reinterpret_cast<Destination*>(codec->dest);
+    flush(dest, sizeof dest->buffer);
+    initDestination(codec);
+    return TRUE;
+}
+
+void termDestination(j_compress_ptr codec) {
+    auto* dest = reinterpret_cast<Destination*>(codec->dest);
+    flush(dest, qint64(sizeof dest->buffer - dest->manager.free_in_buffer));
+}
+
+// Only plain data on this frame: see ErrorHandler.
+bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destination* dest,
+              const QImage* rgb, int quality) {
+    if (setjmp(handler->jump)) {
+        return false;
+    }
+    jpeg_create_compress(codec);
+    codec->dest = &dest->manager;
+    codec->image_width = JDIMENSION(rgb->width());
+    codec->image_height = JDIMENSION(rgb->height());
+    codec->input_components = 3;
+    codec->in_color_space = JCS_RGB;
+    jpeg_set_defaults(codec);
+    jpeg_set_quality(codec, quality, TRUE);
+    codec->dct_method = JDCT_ISLOW;
+    // Thumbnails are small: halving their colour resolution shows.
+    for (int i = 0; i < codec->num_components; ++i) {
+        codec->comp_info[i].h_samp_factor = 1;
+        codec->comp_info[i].v_samp_factor = 1;
+    }
+    jpeg_start_compress(codec, TRUE);
+    while (codec->next_scanline < codec->image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb->constScanLine(int(codec->next_scanline)));
+        jpeg_write_scanlines(codec, &row, 1);
+    }
+    jpeg_finish_compress(codec);
+    return true;
+}
+
+}  // namespace
+
+bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
+    if (image.isNull() || quality < 1 || quality > 100) {
+        return false;
+    }
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    if (rgb.isNull()) {
+        return false;
+    }
+    jpeg_compress_struct codec{};
+    jpeg::ErrorHandler handler{};
+    codec.err = jpeg::installErrorHandler(handler);
+    auto dest = std::make_unique<Destination>();
+    dest->manager.init_destination = initDestination;
+    dest->manager.empty_output_buffer = emptyBuffer;
+    dest->manager.term_destination = termDestination;
+    dest->device = &into;
+    dest->failed = false;
+    const bool compressed = compress(&codec, &handler, dest.get(), &rgb, quality);
+    jpeg_destroy_compress(&codec);
+    return compressed && !dest->failed;
+}
+
+QByteArray encodeJpeg(const QImage& image, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!encodeJpeg(image, quality, buffer)) {
+        return {};
+    }
+    return bytes;
+}
+
+bool writeJpeg(const QImage& image, const QString& path, int quality) {
+    if (image.isNull() || quality < 1 || quality > 100) {
+        return false;
+    }
+    QSaveFile file(path);
+    // A folder we may not create files in still lets an existing file be replaced.
+    file.setDirectWriteFallback(true);
+    return file.open(QIODevice::WriteOnly) && encodeJpeg(image, quality, file) && file.commit();
+}
+
+}  // namespace engine

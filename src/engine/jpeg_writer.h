@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QImage>
+#include <QString>
+
+namespace engine {
+
+// JPEG encoding through libjpeg-turbo with fixed settings (baseline, accurate DCT, full
+// colour resolution), so the window and the command line give the same bytes for the same
+// pixels. Quality is 1..100; anything else, or a null picture, writes nothing.
+bool encodeJpeg(const QImage& image, int quality, QIODevice& into);
+QByteArray encodeJpeg(const QImage& image, int quality);
+
+// Writes the JPEG to `path`, replacing any file of that name only once the whole file is
+// written. False when nothing was written.
+bool writeJpeg(const QImage& image, const QString& path, int quality);
+
+}  // namespace engine

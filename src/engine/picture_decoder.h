@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRgb>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace engine {
+
+// Receives decoded rows: `index` is the position in the list of rows asked for, `row` the
+// source row as RGB32 (alpha 0xFF), valid only during the call.
+using RowSink = std::function<void(int index, const QRgb* row)>;
+
+// A picture file opened for decoding: its header has been read, its pixels not yet. The same
+// row comes out with the same pixels whichever other rows are asked for, so a thumbnail made
+// from a few rows equals one sampled from the whole picture.
+class PictureDecoder {
+  public:
+    virtual ~PictureDecoder() = default;
+    QSize size() const { return size_; }
+    // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder.
+    // False when the picture turns out unreadable.
+    virtual bool decode(const std::vector<int>& rows, const RowSink& sink) = 0;
+
+  protected:
+    QSize size_;
+};
+
+// The decoder for a BMP, JPEG or GIF file, chosen by its content; null when the file cannot
+// be opened, is of another kind, or its header is bad or claims too many pixels.
+// Decoders share no state: several may run on different threads at once.
+std::unique_ptr<PictureDecoder> openPicture(const QString& path);
+
+// The JPEG decoder (jpeg_reader.cpp): accurate integer DCT, fancy upsampling. Baseline files
+// skip the rows not asked for; progressive ones decode every row.
+std::unique_ptr<PictureDecoder> openJpeg(const QString& path);
+
+}  // namespace engine
