@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 # Debian packages the build, the tests and the real-window runs need.
 PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev \
-            xvfb xauth
+            xvfb xauth fonts-liberation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
 
