@@ -1,7 +1,5 @@
+#include "ui/folder_lists.h"
 #include "support/test_platform.h"
-#include "ui/dir_list_box.h"
-#include "ui/drive_list_box.h"
-#include "ui/file_list_box.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,7 +44,7 @@ QStringList texts(const QListWidget& list) {
 
 // ---- folder list ----------------------------------------------------------------------------
 
-class DirListBoxTest : public ::testing::Test {
+class DirListTest : public ::testing::Test {
   protected:
     void SetUp() override {
         base = platform.makeFolder(QStringLiteral("tree/Albums"));
@@ -60,8 +58,8 @@ class DirListBoxTest : public ::testing::Test {
     QString base;
 };
 
-TEST_F(DirListBoxTest, ShowsTheChainToTheFolderThenItsSortedChildren) {
-    ui::DirListBox list(nullptr, base);
+TEST_F(DirListTest, ShowsTheChainToTheFolderThenItsSortedChildren) {
+    ui::DirList list(nullptr, base);
     ASSERT_EQ(list.path(), base);
 
     const QStringList parts = base.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -83,9 +81,9 @@ TEST_F(DirListBoxTest, ShowsTheChainToTheFolderThenItsSortedChildren) {
     EXPECT_EQ(list.levelAt(current + 3), current + 1);
 }
 
-TEST_F(DirListBoxTest, SettingThePathFiresOnlyOnARealChange) {
-    ui::DirListBox list(nullptr, base);
-    const auto changes = record(&list, &ui::DirListBox::pathChanged);
+TEST_F(DirListTest, SettingThePathFiresOnlyOnARealChange) {
+    ui::DirList list(nullptr, base);
+    const auto changes = record(&list, &ui::DirList::pathChanged);
 
     EXPECT_TRUE(list.setPath(base + QStringLiteral("/zoo/")));
     EXPECT_EQ(list.path(), base + QStringLiteral("/zoo"));
@@ -101,9 +99,9 @@ TEST_F(DirListBoxTest, SettingThePathFiresOnlyOnARealChange) {
     EXPECT_EQ(list.currentFolderRow(), 0);
 }
 
-TEST_F(DirListBoxTest, FoldersThatCannotBeListedAreNotOpened) {
-    ui::DirListBox list(nullptr, base);
-    const auto changes = record(&list, &ui::DirListBox::pathChanged);
+TEST_F(DirListTest, FoldersThatCannotBeListedAreNotOpened) {
+    ui::DirList list(nullptr, base);
+    const auto changes = record(&list, &ui::DirList::pathChanged);
 
     for (const QString& bad :
          {base + QStringLiteral("/missing"), base + QStringLiteral("/notes.bmp"), QString()}) {
@@ -121,13 +119,13 @@ TEST_F(DirListBoxTest, FoldersThatCannotBeListedAreNotOpened) {
     EXPECT_EQ(changes->size(), 0);
 
     // A start folder that cannot be listed starts at the root.
-    ui::DirListBox fallback(nullptr, base + QStringLiteral("/missing"));
+    ui::DirList fallback(nullptr, base + QStringLiteral("/missing"));
     EXPECT_EQ(fallback.path(), QStringLiteral("/"));
 }
 
-TEST_F(DirListBoxTest, DoubleClickAndEnterOpenAFolder) {
-    ui::DirListBox list(nullptr, base);
-    const auto changes = record(&list, &ui::DirListBox::pathChanged);
+TEST_F(DirListTest, DoubleClickAndEnterOpenAFolder) {
+    ui::DirList list(nullptr, base);
+    const auto changes = record(&list, &ui::DirList::pathChanged);
 
     const int beach = static_cast<int>(texts(list).indexOf(QStringLiteral("Beach")));
     emit list.itemDoubleClicked(list.item(beach));
@@ -143,7 +141,7 @@ TEST_F(DirListBoxTest, DoubleClickAndEnterOpenAFolder) {
 
 // ---- file listing ---------------------------------------------------------------------------
 
-TEST(FileListBoxTest, MatchesEveryGlobOfThePatternWithoutRegardToCase) {
+TEST(FileListTest, MatchesEveryGlobOfThePatternWithoutRegardToCase) {
     const QString pattern = QStringLiteral("*.bmp;*.jpg;*.gif");
     struct Case {
         const char* name;
@@ -154,13 +152,13 @@ TEST(FileListBoxTest, MatchesEveryGlobOfThePatternWithoutRegardToCase) {
         {"h.tar.gif", true}, {".bmp", true},   {"with space.jpg", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ui::FileListBox::matches(QLatin1String(c.name), pattern), c.matches) << c.name;
+        EXPECT_EQ(ui::FileList::matches(QLatin1String(c.name), pattern), c.matches) << c.name;
     }
-    EXPECT_TRUE(ui::FileListBox::matches(QStringLiteral("x.BMP"), QStringLiteral(" *.bmp ; ")));
-    EXPECT_FALSE(ui::FileListBox::matches(QStringLiteral("x.bmp"), QString()));
+    EXPECT_TRUE(ui::FileList::matches(QStringLiteral("x.BMP"), QStringLiteral(" *.bmp ; ")));
+    EXPECT_FALSE(ui::FileList::matches(QStringLiteral("x.bmp"), QString()));
 }
 
-TEST(FileListBoxTest, ListsRegularVisibleMatchingFilesSortedByName) {
+TEST(FileListTest, ListsRegularVisibleMatchingFilesSortedByName) {
     TestPlatform platform;
     const QString folder = platform.makeFolder(QStringLiteral("pics"));
     for (const char* name : {"zebra.gif", "Apple.JPG", "mango.bmp", "banana.jpeg", "kiwi.png",
@@ -172,9 +170,9 @@ TEST(FileListBoxTest, ListsRegularVisibleMatchingFilesSortedByName) {
               0);
     QFile::link(folder + QStringLiteral("/nowhere"), folder + QStringLiteral("/dead.gif"));
 
-    ui::FileListBox files;
+    ui::FileList files(nullptr);
     files.setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
-    const auto changes = record(&files, &ui::FileListBox::pathChanged);
+    const auto changes = record(&files, &ui::FileList::pathChanged);
     ASSERT_TRUE(files.setPath(folder));
     EXPECT_EQ(files.path(), folder);
     EXPECT_EQ(files.fileNames(),
@@ -187,13 +185,13 @@ TEST(FileListBoxTest, ListsRegularVisibleMatchingFilesSortedByName) {
     EXPECT_EQ(files.fileNames(), QStringList{"kiwi.png"});
 }
 
-TEST(FileListBoxTest, AFolderThatCannotBeListedLeavesTheListingAsItWas) {
+TEST(FileListTest, AFolderThatCannotBeListedLeavesTheListingAsItWas) {
     TestPlatform platform;
     const QString folder = platform.makeFolder(QStringLiteral("pics"));
     touch(folder + QStringLiteral("/one.bmp"));
-    ui::FileListBox files;
+    ui::FileList files(nullptr);
     ASSERT_TRUE(files.setPath(folder));
-    const auto changes = record(&files, &ui::FileListBox::pathChanged);
+    const auto changes = record(&files, &ui::FileList::pathChanged);
 
     EXPECT_FALSE(files.setPath(folder + QStringLiteral("/missing")));
     EXPECT_FALSE(files.setPath(folder + QStringLiteral("/one.bmp")));
@@ -210,7 +208,7 @@ TEST(FileListBoxTest, AFolderThatCannotBeListedLeavesTheListingAsItWas) {
 
 // ---- drive list -----------------------------------------------------------------------------
 
-class DriveListBoxTest : public ::testing::Test {
+class DriveListTest : public ::testing::Test {
   protected:
     void SetUp() override {
         data = platform.makeFolder(QStringLiteral("mnt/data"));
@@ -226,8 +224,8 @@ class DriveListBoxTest : public ::testing::Test {
     QString gone;
 };
 
-TEST_F(DriveListBoxTest, ShowsRootPathAndVolumeNameRootFirst) {
-    ui::DriveListBox drives(platform.volumes);
+TEST_F(DriveListTest, ShowsRootPathAndVolumeNameRootFirst) {
+    ui::DriveList drives(nullptr, platform.volumes);
     ASSERT_EQ(drives.count(), 3);
     EXPECT_EQ(drives.itemText(0), QStringLiteral("/  [System]"));
     EXPECT_EQ(drives.itemText(1), data + QStringLiteral("  [Data]"));
@@ -240,26 +238,26 @@ TEST_F(DriveListBoxTest, ShowsRootPathAndVolumeNameRootFirst) {
     EXPECT_EQ(drives.driveOf(platform.documents()), QStringLiteral("/"));
 }
 
-TEST_F(DriveListBoxTest, ChangingTheDriveInCodeOrByTheUserFiresTheChange) {
-    ui::DriveListBox drives(platform.volumes);
-    const auto changes = record(&drives, &ui::DriveListBox::driveChanged);
+TEST_F(DriveListTest, ChangingTheDriveInCodeOrByTheUserFiresTheChange) {
+    ui::DriveList drives(nullptr, platform.volumes);
+    const auto changes = record(&drives, &ui::DriveList::driveChanged);
 
-    EXPECT_TRUE(drives.setDrive(data + QStringLiteral("/photos")));
+    EXPECT_TRUE(drives.setDriveOf(data + QStringLiteral("/photos")));
     EXPECT_EQ(drives.drive(), data);
-    EXPECT_TRUE(drives.setDrive(data));  // no change, no signal
-    drives.setCurrentIndex(0);           // as a pick from the list does
+    EXPECT_TRUE(drives.setDriveOf(data));  // no change, no signal
+    drives.setCurrentIndex(0);             // as a pick from the list does
     EXPECT_EQ(drives.drive(), QStringLiteral("/"));
     ASSERT_EQ(changes->size(), 2);
     EXPECT_EQ(changes->at(0), data);
     EXPECT_EQ(changes->at(1), QStringLiteral("/"));
 }
 
-TEST_F(DriveListBoxTest, ADriveThatCannotBeReadIsNotTaken) {
-    ui::DriveListBox drives(platform.volumes);
-    ASSERT_TRUE(drives.setDrive(data));
-    const auto changes = record(&drives, &ui::DriveListBox::driveChanged);
+TEST_F(DriveListTest, ADriveThatCannotBeReadIsNotTaken) {
+    ui::DriveList drives(nullptr, platform.volumes);
+    ASSERT_TRUE(drives.setDriveOf(data));
+    const auto changes = record(&drives, &ui::DriveList::driveChanged);
 
-    EXPECT_FALSE(drives.setDrive(gone));
+    EXPECT_FALSE(drives.setDriveOf(gone));
     EXPECT_EQ(drives.drive(), data);
     drives.setCurrentIndex(2);  // picked by the user
     EXPECT_EQ(drives.currentIndex(), 1);
@@ -267,9 +265,9 @@ TEST_F(DriveListBoxTest, ADriveThatCannotBeReadIsNotTaken) {
     EXPECT_EQ(changes->size(), 0);
 }
 
-TEST_F(DriveListBoxTest, RemembersEachDrivesCurrentFolder) {
-    ui::DriveListBox drives(platform.volumes);
-    const auto changes = record(&drives, &ui::DriveListBox::driveChanged);
+TEST_F(DriveListTest, RemembersEachDrivesCurrentFolder) {
+    ui::DriveList drives(nullptr, platform.volumes);
+    const auto changes = record(&drives, &ui::DriveList::driveChanged);
 
     const QString photos = data + QStringLiteral("/photos");
     drives.followFolder(photos);
@@ -279,7 +277,7 @@ TEST_F(DriveListBoxTest, RemembersEachDrivesCurrentFolder) {
     EXPECT_EQ(drives.drive(), QStringLiteral("/"));
     EXPECT_EQ(changes->size(), 0);  // following a folder list is no drive change
 
-    ASSERT_TRUE(drives.setDrive(data));
+    ASSERT_TRUE(drives.setDriveOf(data));
     EXPECT_EQ(drives.currentFolder(), photos);
     ASSERT_TRUE(QDir(photos).removeRecursively());
     EXPECT_EQ(drives.currentFolder(), data);  // gone: back to the drive's root
