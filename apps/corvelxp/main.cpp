@@ -1,12 +1,15 @@
 #include "mainwindow/frm_resize.h"
 #include "picker/picker_host.h"
 #include "platform/real_platform.h"
+#include "ui/artwork.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvelxp"));
+    // Toolbar symbols follow the desktop's icon theme where it has them.
+    ui::setDefaultIconSource(ui::IconSource::DesktopTheme);
     platform::RealPlatform desktop(QStringLiteral("corvelxp"));
     FrmResize frmResize(desktop.services());
     installPicker(frmResize);
