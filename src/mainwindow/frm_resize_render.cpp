@@ -2,6 +2,7 @@
 // preview, the list-click preview with its source view, and the source size captions.
 #include "mainwindow/frm_resize.h"
 
+#include "engine/naming.h"
 #include "engine/picture_loader.h"
 #include "engine/sampling.h"
 #include "ui/controls.h"
@@ -23,14 +24,6 @@ namespace {
 // The preview's centre on the window, in pixels.
 constexpr int kPreviewX = 518;
 constexpr int kPreviewY = 155;
-
-// The source file label shows up to 50 characters in full; longer paths as their ends.
-QString subFileNameTrunk(const QString& text) {
-    if (text.size() <= 50) {
-        return text;
-    }
-    return text.left(23) + QStringLiteral("... ") + text.right(23);
-}
 
 }  // namespace
 
@@ -144,7 +137,7 @@ void FrmResize::subSourceImageProcess() {
         imgSourceImage->setPicture(picture);
     }
     imgSourceImage->show();
-    ui::setCaption(lblSourceFile, subFileNameTrunk(path));
+    ui::setCaption(lblSourceFile, engine::shortenLabel(path, engine::kFileNameTrunk));
     lblSourceFile->show();
 }
 

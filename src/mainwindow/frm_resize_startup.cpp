@@ -1,6 +1,7 @@
 // Loading the window, its screen adaptation, the path label, and shutdown.
 #include "mainwindow/frm_resize.h"
 
+#include "engine/naming.h"
 #include "mainwindow/special_folders.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
@@ -19,18 +20,6 @@
 #include <QPushButton>
 
 using platform::Icon;
-
-namespace {
-
-// Path labels show up to 46 characters in full; longer paths as their two ends.
-QString shortenedPath(const QString& text) {
-    if (text.size() < 47) {
-        return text;
-    }
-    return text.left(21) + QStringLiteral("...") + text.right(21);
-}
-
-}  // namespace
 
 void FrmResize::Form_Load() {
     if (!services.instance.claim()) {
@@ -165,7 +154,7 @@ void FrmResize::subShowPath() {
 
 void FrmResize::subShowPathText(const QString& text) {
     strFullLength = static_cast<qint32>(text.size());
-    ui::setCaption(lblPath, shortenedPath(text));
+    ui::setCaption(lblPath, engine::shortenLabel(text, engine::kPathLabel));
     lblPath->setToolTip(text);
     lblDestPath->hide();
     lblSaveTo->show();
