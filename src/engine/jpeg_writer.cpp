@@ -1,9 +1,9 @@
 #include "engine/jpeg_writer.h"
 
+#include "engine/file_replace.h"
 #include "engine/jpeg_support.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -111,10 +111,8 @@ bool writeJpeg(const QImage& image, const QString& path, int quality) {
     if (image.isNull() || quality < 1 || quality > 100) {
         return false;
     }
-    QSaveFile file(path);
-    // A folder we may not create files in still lets an existing file be replaced.
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && encodeJpeg(image, quality, file) && file.commit();
+    const QByteArray bytes = encodeJpeg(image, quality);
+    return !bytes.isEmpty() && replaceFile(path, bytes);
 }
 
 }  // namespace engine
