@@ -2,12 +2,10 @@
 """Times thumbnail makers on large pictures: median wall time and peak memory of each
 whole process, all tools taking turns in the same run, and the ratios of ours to theirs."""
 import argparse
-import os
 import shutil
 import statistics
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 WIDTH, HEIGHT, QUALITY = 110, 130, 100
@@ -48,18 +46,13 @@ def make_fixtures(folder):
     return fixtures
 
 
-def measure(command):
+def measure(launcher, command):
     """Wall seconds and peak resident memory (MiB) of one whole process."""
-    start = time.perf_counter()
-    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = time.perf_counter() - start
-    process.returncode = os.waitstatus_to_exitcode(status)
-    error = process.stderr.read().decode(errors="replace").strip()
-    process.stderr.close()
-    if process.returncode != 0:
-        raise RuntimeError(f"{' '.join(command)} failed ({process.returncode}): {error}")
-    return elapsed, usage.ru_maxrss / 1024
+    result = subprocess.run([str(launcher), *command], capture_output=True, text=True)
+    if result.returncode != 0:
+        raise RuntimeError(f"{' '.join(command)} failed ({result.returncode}): {result.stderr}")
+    seconds, kib = result.stdout.split()[-2:]
+    return float(seconds), int(kib) / 1024
 
 
 def main():
@@ -73,6 +66,9 @@ def main():
     out = scratch / "out"
     out.mkdir(parents=True, exist_ok=True)
     fixtures = make_fixtures(scratch / "fixtures")
+    launcher = build / "bin" / "corvel-bench-measure"
+    if not launcher.exists():
+        sys.exit(f"{launcher} missing: build first (make build)")
 
     tools = {}
     thumb = build / "bin" / "corvel-thumb"
@@ -103,10 +99,10 @@ def main():
     for label, path in fixtures.items():
         samples = {name: [] for name in tools}
         for name, command in tools.items():  # one untimed run each: warm caches
-            measure(command(path))
+            measure(launcher, command(path))
         for _ in range(args.runs):
             for name, command in tools.items():
-                samples[name].append(measure(command(path)))
+                samples[name].append(measure(launcher, command(path)))
         results[label] = {
             name: (statistics.median(t for t, _ in runs), max(m for _, m in runs))
             for name, runs in samples.items()}
