@@ -121,6 +121,12 @@ def main():
             line += f"{row[name][0] / row['ImageMagick'][0]:>21.2f}x"
         print(line)
 
+    if core.exists():
+        runs = [measure(launcher, [str(core), "--start-only"]) for _ in range(args.runs)]
+        print(f"\nstart-up alone (engine core program loading its libraries, nothing decoded): "
+              f"{statistics.median(t for t, _ in runs):.3f} s, "
+              f"{max(m for _, m in runs):.1f} MiB")
+
     print()
     checks = []
     for name in ours:

@@ -1,5 +1,5 @@
-// corvel-bench-thumb IN OUT.jpg [WIDTH HEIGHT QUALITY]: one thumbnail the way the command line
-// makes it (file thumbnail, then the JPEG writer), with nothing else around it.
+// corvel-bench-thumb IN OUT.jpg [WIDTH HEIGHT QUALITY] | --start-only: one thumbnail the way the
+// command line makes it (file thumbnail, then the JPEG writer), with nothing else around it.
 #include "engine/jpeg_writer.h"
 #include "engine/thumbnail_file.h"
 
@@ -7,8 +7,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--start-only") == 0) {
+        return 0;  // the cost of starting: loading the libraries, nothing decoded
+    }
     if (argc != 3 && argc != 6) {
         std::fprintf(stderr, "usage: %s IN OUT.jpg [WIDTH HEIGHT QUALITY]\n", argv[0]);
         return 2;
