@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 
 # Debian packages the build, the tests and the real-window runs need.
 PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev \
-            xvfb xauth
+            xvfb xauth fonts-liberation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
 
@@ -20,10 +20,12 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	    echo "installing:$$missing"; \
+	    updated=""; \
 	    for p in $$missing; do \
-	        apt-cache show $$p >/dev/null 2>&1 || { $(APT) update; break; }; \
+	        apt-cache show $$p >/dev/null 2>&1 || { $(APT) update; updated=1; break; }; \
 	    done; \
-	    $(APT) install --no-install-recommends $$missing; \
+	    $(APT) install --no-install-recommends $$missing || \
+	        { [ -z "$$updated" ] && $(APT) update && $(APT) install --no-install-recommends $$missing; }; \
 	fi
 
 $(BUILD)/build.ninja:

@@ -96,6 +96,11 @@ QByteArray encodeJpeg(const QImage& image, int quality) {
     return compressed ? bytes : QByteArray();
 }
 
+bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
+    const QByteArray bytes = encodeJpeg(image, quality);
+    return !bytes.isEmpty() && into.write(bytes) == bytes.size();
+}
+
 bool writeJpeg(const QImage& image, const QString& path, int quality) {
     if (image.isNull() || quality < 1 || quality > 100) {
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -10,6 +11,7 @@ namespace engine {
 // colour resolution), so the window and the command line give the same bytes for the same
 // pixels. Quality is 1..100; anything else, or a null picture, writes nothing.
 QByteArray encodeJpeg(const QImage& image, int quality);
+bool encodeJpeg(const QImage& image, int quality, QIODevice& into);
 
 // Writes the JPEG to `path`, replacing any file of that name only once the whole file is
 // written. False when nothing was written.

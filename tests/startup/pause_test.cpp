@@ -1,6 +1,10 @@
 #include "startup/pause.h"
+#include "platform/real_platform.h"
 #include "platform/timer.h"
 #include "support/virtual_event_loop.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +51,21 @@ TEST(Pause, ZeroOrNegativeOnlyLetsPendingEventsRun) {
     Pause(loop, -5);
     EXPECT_TRUE(ran);
     EXPECT_EQ(loop.tickCount(), 501u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Pause, OnTheRealLoopAQtTimerFiresInside) {
+    platform::QtEventLoop loop;
+    bool fired = false;
+    QTimer::singleShot(20, [&] { fired = true; });
+    QElapsedTimer clock;
+    clock.start();
+    Pause(loop, 80);
+    EXPECT_TRUE(fired);
+    EXPECT_GE(clock.elapsed(), 80);
 }
 
 }  // namespace

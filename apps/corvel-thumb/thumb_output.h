@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "thumb_options.h"
+
+namespace thumb {
+
+struct RenderedPicture {
+    QImage thumbnail;  // null when the picture failed
+    QString error;     // why it failed
+};
+
+// The thumbnail of one picture file at width x height (swapped for a landscape picture when
+// `landscape` is on), sampled exactly as the window samples it.
+RenderedPicture renderPicture(const QString& path, int width, int height, bool landscape);
+
+struct WriteResult {
+    enum class Status { Written, Exists, Failed };
+    Status status = Status::Failed;
+    QString error;  // Failed: why
+};
+
+// Writes the thumbnail file of the type. The data goes to a temporary file in the destination
+// folder first and is renamed into place, so a failure never leaves a partial file under the
+// final name. An existing file is replaced only when `replace` is set.
+WriteResult writeThumbnailFile(const QImage& thumbnail, const QString& path, ThumbType type,
+                               int quality, bool replace);
+
+}  // namespace thumb

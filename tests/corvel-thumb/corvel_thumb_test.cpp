@@ -1,0 +1,350 @@
+#include "thumb_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include "engine/bitmap_writer.h"
+#include "engine/bmp_to_jpg.h"
+#include "engine/picture_loader.h"
+#include "engine/sampling.h"
+#include "support/scripted_dialogs.h"
+#include "support/virtual_event_loop.h"
+
+namespace {
+
+struct Outcome {
+    int status;
+    QString out;
+    QString err;
+};
+
+class CorvelThumb : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(temp.isValid()); }
+
+    QString at(const QString& relative) const { return temp.filePath(relative); }
+
+    // A picture with a different colour in every pixel, so a wrong sample shows.
+    QString picture(const QString& relative, int width, int height) const {
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * y) % 256));
+            }
+        }
+        return save(image, relative);
+    }
+
+    QString plain(const QString& relative, QColor colour, int width = 60, int height = 80) const {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(colour);
+        return save(image, relative);
+    }
+
+    QString save(const QImage& image, const QString& relative) const {
+        const QString path = at(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        EXPECT_TRUE(image.save(path)) << path.toStdString();
+        return path;
+    }
+
+    QString junk(const QString& relative) const {
+        const QString path = at(relative);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a picture at all");
+        return path;
+    }
+
+    static Outcome run(const QStringList& arguments, bool progressBar = false) {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        const int status = thumb::runCommand(QStringList{"corvel-thumb"} + arguments,
+                                             {outStream, errStream, progressBar});
+        outStream.flush();
+        errStream.flush();
+        return {status, out, err};
+    }
+
+    static QByteArray bytesOf(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QStringList entries(const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    QTemporaryDir temp;
+};
+
+struct NamingCase {
+    QStringList options;
+    QString file;
+    QSize size;
+    QByteArray magic;
+};
+
+TEST_F(CorvelThumb, NamesSizesAndFileTypes) {
+    const QString source = picture("pics/photo.jpg", 400, 300);
+    const NamingCase cases[] = {
+        {{}, "photo.jpg", {110, 130}, "\xFF\xD8"},
+        {{"--suffix", "_th", "-t", "bmp"}, "photo_th.bmp", {110, 130}, "BM"},
+        {{"--prefix", "th_", "--type", "GIF"}, "th_photo.gif", {110, 130}, "\xFF\xD8"},
+        {{"--number", "7", "-W", "50", "-H", "40"}, "photo_7.jpg", {50, 40}, "\xFF\xD8"},
+        {{"--landscape", "-q", "60"}, "photo.jpg", {130, 110}, "\xFF\xD8"},
+        // The swapped height may pass the height limit, as in the window.
+        {{"--landscape", "-W", "280", "-H", "100", "-t", "bmp"}, "photo.bmp", {100, 280}, "BM"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString dest = at(QString("out%1").arg(n++));
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        const Outcome outcome = run(c.options + QStringList{"-o", dest, source});
+        EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
+        EXPECT_EQ(entries(dest), QStringList{c.file});
+        const QString written = QDir(dest).filePath(c.file);
+        EXPECT_TRUE(bytesOf(written).startsWith(c.magic));
+        EXPECT_EQ(QImage(written).size(), c.size);
+        EXPECT_TRUE(outcome.out.contains(source + " -> " + written)) << outcome.out.toStdString();
+        EXPECT_TRUE(outcome.out.endsWith("1 written, 0 failed\n"));
+    }
+}
+
+TEST_F(CorvelThumb, SameFolderNamesBesideEachPicture) {
+    const QString a = picture("a/photo.jpg", 40, 30);
+    const QString b = picture("b/next.bmp", 30, 40);
+    EXPECT_EQ(run({"--same-folder", "--number", "9", a, b}).status, 0);
+    EXPECT_TRUE(QFileInfo::exists(at("a/photo9.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(at("b/next10.jpg")));
+    EXPECT_EQ(run({"--same-folder", "--suffix", "_th", "-t", "bmp", a}).status, 0);
+    EXPECT_TRUE(QFileInfo::exists(at("a/photo_th.bmp")));
+}
+
+// The window writes the canvas as a bitmap, then converts that file in place to JPEG.
+TEST_F(CorvelThumb, PixelsAndBytesAreThoseOfTheWindowRun) {
+    const QString source = picture("pics/photo.bmp", 123, 77);
+    ASSERT_EQ(run({"-t", "bmp", "-W", "90", "-H", "60", "-o", at("bmp"), source}).status, 0);
+    ASSERT_EQ(run({"-q", "85", "-W", "90", "-H", "60", "-o", at("jpg"), source}).status, 0);
+
+    const QImage canvas = engine::sampleThumbnail(engine::loadPicture(source), 92, 62);
+    EXPECT_EQ(bytesOf(at("bmp/photo.bmp")), engine::encodeBitmap(canvas));
+
+    const QString windowFile = at("window.jpg");
+    ASSERT_TRUE(engine::writeBitmap(canvas, windowFile));
+    testing_support::VirtualEventLoop loop;
+    testing_support::ScriptedDialogs dialogs(loop);
+    ASSERT_EQ(engine::BmpToJpg(windowFile, windowFile, "85", dialogs),
+              engine::ConvertStatus::Converted);
+    EXPECT_EQ(bytesOf(at("jpg/photo.jpg")), bytesOf(windowFile));
+}
+
+TEST_F(CorvelThumb, UnreadableInputsAreReportedAndSkipped) {
+    const QString good = picture("photo.jpg", 40, 30);
+    const QString bad = junk("broken.jpg");
+    const Outcome outcome = run({"-o", at("out"), good, bad, at("missing.jpg"), at(".")});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(entries(at("out")), QStringList{"photo.jpg"});
+    EXPECT_TRUE(outcome.err.contains(bad + ": cannot be loaded")) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains("missing.jpg: no such file"));
+    EXPECT_TRUE(outcome.err.contains("is a folder"));
+    EXPECT_FALSE(outcome.out.contains("broken"));
+    EXPECT_TRUE(outcome.out.endsWith("1 written, 3 failed\n"));
+    EXPECT_EQ(bytesOf(bad), "not a picture at all");
+}
+
+// Running numbers go in input order whatever the number of jobs; a picture that cannot be
+// loaded takes none, as in the window.
+TEST_F(CorvelThumb, RunningNumbersFollowTheInputOrderInParallel) {
+    QStringList inputs;
+    for (const char* name : {"p1", "p2", "p3", "p4", "p5", "p6", "p7"}) {
+        inputs << (name == QString("p4") ? junk("p4.jpg")
+                                         : picture(name + QString(".bmp"), 50, 40));
+    }
+    const Outcome outcome = run(QStringList{"-j", "3", "--number", "9", "-o", at("out")} + inputs);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(entries(at("out")), (QStringList{"p1_9.jpg", "p2_10.jpg", "p3_11.jpg", "p5_12.jpg",
+                                               "p6_13.jpg", "p7_14.jpg"}));
+    EXPECT_TRUE(outcome.out.indexOf("p1.bmp") < outcome.out.indexOf("p7.bmp"));
+}
+
+TEST_F(CorvelThumb, ExistingOutputIsSkippedUnlessOverwrite) {
+    const QString source = picture("photo.jpg", 40, 30);
+    QDir().mkpath(at("out"));
+    const QString existing = at("out/photo.jpg");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old thumbnail");
+    file.close();
+
+    const Outcome skipped = run({"-o", at("out"), source});
+    EXPECT_EQ(skipped.status, 1);
+    EXPECT_TRUE(skipped.err.contains("skipped: " + existing + " exists"));
+    EXPECT_TRUE(skipped.out.endsWith("0 written, 1 failed\n"));
+    EXPECT_EQ(bytesOf(existing), "old thumbnail");
+
+    EXPECT_EQ(run({"--overwrite", "-o", at("out"), source}).status, 0);
+    EXPECT_TRUE(bytesOf(existing).startsWith("\xFF\xD8"));
+    EXPECT_EQ(entries(at("out")), QStringList{"photo.jpg"}) << "no temporary file is left";
+}
+
+TEST_F(CorvelThumb, OutputThatIsAnInputIsRefusedUnlessOverwrite) {
+    const QString source = picture("photo.jpg", 40, 30);
+    const QByteArray original = bytesOf(source);
+    const Outcome refused = run({"--same-folder", source});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("refused: " + source + " is an input picture"));
+    EXPECT_EQ(bytesOf(source), original);
+
+    // Another input of the run, named by a link, is refused too.
+    const QString other = picture("th_photo.jpg", 20, 20);
+    ASSERT_TRUE(QFile::link(other, at("link.jpg")));
+    EXPECT_EQ(run({"--prefix", "th_", "-o", temp.path(), source, at("link.jpg")}).status, 1);
+    EXPECT_EQ(QImage(other).size(), QSize(20, 20));
+
+    EXPECT_EQ(run({"--same-folder", "--overwrite", source}).status, 0);
+    EXPECT_EQ(QImage(source).size(), QSize(110, 130));
+}
+
+// With --overwrite a thumbnail may replace another input, but only once that input was read.
+TEST_F(CorvelThumb, AnInputReplacedByAThumbnailIsReadFirst) {
+    const QString source = picture("photo.jpg", 40, 30);
+    const QString later = plain("th_photo.jpg", Qt::red, 64, 48);
+    const Outcome outcome = run(
+        {"--overwrite", "--prefix", "th_", "-W", "20", "-H", "20", "--same-folder", source, later});
+    EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    const QImage redThumbnail(at("th_th_photo.jpg"));
+    ASSERT_EQ(redThumbnail.size(), QSize(20, 20));
+    EXPECT_GT(qRed(redThumbnail.pixel(10, 10)), 200) << "made from the red picture";
+    EXPECT_EQ(QImage(later).size(), QSize(20, 20));
+}
+
+TEST_F(CorvelThumb, TwoInputsWithOneOutputNameDoNotOverwriteEachOther) {
+    const QString red = plain("a/photo.jpg", Qt::red);
+    const QString blue = plain("b/photo.bmp", Qt::blue);
+    const Outcome outcome = run({"--overwrite", "-o", at("out"), red, blue});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.contains(blue + ": not written: " + at("out/photo.jpg") +
+                                     " is already the thumbnail of " + red))
+        << outcome.err.toStdString();
+    const QImage written(at("out/photo.jpg"));
+    EXPECT_GT(qRed(written.pixel(5, 5)), 200);
+    EXPECT_LT(qBlue(written.pixel(5, 5)), 50);
+}
+
+TEST_F(CorvelThumb, DestinationIsMadeWhenMissingAndMustBeAFolder) {
+    const QString source = picture("photo.jpg", 40, 30);
+    EXPECT_EQ(run({"-o", at("new/deeper"), source}).status, 0);
+    EXPECT_TRUE(QFileInfo::exists(at("new/deeper/photo.jpg")));
+
+    const Outcome onFile = run({"-o", source, source});
+    EXPECT_EQ(onFile.status, 2);
+    EXPECT_TRUE(onFile.err.contains("the destination is not a folder: " + source));
+}
+
+TEST_F(CorvelThumb, AFailedWriteLeavesNoFileBehind) {
+    const QString source = picture("photo.jpg", 40, 30);
+    QDir().mkpath(at("out/photo.jpg"));  // a folder where the thumbnail would go
+    const Outcome outcome = run({"--overwrite", "-o", at("out"), source});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.contains("cannot write " + at("out/photo.jpg")));
+    EXPECT_TRUE(entries(at("out")).isEmpty());
+}
+
+TEST_F(CorvelThumb, PathsTooDeepToNameAreReported) {
+    QString folder = temp.path();
+    while (folder.count('/') < 16) {
+        folder += "/d";
+    }
+    const QString deep = picture(QDir(temp.path()).relativeFilePath(folder + "/photo.jpg"), 20, 20);
+    ASSERT_EQ(deep.count('/'), 17);
+    const Outcome outcome = run({"-o", at("out"), deep});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.contains("more than 15 '/'"));
+}
+
+struct UsageCase {
+    QStringList arguments;
+    const char* message;
+};
+
+TEST_F(CorvelThumb, BadUsageExitsWithTwoAndSaysWhy) {
+    const QString source = picture("photo.jpg", 40, 30);
+    const QString out = at("out");
+    const UsageCase cases[] = {
+        {{"-W", "0", "-o", out, source}, "width must be a whole number from 1 to 280, not '0'"},
+        {{"-W", "281", "-o", out, source}, "from 1 to 280"},
+        {{"-H", "241", "-o", out, source}, "height must be a whole number from 1 to 240"},
+        {{"-H", "12x", "-o", out, source}, "not '12x'"},
+        {{"-q", "0", "-o", out, source}, "quality must be a whole number from 1 to 100"},
+        {{"-q", "101", "-o", out, source}, "from 1 to 100"},
+        {{"-t", "png", "-o", out, source}, "type must be jpg, bmp or gif, not 'png'"},
+        {{"-j", "0", "-o", out, source}, "jobs must be a whole number from 1 to"},
+        {{"--prefix", "abcd", "-o", out, source}, "at most 3 characters"},
+        {{"--suffix", "a/b", "-o", out, source}, "must not contain '/'"},
+        {{"--prefix", "a", "--number", "2", "-o", out, source}, "only one of"},
+        {{"--number", "x", "-o", out, source}, "--number needs a whole number, not 'x'"},
+        {{"--number", "2147483647", "-o", out, source, source}, "would count past"},
+        {{source}, "no destination"},
+        {{"-o", out, "--same-folder", source}, "not both"},
+        {{"-o", out}, "no pictures given"},
+        {{"--colour", "-o", out, source}, "Unknown option 'colour'"},
+        {{"-W"}, "Missing value after '-W'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.err.contains(c.message)) << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.err.contains("--help"));
+        EXPECT_TRUE(outcome.out.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+TEST_F(CorvelThumb, ProgressBarGoesToTheTerminalOnly) {
+    const QString a = picture("a.jpg", 40, 30);
+    const QString b = picture("b.jpg", 40, 30);
+    const Outcome withBar = run({"-o", at("out"), a, b}, true);
+    EXPECT_TRUE(withBar.err.contains("] 2/2"));
+    EXPECT_TRUE(withBar.err.endsWith("\r\033[K")) << "the bar is cleared at the end";
+    EXPECT_FALSE(withBar.out.contains('\r'));
+    const Outcome withoutBar = run({"--overwrite", "-o", at("out"), a, b});
+    EXPECT_TRUE(withoutBar.err.isEmpty());
+}
+
+// The real program, as a user runs it.
+TEST_F(CorvelThumb, TheProgramExitsWithTheStatusOfItsRun) {
+    const QString source = picture("photo.jpg", 40, 30);
+    struct Run {
+        QStringList arguments;
+        int status;
+        const char* out;
+    };
+    const Run runs[] = {
+        {{"--help"}, 0, "Usage: corvel-thumb [options] PICTURE..."},
+        {{"--version"}, 0, "corvel-thumb "},
+        {{"-o", at("out"), source}, 0, "1 written, 0 failed"},
+        {{"-o", at("out"), source}, 1, "0 written, 1 failed"},
+        {{"-W", "300", source}, 2, ""},
+    };
+    for (const auto& r : runs) {
+        QProcess process;
+        process.start(CORVEL_THUMB_PROGRAM, r.arguments);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), r.status) << r.arguments.join(' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardOutput().contains(r.out));
+    }
+}
+
+}  // namespace
