@@ -9,7 +9,7 @@ PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg62-turbo-d
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
 
-.PHONY: all deps configure build test run install format format-check clean
+.PHONY: all deps configure build test run install format format-check clean fuzz bench
 
 all: build
 
@@ -52,5 +52,26 @@ format:
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+# The BMP reader under libFuzzer with address and undefined-behaviour checks, in its own build
+# folder with clang; never part of `make test`. FUZZ_SECONDS sets the run's length.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 180
+FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+
+fuzz:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DCORVEL_FUZZ=ON -DCORVEL_BUILD_TESTS=OFF \
+	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)"
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target loadbmp_fuzzer
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
+	python3 fuzz/make_seeds.py $(FUZZ_BUILD)/seeds
+	cd $(FUZZ_BUILD) && ./bin/loadbmp_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	    -rss_limit_mb=2048 -print_final_stats=1 corpus seeds
+
+# Speed and memory of the command line against vipsthumbnail and ImageMagick on large
+# pictures; installs those two when missing. Never part of `make test`.
+bench: build
+	bench/run.sh $(BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

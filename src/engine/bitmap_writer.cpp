@@ -1,6 +1,6 @@
 #include "engine/bitmap_writer.h"
 
-#include <QSaveFile>
+#include "engine/file_replace.h"
 
 #include <cstdint>
 
@@ -71,10 +71,7 @@ bool writeBitmap(const QImage& image, const QString& path) {
     if (bytes.isEmpty()) {
         return false;
     }
-    QSaveFile file(path);
-    // A folder we may not create files in still lets an existing file be replaced.
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return replaceFile(path, bytes);
 }
 
 }  // namespace engine

@@ -3,7 +3,6 @@
 #include "engine/picture_limits.h"
 
 #include <QByteArrayView>
-#include <QFile>
 #include <QRgb>
 #include <QString>
 
@@ -22,15 +21,19 @@ class ByteSource {
     virtual bool read(qint64 offset, qint64 length, void* into) = 0;
 };
 
+// Reads with pread(2): no shared file position, so nothing to guard between threads.
 class FileSource : public ByteSource {
   public:
     explicit FileSource(const QString& path);
-    bool isOpen() const { return file_.isOpen(); }
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+    bool isOpen() const { return fd_ >= 0; }
     qint64 size() const override { return size_; }
     bool read(qint64 offset, qint64 length, void* into) override;
 
   private:
-    QFile file_;
+    int fd_ = -1;
     qint64 size_ = 0;
 };
 

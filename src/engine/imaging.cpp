@@ -79,7 +79,7 @@ std::int32_t allocimage(ImageDescriptor& image, int width, int height, int bitsP
         buffer.setColorTable(QList<QRgb>(qsizetype(1) << bitsPerPixel, qRgb(0, 0, 0)));
         buffer.fill(0);
     } else {
-        buffer.fill(Qt::black);
+        buffer.fill(qRgb(0, 0, 0));
     }
     image.buffer = buffer;
     image.bitsPerPixel = bitsPerPixel;

@@ -1,9 +1,7 @@
 #include "engine/jpeg_writer.h"
 
+#include "engine/file_replace.h"
 #include "engine/jpeg_support.h"
-
-#include <QBuffer>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -11,12 +9,11 @@ namespace engine {
 
 namespace {
 
-// Streams the compressed bytes into a QIODevice through a fixed buffer.
+// Collects the compressed bytes through a fixed buffer.
 struct Destination {
     jpeg_destination_mgr manager;
-    QIODevice* device;
-    bool failed;
-    JOCTET buffer[64 * 1024];
+    QByteArray* bytes;
+    JOCTET buffer[16 * 1024];
 };
 
 void initDestination(j_compress_ptr codec) {
@@ -26,10 +23,7 @@ void initDestination(j_compress_ptr codec) {
 }
 
 void flush(Destination* dest, qint64 length) {
-    if (length > 0 &&
-        dest->device->write(reinterpret_cast<const char*>(dest->buffer), length) != length) {
-        dest->failed = true;
-    }
+    dest->bytes->append(reinterpret_cast<const char*>(dest->buffer), qsizetype(length));
 }
 
 boolean emptyBuffer(j_compress_ptr codec) {
@@ -54,8 +48,12 @@ bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destinat
     codec->dest = &dest->manager;
     codec->image_width = JDIMENSION(rgb->width());
     codec->image_height = JDIMENSION(rgb->height());
-    codec->input_components = 3;
-    codec->in_color_space = JCS_RGB;
+    codec->input_components = 4;
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    codec->in_color_space = JCS_EXT_BGRX;
+#else
+    codec->in_color_space = JCS_EXT_XRGB;
+#endif
     jpeg_set_defaults(codec);
     jpeg_set_quality(codec, quality, TRUE);
     codec->dct_method = JDCT_ISLOW;
@@ -75,13 +73,14 @@ bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destinat
 
 }  // namespace
 
-bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
+QByteArray encodeJpeg(const QImage& image, int quality) {
     if (image.isNull() || quality < 1 || quality > 100) {
-        return false;
+        return {};
     }
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    // RGB32 rows go to the encoder as they are.
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     if (rgb.isNull()) {
-        return false;
+        return {};
     }
     jpeg_compress_struct codec{};
     jpeg::ErrorHandler handler{};
@@ -90,31 +89,24 @@ bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
     dest->manager.init_destination = initDestination;
     dest->manager.empty_output_buffer = emptyBuffer;
     dest->manager.term_destination = termDestination;
-    dest->device = &into;
-    dest->failed = false;
+    QByteArray bytes;
+    dest->bytes = &bytes;
     const bool compressed = compress(&codec, &handler, dest.get(), &rgb, quality);
     jpeg_destroy_compress(&codec);
-    return compressed && !dest->failed;
+    return compressed ? bytes : QByteArray();
 }
 
-QByteArray encodeJpeg(const QImage& image, int quality) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!encodeJpeg(image, quality, buffer)) {
-        return {};
-    }
-    return bytes;
+bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
+    const QByteArray bytes = encodeJpeg(image, quality);
+    return !bytes.isEmpty() && into.write(bytes) == bytes.size();
 }
 
 bool writeJpeg(const QImage& image, const QString& path, int quality) {
     if (image.isNull() || quality < 1 || quality > 100) {
         return false;
     }
-    QSaveFile file(path);
-    // A folder we may not create files in still lets an existing file be replaced.
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && encodeJpeg(image, quality, file) && file.commit();
+    const QByteArray bytes = encodeJpeg(image, quality);
+    return !bytes.isEmpty() && replaceFile(path, bytes);
 }
 
 }  // namespace engine

@@ -10,8 +10,8 @@ namespace engine {
 // JPEG encoding through libjpeg-turbo with fixed settings (baseline, accurate DCT, full
 // colour resolution), so the window and the command line give the same bytes for the same
 // pixels. Quality is 1..100; anything else, or a null picture, writes nothing.
-bool encodeJpeg(const QImage& image, int quality, QIODevice& into);
 QByteArray encodeJpeg(const QImage& image, int quality);
+bool encodeJpeg(const QImage& image, int quality, QIODevice& into);
 
 // Writes the JPEG to `path`, replacing any file of that name only once the whole file is
 // written. False when nothing was written.

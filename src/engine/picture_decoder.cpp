@@ -3,7 +3,6 @@
 #include "engine/bmp_reader.h"
 #include "engine/picture_limits.h"
 
-#include <QFile>
 #include <QImageReader>
 
 #include <algorithm>
@@ -15,9 +14,9 @@ namespace {
 enum class Kind { Unknown, Bmp, Jpeg, Gif };
 
 Kind sniff(const QString& path) {
-    QFile file(path);
+    bmp::FileSource file(path);
     char head[4] = {};
-    if (!file.open(QIODevice::ReadOnly) || file.read(head, 4) != 4) {
+    if (!file.read(0, 4, head)) {
         return Kind::Unknown;
     }
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
@@ -87,7 +86,7 @@ class GifDecoder : public PictureDecoder {
         if (frame.size() != size_) {
             // The size the header promised is the size the caller planned for.
             QImage canvas(size_, QImage::Format_RGB32);
-            canvas.fill(Qt::black);
+            canvas.fill(qRgb(0, 0, 0));
             for (int y = 0; y < std::min(size_.height(), frame.height()); ++y) {
                 std::copy_n(frame.constScanLine(y), 4 * std::min(size_.width(), frame.width()),
                             canvas.scanLine(y));

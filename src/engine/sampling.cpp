@@ -30,7 +30,7 @@ ThumbnailSampler::ThumbnailSampler(QSize source, int callWidth, int callHeight) 
     columns_.resize(std::min<std::size_t>(columns_.size(), std::size_t(width)));
     rows_.resize(std::min<std::size_t>(rows_.size(), std::size_t(height)));
     thumb_ = QImage(width, height, QImage::Format_RGB32);
-    thumb_.fill(Qt::black);
+    thumb_.fill(qRgb(0, 0, 0));
 }
 
 void ThumbnailSampler::takeRow(int index, const QRgb* sourceRow) {

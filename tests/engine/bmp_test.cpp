@@ -4,6 +4,8 @@
 #include "engine/thumbnail_file.h"
 #include "fixtures.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 
@@ -49,6 +51,27 @@ TEST_F(Bmp, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(engine::writeBitmap(coordinatePicture(4, 4), path));
     EXPECT_FALSE(engine::writeBitmap(QImage(), folder.filePath("null.bmp")));
     EXPECT_FALSE(QFile::exists(folder.filePath("null.bmp")));
+}
+
+TEST_F(Bmp, ReplacingAFileKeepsItsPermissionsAndFollowsLinks) {
+    const QString path = folder.filePath("thumb.bmp");
+    ASSERT_TRUE(writeFile(path, "old"));
+    const auto permissions =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, permissions));
+    const QImage picture = coordinatePicture(5, 3);
+    ASSERT_TRUE(engine::writeBitmap(picture, path));
+    EXPECT_EQ(engine::loadPicture(path), picture);
+    const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    EXPECT_EQ(QFile::permissions(path) & ~userBits, permissions);
+
+    const QString link = folder.filePath("link.bmp");
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(engine::writeBitmap(coordinatePicture(2, 2), link));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(engine::loadPicture(path).size(), QSize(2, 2));
+    // Nothing is left behind.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 struct LayoutCase {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace engine_fixtures;
 
 namespace {
@@ -144,6 +146,36 @@ TEST_F(FastPath, UnreadableFilesGiveNothing) {
     EXPECT_TRUE(engine::thumbnailOfFile(folder.filePath("absent.jpg"), 112, 132).isNull());
     // A JPEG cut after its header still decodes (grey where data is missing), in both ways.
     expectSameAsFullDecode(write(jpeg.left(jpeg.size() / 2), "half.jpg"), {64, 48});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FastPath, SeveralThreadsAtOnceGiveTheSameThumbnails) {
+    std::vector<QString> paths;
+    for (int i = 0; i < 4; ++i) {
+        const QImage picture = photographicPicture(300 + 10 * i, 200, unsigned(i));
+        paths.push_back(i % 2 ? write(engine::encodeBitmap(picture), QString("p%1.bmp").arg(i))
+                              : write(encodeJpegFixture(picture, {}), QString("p%1.jpg").arg(i)));
+    }
+    std::vector<QImage> alone;
+    for (const QString& path : paths) {
+        alone.push_back(engine::thumbnailOfFile(path, 112, 132));
+    }
+    std::vector<QImage> together(paths.size());
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        threads.emplace_back([&, i] {
+            for (int round = 0; round < 3; ++round) {
+                together[i] = engine::thumbnailOfFile(paths[i], 112, 132);
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(together, alone);
 }
 
 }  // namespace

@@ -1,0 +1,148 @@
+#!/usr/bin/env python3
+"""Times thumbnail makers on large pictures: median wall time and peak memory of each
+whole process, all tools taking turns in the same run, and the ratios of ours to theirs."""
+import argparse
+import shutil
+import statistics
+import subprocess
+import sys
+from pathlib import Path
+
+WIDTH, HEIGHT, QUALITY = 110, 130, 100
+
+
+def make_fixtures(folder):
+    """Photographic-like pictures: gradients under noise, with shapes and a hard edge."""
+    folder.mkdir(parents=True, exist_ok=True)
+
+    def photo(size, out, *options, prefix=""):
+        if out.exists():
+            return
+        w, h = size
+        draw = [
+            "-fill", "#c03020", "-draw", f"circle {w // 3},{h // 2} {w // 3 + w // 6},{h // 2}",
+            "-fill", "#2060c0", "-draw", f"rectangle {w // 2},{h // 5} {w * 5 // 6},{h * 3 // 5}",
+            "-stroke", "yellow", "-strokewidth", str(max(2, w // 400)),
+            "-draw", f"line 0,{h - 1} {w - 1},0",
+        ]
+        print(f"making {out.name} ({w}x{h})", flush=True)
+        tmp = out.with_name(out.stem + ".tmp" + out.suffix)
+        subprocess.run(["convert", "-size", f"{w}x{h}", "gradient:#20305a-#e0a040",
+                        "-seed", "7", "-attenuate", "0.5", "+noise", "Gaussian",
+                        *draw, *options, prefix + str(tmp)], check=True)
+        tmp.rename(out)
+
+    fixtures = {
+        "24 MP baseline JPEG": folder / "photo24.jpg",
+        "12 MP baseline JPEG": folder / "photo12.jpg",
+        "12 MP progressive JPEG": folder / "photo12-progressive.jpg",
+        "12 MP 24-bit BMP": folder / "photo12.bmp",
+    }
+    jpeg = ["-sampling-factor", "2x2", "-quality", "90"]
+    photo((6000, 4000), fixtures["24 MP baseline JPEG"], *jpeg, "-interlace", "none")
+    photo((4000, 3000), fixtures["12 MP baseline JPEG"], *jpeg, "-interlace", "none")
+    photo((4000, 3000), fixtures["12 MP progressive JPEG"], *jpeg, "-interlace", "JPEG")
+    photo((4000, 3000), fixtures["12 MP 24-bit BMP"], "-type", "TrueColor", prefix="BMP3:")
+    return fixtures
+
+
+def measure(launcher, command):
+    """Wall seconds and peak resident memory (MiB) of one whole process."""
+    result = subprocess.run([str(launcher), *command], capture_output=True, text=True)
+    if result.returncode != 0:
+        raise RuntimeError(f"{' '.join(command)} failed ({result.returncode}): {result.stderr}")
+    seconds, kib = result.stdout.split()[-2:]
+    return float(seconds), int(kib) / 1024
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--runs", type=int, default=9)
+    args = parser.parse_args()
+
+    build = Path(args.build).resolve()
+    scratch = build / "bench"
+    out = scratch / "out"
+    out.mkdir(parents=True, exist_ok=True)
+    fixtures = make_fixtures(scratch / "fixtures")
+    launcher = build / "bin" / "corvel-bench-measure"
+    if not launcher.exists():
+        sys.exit(f"{launcher} missing: build first (make build)")
+
+    tools = {}
+    thumb = build / "bin" / "corvel-thumb"
+    if thumb.exists():
+        tools["corvel-thumb"] = lambda src: [
+            str(thumb), "-W", str(WIDTH), "-H", str(HEIGHT), "-t", "jpg", "-q", str(QUALITY),
+            "--overwrite", "-j", "1", "-o", str(out / "corvel-thumb"), str(src)]
+        (out / "corvel-thumb").mkdir(exist_ok=True)
+    else:
+        print(f"corvel-thumb: not built yet ({thumb} missing), skipped")
+    core = build / "bin" / "corvel-bench-thumb"
+    if core.exists():
+        tools["engine core"] = lambda src: [
+            str(core), str(src), str(out / "core.jpg"), str(WIDTH), str(HEIGHT), str(QUALITY)]
+    tools["vipsthumbnail"] = lambda src: [
+        "vipsthumbnail", str(src), "-s", f"{WIDTH}x{HEIGHT}!", "-o",
+        f"{out / 'vips.jpg'}[Q={QUALITY}]"]
+    tools["ImageMagick"] = lambda src: [
+        "convert", str(src), "-sample", f"{WIDTH}x{HEIGHT}!", "-quality", str(QUALITY),
+        str(out / "magick.jpg")]
+    ours = [name for name in ("corvel-thumb", "engine core") if name in tools]
+    if not ours:
+        sys.exit("nothing of ours to measure: build first (make build)")
+
+    print(f"{args.runs} runs per tool and picture, tools taking turns; "
+          f"{WIDTH}x{HEIGHT} JPEG at quality {QUALITY}; median wall time, peak RSS\n")
+    results = {}
+    for label, path in fixtures.items():
+        samples = {name: [] for name in tools}
+        for name, command in tools.items():  # one untimed run each: warm caches
+            measure(launcher, command(path))
+        for _ in range(args.runs):
+            for name, command in tools.items():
+                samples[name].append(measure(launcher, command(path)))
+        results[label] = {
+            name: (statistics.median(t for t, _ in runs), max(m for _, m in runs))
+            for name, runs in samples.items()}
+
+    header = f"{'input':<24}" + "".join(f"{name:>22}" for name in tools)
+    header += "".join(f"{n + ' / vips':>24}{n + ' / IM':>22}" for n in ours)
+    print(header)
+    print("-" * len(header))
+    for label, row in results.items():
+        line = f"{label:<24}"
+        for name in tools:
+            seconds, mib = row[name]
+            line += f"{seconds:>10.3f} s {mib:>6.1f} MiB"
+        for name in ours:
+            line += f"{row[name][0] / row['vipsthumbnail'][0]:>23.2f}x"
+            line += f"{row[name][0] / row['ImageMagick'][0]:>21.2f}x"
+        print(line)
+
+    if core.exists():
+        runs = [measure(launcher, [str(core), "--start-only"]) for _ in range(args.runs)]
+        print(f"\nstart-up alone (engine core program loading its libraries, nothing decoded): "
+              f"{statistics.median(t for t, _ in runs):.3f} s, "
+              f"{max(m for _, m in runs):.1f} MiB")
+
+    print()
+    checks = []
+    for name in ours:
+        big = results["24 MP baseline JPEG"]
+        checks.append((f"{name}: 24 MP baseline JPEG <= 0.7 x vipsthumbnail",
+                       big[name][0] <= 0.7 * big["vipsthumbnail"][0]))
+        checks.append((f"{name}: 24 MP baseline JPEG <= 0.4 x ImageMagick",
+                       big[name][0] <= 0.4 * big["ImageMagick"][0]))
+        bmp = results["12 MP 24-bit BMP"]
+        checks.append((f"{name}: 12 MP BMP <= 0.05 x ImageMagick",
+                       bmp[name][0] <= 0.05 * bmp["ImageMagick"][0]))
+        for label in ("24 MP baseline JPEG", "12 MP baseline JPEG", "12 MP 24-bit BMP"):
+            checks.append((f"{name}: {label} peak memory < 16 MiB", results[label][name][1] < 16))
+    for text, ok in checks:
+        print(f"{'met    ' if ok else 'MISSED '} {text}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,34 @@
+// corvel-bench-thumb IN OUT.jpg [WIDTH HEIGHT QUALITY] | --start-only: one thumbnail the way the
+// command line makes it (file thumbnail, then the JPEG writer), with nothing else around it.
+#include "engine/jpeg_writer.h"
+#include "engine/thumbnail_file.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--start-only") == 0) {
+        return 0;  // the cost of starting: loading the libraries, nothing decoded
+    }
+    if (argc != 3 && argc != 6) {
+        std::fprintf(stderr, "usage: %s IN OUT.jpg [WIDTH HEIGHT QUALITY]\n", argv[0]);
+        return 2;
+    }
+    const int width = argc == 6 ? std::atoi(argv[3]) : 110;
+    const int height = argc == 6 ? std::atoi(argv[4]) : 130;
+    const int quality = argc == 6 ? std::atoi(argv[5]) : 100;
+    const QImage thumb =
+        engine::thumbnailOfFile(QString::fromLocal8Bit(argv[1]), width + 2, height + 2);
+    if (thumb.isNull()) {
+        std::fprintf(stderr, "cannot load %s\n", argv[1]);
+        return 1;
+    }
+    if (!engine::writeJpeg(thumb, QString::fromLocal8Bit(argv[2]), quality)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
