@@ -41,8 +41,6 @@ void FrmResize::timerani_Timer() {}
 
 void FrmResize::timerLblFinished_Timer() {}
 
-void FrmResize::txtSourceFile_KeyPress(int /*keyAscii*/) {}
-
 // The save-to chooser.
 void FrmResize::cmdBrowse_Click() {}
 
@@ -68,13 +66,6 @@ void FrmResize::cmdSame_Click() {
     }
     Image18_Click();
 }
-
-// The picker.
-void FrmResize::cmdBrowse2_Click() {}
-
-void FrmResize::Image19_Click() {}
-
-void FrmResize::mnuAdd_Click() {}
 
 // The about window, help and web actions.
 void FrmResize::Image8_Click() {}
