@@ -1,7 +1,9 @@
 #include "mainwindow/frm_resize.h"
 #include "picker/frm_browse.h"
 #include "picker/picker_host.h"
+#include "support/qt_printers.h"
 #include "support/test_platform.h"
+#include "support/widget_input.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 
@@ -22,15 +24,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
-
-// Readable failure messages.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
-}
 
 namespace {
 
@@ -56,24 +49,24 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// A mouse button event on the middle of a list entry, as the user makes it.
-void mouseOnRow(QListWidget* list, int row, QEvent::Type type,
-                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    const QPointF at = list->visualItemRect(list->item(row)).center();
-    QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      modifiers);
-    QApplication::sendEvent(list->viewport(), &event);
+QPoint middleOf(QListWidget* list, int row) {
+    return list->visualItemRect(list->item(row)).center();
 }
 
-void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    mouseOnRow(list, row, QEvent::MouseButtonPress, modifiers);
-    mouseOnRow(list, row, QEvent::MouseButtonRelease, modifiers);
+void clickRow(QListWidget* list, int row) {
+    testing_support::click(list->viewport(), middleOf(list, row));
 }
 
+// The second press of a double click and its release, as the window system delivers them.
 void doubleClickRow(QListWidget* list, int row) {
-    mouseOnRow(list, row, QEvent::MouseButtonDblClick);
-    mouseOnRow(list, row, QEvent::MouseButtonRelease);
+    const QPointF at = middleOf(list, row);
+    const QPointF global = list->viewport()->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonDblClick, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &release);
 }
 
 void selectRows(QListWidget* list, std::initializer_list<int> rows) {
