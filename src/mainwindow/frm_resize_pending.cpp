@@ -42,24 +42,6 @@ void FrmResize::timerani_Timer() {}
 void FrmResize::timerLblFinished_Timer() {}
 
 // The save-to chooser.
-void FrmResize::cmdBrowse_Click() {}
-
-void FrmResize::cmdOpen_Click() {}
-
-void FrmResize::mnuOpenFolder_Click() {}
-
-void FrmResize::Dir1_Change() {}
-
-void FrmResize::Drive1_Change() {}
-
-void FrmResize::cmdOk_Click() {}
-
-void FrmResize::cmdCancel_Click() {}
-
-void FrmResize::Image5_Click() {}
-
-void FrmResize::imgOpenFolder_Click() {}
-
 void FrmResize::cmdSame_Click() {
     if (indTips == 1) {
         subHideTipBubble();
