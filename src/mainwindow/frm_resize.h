@@ -1,0 +1,401 @@
+#pragma once
+
+#include "options/thumbnail_options.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "ui/twips.h"
+
+#include "ui/controls.h"
+#include "ui/folder_lists.h"
+#include "ui/image.h"
+#include "ui/line.h"
+#include "ui/picture_box.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QString>
+
+#include <functional>
+
+// The main window. It owns every control and flag a processing run needs; the controls and
+// flags carry the names the behaviour is described with, and the handlers are named after
+// the control and its event. The code is split by concern: frm_resize_layout.cpp (controls
+// and their design places), frm_resize_startup.cpp (loading, screen adaptation, shutdown),
+// frm_resize_settings.cpp (options load and save), frm_resize_options.cpp (the options
+// panel), frm_resize_render.cpp (thumbnail rendering and the previews),
+// frm_resize_pending.cpp (call sites of the parts that other windows and the run bring).
+class FrmResize : public QMainWindow {
+  public:
+    explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
+    ~FrmResize() override;
+
+    // ---- loading and shutdown ---------------------------------------------------------------
+    void Form_Load();
+    void Form_Unload();
+    void cmdExit_Click();
+    void Image7_Click();
+    void mnuExit_Click();
+    // Ends the program at once: no window runs its close handling any more.
+    void endProgram();
+    bool programEnded() const { return ended_; }
+    // What ending the program does; the real one leaves the application's event loop.
+    std::function<void()> onEndProgram;
+
+    void subCenter();
+    void subShowPath();
+
+    // ---- options load and save ----------------------------------------------------------------
+    void subGetSettings();
+    void subSaveSettings();
+
+    // ---- options panel ----------------------------------------------------------------------
+    void txtwidth_Change();
+    void txtHeight_Change();
+    void btnUp_Click();
+    void btnDown_Click();
+    void btnUp2_Click();
+    void btnDown2_Click();
+    void optJPG_Click();
+    void optBMP_Click();
+    void optGIF_Click();
+    void mnujpg_Click();
+    void mnubmp_Click();
+    void mnugif_Click();
+    void chkPrefix_Click();
+    void chkSufix_Click();
+    void chkNumber_Click();
+    void mnuPrefix_Click();
+    void mnuSuffix_Click();
+    void mnuNumber_Click();
+    void txtLetters_Change();
+    void txtIncrementer_Change();
+    void subOpMode();
+    void Image3_Click();   // prompt on overwrite
+    void Image18_Click();  // same folder
+    void Image6_Click();   // landscape
+    void chkOverwrite_Click();
+    void chkLandscape_Click();
+    void chkFileLocation_Click();
+
+    // ---- rendering and previews ---------------------------------------------------------------
+    void thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
+                   ui::PictureBox* destination);
+    void List1_Click();
+    void subSourceImageProcess();
+    void txtPixelWidth2_Change();
+    void txtPixelHeight2_Change();
+
+    // ---- call sites of later parts (helper tips, save-to chooser, run, picker, about, help) --
+    void subRunTips();
+    void subHideTipBubble();
+    void subApplyVisualTheme();
+    void subNameAndSaveThumbnail();
+    void cmdProcess_Click();
+    void Image2_Click();
+    void mnuProcess_Click();
+    void cmdBrowse_Click();
+    void cmdSame_Click();
+    void cmdOpen_Click();
+    void mnuOpenFolder_Click();
+    void Dir1_Change();
+    void Drive1_Change();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void Image5_Click();
+    void imgOpenFolder_Click();
+    void cmdBrowse2_Click();
+    void Image19_Click();
+    void mnuAdd_Click();
+    void Image8_Click();
+    void mnuInfo_Click();
+    void Image9_Click();
+    void mnuViewHelp_Click();
+    void mnuOnline_Click();
+    void imgHelperTips_Click();
+    void imgHelperTips_Off_Click();
+    void mnuTips_Click();
+    void txtSourceFile_KeyPress(int keyAscii);
+    void timerProcess_Timer();
+    void timerani_Timer();
+    void timerLblFinished_Timer();
+    void timerTip_Timer();
+
+    // ---- services and units -------------------------------------------------------------------
+    platform::Services services;
+    ui::Twips twips;
+    options::Settings settings;
+
+    // ---- upper picture area (on the window) -------------------------------------------------
+    ui::PictureBox* form = nullptr;  // the window's own surface: colour and background picture
+    QLabel* lblSourceImage = nullptr;
+    ui::Image* imgSourceImage = nullptr;
+    ui::Image* Image1 = nullptr;
+    ui::PictureBox* PictureVis = nullptr;
+    ui::Image* ImgError = nullptr;
+    QLabel* lblSourceFile = nullptr;
+    QLabel* lblWidth = nullptr;
+    QLabel* lblX = nullptr;
+    QLabel* lblHeight = nullptr;
+    QLabel* lblThumbnail = nullptr;
+    ui::PictureBox* Picture2 = nullptr;
+    QLabel* lblWidth2 = nullptr;
+    QLabel* lblxx = nullptr;
+    QLabel* lblHeight2 = nullptr;
+    QLabel* lblFinished = nullptr;
+    QLabel* lblSaveTo = nullptr;
+    QLabel* lblPath = nullptr;
+    QLabel* lblDestPath = nullptr;
+    // Status lights: two stacked pictures each, the first named lies in front.
+    ui::Image* imgRedLightOff22 = nullptr;  // prompt on overwrite: green, in front
+    ui::Image* imgRedLightOn22 = nullptr;   // red, behind
+    ui::Image* imgRedOff = nullptr;         // same folder: red, in front
+    ui::Image* imgRedOn = nullptr;          // green, behind
+    ui::Image* imgGreenOff22 = nullptr;     // landscape: red, in front
+    ui::Image* imgGreenOn22 = nullptr;      // green, behind
+    QLabel* lblOverwrite = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* lblLandscape = nullptr;
+    QLabel* lblSource = nullptr;
+    QLabel* lblDest = nullptr;
+    ui::Line* lineDiv = nullptr;
+    ui::Line* lineDiv2 = nullptr;
+    QPushButton* cmdExit = nullptr;
+    // Work boxes beyond the right edge.
+    ui::PictureBox* PictureHolder = nullptr;
+    ui::PictureBox* PictureSize = nullptr;
+    ui::PictureBox* Picture1 = nullptr;
+    ui::PictureBox* picSizer = nullptr;
+    ui::PictureBox* picScreens = nullptr;
+    ui::FileList* File1 = nullptr;
+
+    // ---- lower left: "Original Pictures" --------------------------------------------------------
+    QGroupBox* Frame2 = nullptr;
+    ui::ImageButton* Image19 = nullptr;
+    ui::ImageButton* Image8 = nullptr;
+    ui::ImageButton* imgHelperTips = nullptr;
+    ui::Image* imgHelperTips_Pressed = nullptr;
+    ui::ImageButton* imgHelperTips_Off = nullptr;
+    ui::ImageButton* Image9 = nullptr;
+    ui::ImageButton* Image7 = nullptr;
+    ui::ImageButton* Image32 = nullptr;
+    QLabel* Label21 = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton* cmdBrowse2 = nullptr;
+    QFrame* frameani = nullptr;
+    ui::Image* imgLogo = nullptr;
+    ui::Image* imgProgress1 = nullptr;
+    ui::Image* imgProgress2 = nullptr;
+    ui::Image* imgProgress3 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLineEdit* txtSourceFile = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* txtPixelWidth2 = nullptr;
+    QLabel* lblX2 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* txtPixelHeight2 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLineEdit* txtSourcePath = nullptr;
+
+    // ---- lower right: "Thumbnail Pictures", the options panel -------------------------------
+    QGroupBox* Frame4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtwidth = nullptr;
+    ui::ImageButton* btnUp = nullptr;
+    ui::Image* btnUp_Pressed = nullptr;
+    ui::ImageButton* btnDown = nullptr;
+    ui::Image* btnDown_Pressed = nullptr;
+    QLabel* lbl_X = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtHeight = nullptr;
+    ui::ImageButton* btnUp2 = nullptr;
+    ui::Image* btnUp2_Pressed = nullptr;
+    ui::ImageButton* btnDown2 = nullptr;
+    ui::Image* btnDown2_Pressed = nullptr;
+    QGroupBox* Frame10 = nullptr;
+    ui::ImageButton* Image3 = nullptr;
+    ui::Image* Image11 = nullptr;
+    ui::ImageButton* Image18 = nullptr;
+    ui::Image* Image4 = nullptr;
+    ui::ImageButton* Image6 = nullptr;
+    ui::Image* Image16 = nullptr;
+    QGroupBox* Frame9 = nullptr;
+    ui::ImageButton* Image2 = nullptr;
+    ui::Image* Image17 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    ui::OptionButton* optJPG = nullptr;
+    ui::OptionButton* optBMP = nullptr;
+    ui::OptionButton* optGIF = nullptr;
+    QGroupBox* frameQuality = nullptr;
+    QLineEdit* txtQuality = nullptr;
+    QLabel* lblPercent = nullptr;
+    QGroupBox* Frame8 = nullptr;
+    QLineEdit* txtDestName = nullptr;
+    QLineEdit* txtFilename = nullptr;
+    QLineEdit* txtIncrementer = nullptr;
+    QLineEdit* txtExtention = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QPushButton* cmdSame = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdProcess = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QCheckBox* chkPrefix = nullptr;
+    QCheckBox* chkSufix = nullptr;
+    QCheckBox* chkNumber = nullptr;
+    QGroupBox* frmLetters = nullptr;
+    QLineEdit* txtLetters = nullptr;
+    QCheckBox* chkLandscape = nullptr;
+    QCheckBox* chkFileLocation = nullptr;
+    QCheckBox* chkOverwrite = nullptr;
+
+    // ---- save-to chooser, over the options panel when open ------------------------------------
+    QGroupBox* frameBrowse = nullptr;
+    QLabel* Label16 = nullptr;
+    ui::DirList* Dir1 = nullptr;
+    QLabel* Label15 = nullptr;
+    ui::DriveList* Drive1 = nullptr;
+    ui::ImageButton* Image5 = nullptr;
+    ui::Image* Image10 = nullptr;
+    ui::ImageButton* imgOpenFolder = nullptr;
+    ui::Image* Image20 = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+    // ---- menus --------------------------------------------------------------------------------
+    QMenu* mnuFile = nullptr;
+    QAction* mnuAdd = nullptr;
+    QMenu* mnuSaveTo = nullptr;
+    QAction* mnuBrowse = nullptr;
+    QAction* mnuSamel2 = nullptr;
+    QAction* mnuOpenFolder = nullptr;
+    QAction* mnuProcess = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuType = nullptr;
+    QAction* mnujpg = nullptr;
+    QAction* mnubmp = nullptr;
+    QAction* mnugif = nullptr;
+    QMenu* mnuName = nullptr;
+    QAction* mnuPrefix = nullptr;
+    QAction* mnuSuffix = nullptr;
+    QAction* mnuNumber = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOverwrite = nullptr;
+    QAction* mnuSame = nullptr;
+    QAction* mnuLandscape = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuViewHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuTips = nullptr;
+    QAction* mnuInfo = nullptr;
+
+    // ---- timers -------------------------------------------------------------------------------
+    platform::Timer timerProcess;
+    platform::Timer timerani;
+    platform::Timer timerLblFinished;
+    platform::Timer timerTip;
+
+    // ---- window state (16-bit flags hold 0 or 1; indLoading and indMenuClick hold -1) ---------
+    qint16 indoversize = 0;
+    qint16 indLoading = 0;
+    qint16 indGetSettings = 0;
+    qint16 indChanged = 0;
+    qint16 indSize = 0;
+    qint16 indClick = 0;
+    qint16 indMenuClick = 0;
+    qint16 indFirstRun = 0;
+    qint16 indQuality = 0;
+    qint16 indTips = 0;
+    qint16 indTipNumber = 0;
+    qint16 indDirReady = 0;
+    qint16 indAbout = 0;
+    qint16 indFoundS = 0;
+    qint16 indFileAltS = 0;
+    qint32 varIncrementer = 0;
+    QString varDestination;
+    QString varRegPath;
+    QString varMyDocs;
+    QString varMyPics;
+    QString varDirectoryPath;
+    QString strPathHolder;
+    QString txtPathText;
+    qint32 strFullLength = 0;
+    QString varFullPath1;
+    QString varFullPath2;
+    // The last numbers the size arrows read, used again when a box holds no number.
+    qint32 varArrowWidth = 0;
+    qint32 varArrowHeight = 0;
+
+    // ---- the processing run's state -------------------------------------------------------
+    qint16 indProcessing = 0;
+    qint16 indCanceled = 0;
+    qint16 indSingle = 0;
+    qint16 indCmdProcessClick = 0;
+    qint32 incA = 0;
+    qint32 varErrorCount = 0;
+    qint16 indLoadPic = 0;
+    qint16 indLandscape = 0;
+    QString varHolderW;
+    QString varHolderH;
+    qint16 indTipsHolder = 0;
+    qint16 varThumbW = 0;
+    qint16 varThumbH = 0;
+    qint32 varIncNumber = 0;
+    QString strIncNumber;
+    qint16 varPromptCount = 0;
+    qint16 indSaving = 0;
+    qint16 varBlinkCount = 0;
+    QString picName;
+    QString varTextName;
+    QString strExtention;
+    QString strPath;
+    QString strSlashRight;
+    qint16 varPeriod = 0;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // frm_resize_layout.cpp
+    void createControls();
+    void createUpperArea();
+    void createSourcePanel();
+    void createOptionsPanel();
+    void createChooser();
+    void createMenus();
+    void connectHandlers();
+
+    // frm_resize_startup.cpp
+    void subOversizeLayout();
+    void subCompactLayout();
+    void subShowPathText(const QString& text);
+    void subShowSameLocation();
+    void setFormSize(int width, int height);
+
+    // frm_resize_options.cpp
+    void sizeChange(QLineEdit* box, bool isWidth);
+    void arrowClick(QLineEdit* box, ui::ImageButton* arrow, qint32& lastRead, bool up);
+    void selectType(ui::OptionButton* chosen);
+    void typeMenu(QAction* entry, ui::OptionButton* button);
+    void namingClick(QCheckBox* box);
+    void namingMenu(QCheckBox* box, QAction* entry);
+    bool qualityKeyPress(int key);
+    void setLight(ui::Image* front, bool frontShown);
+    void placeFileNameBox();
+    QString programFolder() const;
+
+    // frm_resize_render.cpp
+    void sourceSizeCaptions();
+    void showPressed(ui::ImageButton* image);
+    void tipStep(qint16 step);
+
+    bool ended_ = false;
+    int rowAtPress_ = -1;  // the current list entry when the mouse went down
+};

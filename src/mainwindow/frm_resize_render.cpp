@@ -1,0 +1,178 @@
+// Rendering glue: the thumbnail canvas drawn through the sampling core and placed as the
+// preview, the list-click preview with its source view, and the source size captions.
+#include "mainwindow/frm_resize.h"
+
+#include "engine/picture_loader.h"
+#include "engine/sampling.h"
+#include "ui/image.h"
+#include "ui/picture_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+#include <climits>
+
+using platform::Icon;
+
+namespace {
+
+// The preview's centre on the window, in pixels.
+constexpr int kPreviewX = 518;
+constexpr int kPreviewY = 155;
+
+// The source file label shows up to 50 characters in full; longer paths as their ends.
+QString subFileNameTrunk(const QString& text) {
+    if (text.size() <= 50) {
+        return text;
+    }
+    return text.left(23) + QStringLiteral("... ") + text.right(23);
+}
+
+}  // namespace
+
+void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
+                          ui::PictureBox* destination) {
+    // From the first render on, the window's placements are in pixels.
+    if (width == 0) {
+        services.dialogs.message(
+            QStringLiteral("ATTENTION: The width needs to set to process the thumbnails!"),
+            QStringLiteral("Process Error 2008"), Icon::Information);
+        return;
+    }
+    if (height == 0) {
+        services.dialogs.message(
+            QStringLiteral("ATTENTION: The height needs to set to process the thumbnails!"),
+            QStringLiteral("Process Error 2009"), Icon::Information);
+        return;
+    }
+    const QImage& picture = source->picture();
+    if (width > 0 && height > 0) {
+        destination->setOuterSize({width, height});
+    }
+    const QImage sampled = engine::sampleThumbnail(picture, width, height);
+    if (!sampled.isNull()) {
+        // Grid positions the sampling never reaches keep what the canvas showed before.
+        const auto columns = engine::samplePositions(picture.width(), width).size();
+        const auto rows = engine::samplePositions(picture.height(), height).size();
+        const QRect reached(0, 0, std::min(static_cast<int>(columns), sampled.width()),
+                            std::min(static_cast<int>(rows), sampled.height()));
+        destination->drawImage({0, 0}, sampled, reached);
+    }
+    if (indFirstRun == 0) {
+        indFirstRun = 1;
+    }
+    destination->move(kPreviewX - destination->width() / 2, kPreviewY - destination->height() / 2);
+    if (indGetSettings == 0) {
+        if (indoversize == 1) {
+            destination->move(destination->x() + 100, destination->y());
+        }
+        destination->show();
+    }
+    // Only a run goes on to name and write the thumbnail.
+    if (cmdProcess->text() != QLatin1String("&Cancel Processing")) {
+        return;
+    }
+    subNameAndSaveThumbnail();
+}
+
+void FrmResize::List1_Click() {
+    if (indCmdProcessClick == 1) {
+        return;
+    }
+    const auto width = options::toInt32(txtwidth->text());
+    if (!width || *width == 0) {
+        return;
+    }
+    if (*width > options::kMaxWidth) {
+        txtwidth->setText(QString::number(options::kMaxWidth));
+    }
+    if (indProcessing != 0) {
+        return;
+    }
+    if (const auto w = options::toInt16(txtwidth->text()); w && *w <= SHRT_MAX - 2) {
+        varThumbW = static_cast<qint16>(*w + 2);
+    }
+    if (const auto h = options::toInt16(txtHeight->text()); h && *h <= SHRT_MAX - 2) {
+        varThumbH = static_cast<qint16>(*h + 2);
+    }
+    if (const QListWidgetItem* entry = List1->currentItem()) {
+        // A picture that cannot be loaded leaves the previous one in the holder.
+        const QImage picture = engine::loadPicture(entry->text());
+        if (!picture.isNull()) {
+            PictureHolder->setPicture(picture);
+        }
+    }
+    thumbnail(varThumbW, varThumbH, PictureHolder, Picture2);
+    Picture2->hide();
+    PictureVis->hide();
+    Image1->hide();
+    lblFinished->hide();
+    setWindowTitle(QStringLiteral("Corvel XP"));
+    Picture2->show();
+    subSourceImageProcess();
+}
+
+void FrmResize::subSourceImageProcess() {
+    if (indProcessing != 0) {
+        return;
+    }
+    if (indCanceled == 1) {
+        timerProcess.setEnabled(false);
+        return;
+    }
+    const QListWidgetItem* entry = List1->currentItem();
+    const QString path = entry ? entry->text() : QString();
+    indLoadPic = 1;
+    const QImage picture = engine::loadPicture(path);
+    if (!picture.isNull()) {
+        Picture1->setPicture(picture);
+    }
+    indLoadPic = 0;
+    lblDestPath->hide();
+    if (Picture1->hasPicture()) {
+        txtPixelWidth2->setText(QString::number(Picture1->picture().width()));
+        txtPixelHeight2->setText(QString::number(Picture1->picture().height()));
+    }
+    PictureVis->hide();
+    lblSourceImage->hide();
+    lblSourceFile->hide();
+    if (!picture.isNull()) {
+        imgSourceImage->setPicture(picture);
+    }
+    imgSourceImage->show();
+    lblSourceFile->setText(subFileNameTrunk(path));
+    lblSourceFile->adjustSize();
+    lblSourceFile->show();
+}
+
+void FrmResize::txtPixelWidth2_Change() {
+    lblWidth->setText(txtPixelWidth2->text());
+    lblWidth->adjustSize();
+    sourceSizeCaptions();
+}
+
+void FrmResize::txtPixelHeight2_Change() {
+    lblHeight->setText(txtPixelHeight2->text());
+    lblHeight->adjustSize();
+    sourceSizeCaptions();
+}
+
+void FrmResize::sourceSizeCaptions() {
+    const bool none =
+        lblWidth->text() == QLatin1String("0") && lblHeight->text() == QLatin1String("0");
+    for (QLabel* label : {lblWidth, lblHeight, lblX}) {
+        label->setVisible(!none);
+    }
+    if (none || !lblWidth2->isHidden()) {
+        return;
+    }
+    lblWidth2->setText(txtwidth->text());
+    lblHeight2->setText(txtHeight->text());
+    for (QLabel* label : {lblWidth2, lblHeight2, lblxx}) {
+        label->adjustSize();
+        label->show();
+    }
+}

@@ -1,0 +1,167 @@
+// Options load and save: the store's values into the option controls at start-up, and back
+// at shutdown. Each step stands alone: a value that cannot be read leaves its control as it is.
+#include "mainwindow/frm_resize.h"
+
+#include "ui/image.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace options;
+
+namespace {
+
+// A check value read from the store; anything but 0 or 1 leaves the box as it is.
+void setCheck(QCheckBox* box, std::optional<qint16> value) {
+    if (value && (*value == 0 || *value == 1)) {
+        box->setChecked(*value == 1);
+    }
+}
+
+QString checkText(const QCheckBox* box) {
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+}  // namespace
+
+void FrmResize::subGetSettings() {
+    indGetSettings = 1;
+
+    if (const auto tips = settings.readInt16(kTips)) {
+        indTips = *tips;
+    }
+    imgHelperTips_Off->setVisible(indTips != 1);
+    mnuTips->setChecked(indTips == 1);
+
+    const QString prefix = settings.read(kPrefix);
+    const QString suffix = settings.read(kSuffix);
+    const QString numbers = settings.read(kNumbers);
+
+    if (const auto quality = settings.readInt16(kQuality)) {
+        indQuality = *quality;
+    }
+    txtQuality->setText(QString::number(indQuality));
+    if (const auto shown = toInt16(txtQuality->text());
+        shown && (*shown > kMaxQuality || *shown == 0)) {
+        txtQuality->setText(QStringLiteral("100"));
+    }
+
+    txtwidth->setText(settings.read(kWidth));
+    txtHeight->setText(settings.read(kHeight));
+
+    setCheck(chkLandscape, settings.readInt16(kLandscape));
+    if (chkLandscape->isChecked()) {
+        setLight(imgGreenOff22, false);
+        mnuLandscape->setChecked(true);
+    } else {
+        setLight(imgGreenOff22, true);
+    }
+
+    varDestination = settings.read(kDestination);
+
+    setCheck(chkFileLocation, settings.readInt16(kFileLocation));
+    if (chkFileLocation->isChecked()) {
+        setLight(imgRedOff, false);
+        txtDestName->setText(services.paths.placeholderFolder());
+        txtDestName->setToolTip(txtDestName->text());
+        txtDestName->setEnabled(false);
+        subShowSameLocation();
+        mnuSamel2->setChecked(true);
+        mnuSame->setChecked(true);
+    } else {
+        cmdBrowse->setEnabled(true);
+        setLight(imgRedOff, true);
+        if (!varDestination.isEmpty()) {
+            txtDestName->setText(varDestination);
+            txtDestName->setToolTip(varDestination);
+            txtPathText = txtDestName->text();
+        } else {
+            txtPathText = QStringLiteral("Choose Path");
+        }
+        lblPath->setText(txtPathText);
+        lblPath->adjustSize();
+        lblPath->setToolTip(txtPathText);
+        lblSaveTo->show();
+    }
+
+    setCheck(chkOverwrite, settings.readInt16(kOverwrite));
+    setLight(imgRedLightOff22, chkOverwrite->isChecked());
+    mnuOverwrite->setChecked(chkOverwrite->isChecked());
+
+    const QString name = settings.read(kName);
+    if (name == kNamePrefix) {
+        chkPrefix->setChecked(true);
+        txtLetters->setText(prefix);
+        mnuPrefix->setChecked(true);
+    } else if (name == kNameSuffix) {
+        chkSufix->setChecked(true);
+        txtLetters->setText(suffix);
+        mnuSuffix->setChecked(true);
+    } else if (name == kNameNumber) {
+        chkNumber->setChecked(true);
+        txtLetters->setText(numbers);
+        mnuNumber->setChecked(true);
+    } else {
+        txtIncrementer->hide();
+        placeFileNameBox();
+        txtLetters->setEnabled(false);
+    }
+
+    const QString type = settings.read(kType);
+    if (type == kTypeBmp) {
+        optBMP->setChecked(true);
+        mnubmp->setChecked(true);
+        txtExtention->setText(QStringLiteral(".bmp"));
+    } else if (type == kTypeGif) {
+        optGIF->setChecked(true);
+        mnugif->setChecked(true);
+        txtExtention->setText(QStringLiteral(".gif"));
+    } else {
+        optJPG->setChecked(true);
+        mnujpg->setChecked(true);
+        txtExtention->setText(QStringLiteral(".jpg"));
+        frameQuality->setEnabled(true);
+        lblPercent->setEnabled(true);
+        txtQuality->setEnabled(true);
+    }
+
+    varRegPath = settings.read(kPath);
+    if (varRegPath.isEmpty()) {
+        // The first-run command registers a program file this system does not have, so it
+        // is not started; the program's folder is still kept as the first-run marker.
+        settings.write(kPath, programFolder());
+    }
+
+    indGetSettings = 0;
+    subOpMode();
+}
+
+void FrmResize::subSaveSettings() {
+    settings.write(kWidth, txtwidth->text());
+    settings.write(kHeight, txtHeight->text());
+    settings.write(kLandscape, checkText(chkLandscape));
+    settings.write(kFileLocation, checkText(chkFileLocation));
+    settings.write(kOverwrite, checkText(chkOverwrite));
+    settings.write(kQuality, txtQuality->text());
+    settings.write(kLetters, txtLetters->text());
+    if (!services.paths.isPlaceholder(txtDestName->text())) {
+        settings.write(kDestination, txtDestName->text());
+    }
+    settings.write(kName, chkPrefix->isChecked()   ? kNamePrefix
+                          : chkSufix->isChecked()  ? kNameSuffix
+                          : chkNumber->isChecked() ? kNameNumber
+                                                   : QString());
+    settings.write(kType, optBMP->isChecked()   ? kTypeBmp
+                          : optGIF->isChecked() ? kTypeGif
+                          : optJPG->isChecked() ? kTypeJpg
+                                                : QString());
+}
+
+QString FrmResize::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,95 @@
+#include "ui/controls.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QObject>
+
+namespace ui {
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent)
+    : QRadioButton(caption, parent) {
+    setAutoExclusive(false);
+}
+
+void OptionButton::nextCheckState() {
+    if (!isChecked()) {
+        setChecked(true);
+    }
+}
+
+namespace {
+
+class ClickFilter : public QObject {
+  public:
+    ClickFilter(QWidget* widget, std::function<void()> action)
+        : QObject(widget), action_(std::move(action)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = pressed_ && mouse->button() == Qt::LeftButton &&
+                               widget->rect().contains(mouse->position().toPoint());
+            pressed_ = false;
+            if (click) {
+                action_();
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+    bool pressed_ = false;
+};
+
+class PressFilter : public QObject {
+  public:
+    PressFilter(QWidget* widget, std::function<void()> action)
+        : QObject(widget), action_(std::move(action)) {}
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            action_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+};
+
+class KeyFilter : public QObject {
+  public:
+    KeyFilter(QWidget* widget, std::function<bool(QKeyEvent*)> filter)
+        : QObject(widget), filter_(std::move(filter)) {}
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        auto* key = static_cast<QKeyEvent*>(event);
+        return !key->text().isEmpty() && filter_(key);
+    }
+
+  private:
+    std::function<bool(QKeyEvent*)> filter_;
+};
+
+}  // namespace
+
+void onClick(QWidget* widget, std::function<void()> action) {
+    widget->installEventFilter(new ClickFilter(widget, std::move(action)));
+}
+
+void onMousePress(QWidget* widget, std::function<void()> action) {
+    widget->installEventFilter(new PressFilter(widget, std::move(action)));
+}
+
+void filterKeys(QWidget* widget, std::function<bool(QKeyEvent*)> filter) {
+    widget->installEventFilter(new KeyFilter(widget, std::move(filter)));
+}
+
+}  // namespace ui

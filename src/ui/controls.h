@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRadioButton>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace ui {
+
+// An option button that keeps its own state: a click selects it (never deselects it), and
+// code can deselect it, so a window can keep several of them exclusive by hand.
+class OptionButton : public QRadioButton {
+  public:
+    OptionButton(const QString& caption, QWidget* parent);
+
+  protected:
+    void nextCheckState() override;
+};
+
+// Runs `action` when the widget is clicked (pressed and released inside it with the left
+// button), for controls that have no click signal of their own.
+void onClick(QWidget* widget, std::function<void()> action);
+
+// Runs `action` when a mouse button goes down on the widget, before the widget sees it.
+void onMousePress(QWidget* widget, std::function<void()> action);
+
+// Key presses that carry text go to `filter` first; it returns true to discard the key.
+void filterKeys(QWidget* widget, std::function<bool(QKeyEvent*)> filter);
+
+}  // namespace ui

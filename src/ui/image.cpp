@@ -1,0 +1,87 @@
+#include "ui/image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+Image::Image(QWidget* parent, QPixmap picture, bool stretch)
+    : QWidget(parent), picture_(std::move(picture)), stretch_(stretch) {
+    if (!stretch_ && hasPicture()) {
+        resize(picture_.deviceIndependentSize().toSize());
+    }
+}
+
+void Image::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    if (!stretch_ && hasPicture()) {
+        resize(picture_.deviceIndependentSize().toSize() + QSize(2, 2) * (border_ ? 1 : 0));
+    }
+    update();
+}
+
+void Image::setStretch(bool on) {
+    stretch_ = on;
+    update();
+}
+
+void Image::setBorder(bool on) {
+    border_ = on;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect inner = border_ ? rect().adjusted(1, 1, -1, -1) : rect();
+    if (hasPicture()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (stretch_) {
+            painter.drawPixmap(inner, picture_);
+        } else {
+            painter.drawPixmap(inner.topLeft(), picture_);
+        }
+    }
+    if (border_) {
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Image::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) {
+        emit clicked();
+    }
+}
+
+ImageButton::ImageButton(QWidget* parent, QPixmap picture, QPixmap pressedPicture)
+    : Image(parent, std::move(picture)), twin_(new Image(parent, std::move(pressedPicture))) {
+    setCursor(Qt::PointingHandCursor);
+    twin_->hide();
+}
+
+void ImageButton::setPressed(bool pressed) {
+    twin_->setGeometry(geometry());
+    twin_->setVisible(pressed);
+    if (pressed) {
+        twin_->raise();
+    }
+}
+
+void ImageButton::moveEvent(QMoveEvent* event) {
+    twin_->setGeometry(geometry());
+    Image::moveEvent(event);
+}
+
+void ImageButton::resizeEvent(QResizeEvent* event) {
+    twin_->setGeometry(geometry());
+    Image::resizeEvent(event);
+}
+
+}  // namespace ui

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+namespace ui {
+
+// The image control: shows a picture, stretched to its box or at its natural size, with an
+// optional one-pixel border; reports clicks.
+class Image : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Image(QWidget* parent, QPixmap picture = {}, bool stretch = true);
+
+    void setPicture(const QPixmap& picture);
+    void setPicture(const QImage& picture) { setPicture(QPixmap::fromImage(picture)); }
+    const QPixmap& picture() const { return picture_; }
+    bool hasPicture() const { return !picture_.isNull(); }
+    void setStretch(bool on);
+    void setBorder(bool on);
+
+  signals:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QPixmap picture_;
+    bool stretch_;
+    bool border_ = false;
+    bool pressed_ = false;
+};
+
+// A clickable toolbar image with its pressed twin: a hidden image in the same place, in
+// front of it, that a click shows for a moment before the image acts.
+class ImageButton : public Image {
+  public:
+    ImageButton(QWidget* parent, QPixmap picture, QPixmap pressedPicture);
+
+    Image* twin() const { return twin_; }
+    // Shows or hides the pressed look; the window decides how long it lasts.
+    void setPressed(bool pressed);
+
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    Image* twin_;
+};
+
+}  // namespace ui
