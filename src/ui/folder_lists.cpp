@@ -2,113 +2,343 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+#include <dirent.h>
 
 namespace ui {
 
-DriveList::DriveList(QWidget* parent, const platform::Volumes& volumes)
-    : QComboBox(parent), volumes_(volumes.list()) {
-    for (const platform::Volume& volume : volumes_) {
-        addItem(volume.name.isEmpty()
-                    ? volume.root
-                    : volume.root + QStringLiteral(" [") + volume.name + QLatin1Char(']'));
+namespace {
+
+bool liesUnder(const QString& path, const QString& root) {
+    if (root == QLatin1String("/")) {
+        return path.startsWith(QLatin1Char('/'));
     }
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::driveChanged);
+    return path == root || path.startsWith(root + QLatin1Char('/'));
+}
+
+constexpr int kFolderRole = Qt::UserRole;
+constexpr int kLevelRole = Qt::UserRole + 1;
+constexpr int kIndentPx = 12;
+
+// Draws each entry indented by its level, as a tree drawn flat.
+class IndentDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem indented(option);
+        indented.rect.setLeft(option.rect.left() + indent(index));
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(index), 0);
+    }
+
+  private:
+    static int indent(const QModelIndex& index) {
+        return index.data(kLevelRole).toInt() * kIndentPx;
+    }
+};
+
+// The folders from the root down to `path`, the root first.
+QStringList chainTo(const QString& path) {
+    QStringList chain{QStringLiteral("/")};
+    QString walked;
+    for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        walked += QLatin1Char('/') + part;
+        chain.append(walked);
+    }
+    return chain;
+}
+
+QList<QRegularExpression> globsOf(const QString& pattern) {
+    QList<QRegularExpression> globs;
+    for (const QString& part : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString glob = part.trimmed();
+        if (!glob.isEmpty()) {
+            globs.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(glob),
+                                            QRegularExpression::CaseInsensitiveOption));
+        }
+    }
+    return globs;
+}
+
+bool matchesAny(const QString& name, const QList<QRegularExpression>& globs) {
+    return std::any_of(globs.cbegin(), globs.cend(),
+                       [&](const QRegularExpression& glob) { return glob.match(name).hasMatch(); });
+}
+
+}  // namespace
+
+bool canListFolder(const QString& folder) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        return false;
+    }
+    // Permission bits do not tell (an administrator reads anything, a dead mount reads
+    // nothing): only opening the folder does.
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (dir == nullptr) {
+        return false;
+    }
+    ::closedir(dir);
+    return true;
+}
+
+QString cleanFolderPath(const QString& path, const QString& base) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    const QString absolute =
+        base.isEmpty() ? QFileInfo(path).absoluteFilePath() : QDir(base).absoluteFilePath(path);
+    return QDir::cleanPath(absolute);
+}
+
+DriveList::DriveList(QWidget* parent, const platform::Volumes& volumes)
+    : QComboBox(parent), volumes_(volumes) {
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::onIndexChanged);
+    refresh();
 }
 
 QString DriveList::drive() const {
-    const int index = currentIndex();
-    return index >= 0 && index < volumes_.size() ? volumes_.at(index).root : QString();
+    return currentData().toString();
 }
 
 bool DriveList::setDriveOf(const QString& path) {
-    // The longest mount point that holds the path.
-    int best = -1;
-    for (int i = 0; i < volumes_.size(); ++i) {
-        const QString root = volumes_.at(i).root;
-        const bool holds =
-            root == QLatin1String("/") || path == root ||
-            path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
-        if (holds && (best < 0 || root.size() > volumes_.at(best).root.size())) {
-            best = i;
-        }
-    }
-    if (best >= 0) {
-        setCurrentIndex(best);
-    }
-    return best >= 0;
-}
-
-DirList::DirList(QWidget* parent) : QListWidget(parent) {
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { setPath(item->data(Qt::UserRole).toString()); });
-}
-
-bool DirList::setPath(const QString& folder) {
-    const QString clean = QDir::cleanPath(folder);
-    const QDir dir(clean);
-    if (folder.isEmpty() || !dir.exists() || !dir.isReadable()) {
+    const QString root = driveOf(cleanFolderPath(path));
+    const int index = indexOfDrive(root);
+    if (index < 0) {
         return false;
     }
-    const bool changed = clean != path_;
-    path_ = clean;
-    clear();
-    QStringList ancestors;
-    for (QDir up(clean);;) {
-        ancestors.prepend(up.absolutePath());
-        if (!up.cdUp()) {
-            break;
+    setCurrentIndex(index);
+    return shownIndex_ == index;
+}
+
+QString DriveList::driveOf(const QString& path) const {
+    QString best;
+    for (int i = 0; i < count(); ++i) {
+        const QString root = itemData(i).toString();
+        if (liesUnder(path, root) && root.size() > best.size()) {
+            best = root;
         }
     }
-    int depth = 0;
-    for (const QString& ancestor : ancestors) {
-        const QString name = depth == 0 ? ancestor : QFileInfo(ancestor).fileName();
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
-        item->setData(Qt::UserRole, ancestor);
-        ++depth;
+    return best;
+}
+
+void DriveList::followFolder(const QString& folder) {
+    const QString clean = cleanFolderPath(folder);
+    const QString root = driveOf(clean);
+    const int index = indexOfDrive(root);
+    if (index < 0) {
+        return;
     }
-    setCurrentRow(static_cast<int>(ancestors.size()) - 1);
-    for (const QFileInfo& sub :
-         dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto* item =
-            new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub.fileName(), this);
-        item->setData(Qt::UserRole, sub.absoluteFilePath());
+    currentFolders_[root] = clean;
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(index);
+    shownIndex_ = index;
+}
+
+QString DriveList::currentFolder() const {
+    const QString root = drive();
+    const QString folder = currentFolders_.value(root);
+    return !folder.isEmpty() && canListFolder(folder) ? folder : root;
+}
+
+void DriveList::refresh() {
+    const QString before = drive();
+    const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
+    {
+        const QSignalBlocker quiet(this);
+        clear();
+        for (const platform::Volume& volume : volumes_.list()) {
+            const QString text = volume.name.isEmpty()
+                                     ? volume.root
+                                     : QStringLiteral("%1  [%2]").arg(volume.root, volume.name);
+            addItem(icon, text, volume.root);
+        }
+        const int keep = indexOfDrive(before);
+        setCurrentIndex(keep >= 0 ? keep : 0);
+        shownIndex_ = currentIndex();
     }
+}
+
+void DriveList::onIndexChanged(int index) {
+    if (index == shownIndex_ || index < 0) {
+        return;
+    }
+    if (!canListFolder(itemData(index).toString())) {
+        const QSignalBlocker quiet(this);
+        setCurrentIndex(shownIndex_);
+        return;
+    }
+    shownIndex_ = index;
+    emit driveChanged(drive());
+}
+
+int DriveList::indexOfDrive(const QString& root) const {
+    return root.isEmpty() ? -1 : findData(root);
+}
+
+DirList::DirList(QWidget* parent, const QString& startPath) : QListWidget(parent) {
+    setItemDelegate(new IndentDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    const QString start = cleanFolderPath(startPath.isEmpty() ? QDir::currentPath() : startPath);
+    path_ = canListFolder(start) ? start : QStringLiteral("/");
+    fill();
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { openRow(row(item)); });
+}
+
+bool DirList::setPath(const QString& path) {
+    const QString target = cleanFolderPath(path, path_);
+    if (!canListFolder(target)) {
+        return false;
+    }
+    const bool changed = target != path_;
+    path_ = target;
+    fill();
     if (changed) {
-        emit pathChanged();
+        emit pathChanged(path_);
     }
     return true;
 }
 
-FileList::FileList(QWidget* parent, const QString& pattern)
-    : QListWidget(parent), pattern_(pattern) {}
+void DirList::refresh() {
+    if (!canListFolder(path_)) {
+        // The folder went away: show the nearest ancestor that still exists.
+        QString up = path_;
+        while (up != QLatin1String("/") && !canListFolder(up)) {
+            up = cleanFolderPath(QStringLiteral(".."), up);
+        }
+        setPath(up);
+        return;
+    }
+    fill();
+}
 
-bool FileList::setPath(const QString& folder) {
-    const QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists() || !dir.isReadable()) {
+QString DirList::folderAt(int row) const {
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->data(kFolderRole).toString() : QString();
+}
+
+int DirList::levelAt(int row) const {
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->data(kLevelRole).toInt() : -1;
+}
+
+void DirList::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+        openRow(currentRow());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void DirList::fill() {
+    const QSignalBlocker quiet(this);
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    auto add = [this](const QIcon& icon, const QString& text, const QString& folder, int level) {
+        auto* entry = new QListWidgetItem(icon, text, this);
+        entry->setData(kFolderRole, folder);
+        entry->setData(kLevelRole, level);
+        entry->setToolTip(folder);
+    };
+
+    const QStringList chain = chainTo(path_);
+    for (int level = 0; level < chain.size(); ++level) {
+        const QString& folder = chain[level];
+        add(open, level == 0 ? folder : QDir(folder).dirName(), folder, level);
+    }
+    currentFolderRow_ = static_cast<int>(chain.size()) - 1;
+
+    const QDir dir(path_);
+    const QStringList children =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : children) {
+        add(closed, name, dir.absoluteFilePath(name), static_cast<int>(chain.size()));
+    }
+    setCurrentRow(currentFolderRow_);
+}
+
+void DirList::openRow(int row) {
+    const QString folder = folderAt(row);
+    if (!folder.isEmpty() && !setPath(folder)) {
+        setCurrentRow(currentFolderRow_);
+    }
+}
+
+FileList::FileList(QWidget* parent, const QString& pattern)
+    : QListWidget(parent), pattern_(pattern) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+bool FileList::setPath(const QString& path) {
+    const QString target = cleanFolderPath(path, path_);
+    if (!fill(target)) {
         return false;
     }
-    path_ = QDir::cleanPath(folder);
-    refresh();
+    if (target != path_) {
+        path_ = target;
+        emit pathChanged(path_);
+    }
     return true;
 }
 
 void FileList::setPattern(const QString& pattern) {
+    if (pattern == pattern_) {
+        return;
+    }
     pattern_ = pattern;
     refresh();
+    emit patternChanged(pattern_);
 }
 
 void FileList::refresh() {
+    if (!path_.isEmpty() && !fill(path_)) {
+        clear();
+    }
+}
+
+QString FileList::fileName(int row) const {
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->text() : QString();
+}
+
+QStringList FileList::fileNames() const {
+    QStringList names;
+    for (int row = 0; row < count(); ++row) {
+        names.append(item(row)->text());
+    }
+    return names;
+}
+
+bool FileList::matches(const QString& fileName, const QString& pattern) {
+    return matchesAny(fileName, globsOf(pattern));
+}
+
+bool FileList::fill(const QString& folder) {
+    if (!canListFolder(folder)) {
+        return false;
+    }
+    const QList<QRegularExpression> globs = globsOf(pattern_);
+    // Without QDir::Hidden and QDir::System: no dot-files, no devices, sockets or dead links.
+    const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     clear();
-    if (path_.isEmpty()) {
-        return;
+    for (const QString& name : names) {
+        if (matchesAny(name, globs)) {
+            addItem(name);
+        }
     }
-    QDir dir(path_);
-    dir.setNameFilters(pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& file : dir.entryInfoList()) {
-        addItem(file.fileName());
-    }
+    return true;
 }
 
 }  // namespace ui
