@@ -280,12 +280,12 @@ void FrmResize::createSourcePanel() {
     txtPixelWidth2 = make.text(f, QString(), {3360, 1545, 735, 285}, QString(), Qt::AlignCenter);
     lblX2 = make.label(f, QStringLiteral("X"), {4170, 1575});
     Label12 = make.label(f, QStringLiteral("Height:"), {4320, 1350});
-    txtPixelHeight2 = make.text(f, QString(), {4320, 1545, 735, 285}, QString(), Qt::AlignCenter);
+    txtPixelHeight2 = make.text(f, QString(), {4320, 1545, 615, 285}, QString(), Qt::AlignCenter);
     for (QLineEdit* box : {txtPixelWidth2, txtPixelHeight2}) {
         box->setReadOnly(true);
     }
     Label13 = make.label(f, QStringLiteral("Source Picture Name"), {120, 1860});
-    txtSourceFile = make.text(f, QString(), {120, 2055, 3135, 285}, QString());
+    txtSourceFile = make.text(f, QString(), {1680, 1830, 1575, 255}, QString());
     frameani = make.placed(new QFrame(f), {3360, 1890, 1695, 600}, arial(), kBlack);
     frameani->hide();
     imgLogo = make.image(frameani, ui::artwork(Art::Logo), {120, 60, 480, 480});

@@ -149,7 +149,9 @@ void FrmResize::subSaveSettings() {
     settings.write(kOverwrite, checkText(chkOverwrite));
     settings.write(kQuality, txtQuality->text());
     settings.write(kLetters, txtLetters->text());
-    if (!services.paths.isPlaceholder(txtDestName->text())) {
+    // "Choose Path" is the box's caption for no destination, not a folder to save into.
+    if (!services.paths.isPlaceholder(txtDestName->text()) &&
+        txtDestName->text() != QLatin1String("Choose Path")) {
         settings.write(kDestination, txtDestName->text());
     }
     settings.write(kName, chkPrefix->isChecked()   ? kNamePrefix

@@ -152,8 +152,8 @@ void FrmResize::subCompactLayout() {
 }
 
 void FrmResize::setFormSize(int width, int height) {
+    form->setFixedSize(twips.pxX(width), twips.pxY(height));
     twips.resize(form, width, height);
-    form->setFixedSize(form->size());
     setFixedSize(form->width(), form->height() + menuBar()->sizeHint().height());
 }
 

@@ -30,6 +30,7 @@ QSize PictureBox::innerSize() const {
 
 void PictureBox::setOuterSize(QSize outer) {
     resize(outer);
+    resizeDrawing(innerSize());
 }
 
 void PictureBox::setBorder(Border border) {
@@ -57,6 +58,7 @@ void PictureBox::setPicture(const QImage& picture) {
         const int frame = 2 * borderWidth();
         resize(picture_.width() + frame, picture_.height() + frame);
     }
+    resizeDrawing(innerSize());
     drawing_.fill(background_);
     if (hasPicture()) {
         drawImage({0, 0}, picture_);
@@ -66,11 +68,13 @@ void PictureBox::setPicture(const QImage& picture) {
 
 void PictureBox::clear() {
     picture_ = QImage();
+    resizeDrawing(innerSize());
     drawing_.fill(background_);
     update();
 }
 
 void PictureBox::drawImage(QPoint at, const QImage& image, QRect sourceRect) {
+    resizeDrawing(innerSize());
     if (drawing_.isNull() || image.isNull()) {
         return;
     }
@@ -79,7 +83,7 @@ void PictureBox::drawImage(QPoint at, const QImage& image, QRect sourceRect) {
     update();
 }
 
-void PictureBox::resizeDrawing(QSize inner) {
+void PictureBox::resizeDrawing(QSize inner) const {
     if (inner == drawing_.size()) {
         return;
     }
@@ -99,6 +103,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    resizeDrawing(innerSize());
     QPainter painter(this);
     painter.fillRect(rect(), background_);
     const int frame = borderWidth();

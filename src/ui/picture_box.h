@@ -35,20 +35,24 @@ class PictureBox : public QWidget {
 
     // Persistent drawing, in pixels of the drawing area.
     void drawImage(QPoint at, const QImage& image, QRect sourceRect = {});
-    const QImage& drawing() const { return drawing_; }
+    const QImage& drawing() const {
+        resizeDrawing(innerSize());
+        return drawing_;
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void resizeDrawing(QSize inner);
+    // The drawing follows the outer size even before a resize event has been delivered.
+    void resizeDrawing(QSize inner) const;
 
     Border border_;
     QColor background_;
     bool autoSize_ = false;
     QImage picture_;
-    QImage drawing_;
+    mutable QImage drawing_;
 };
 
 }  // namespace ui

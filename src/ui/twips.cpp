@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -113,10 +114,16 @@ QFont designFont(const QString& family, qreal points, bool bold, bool italic) {
          {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS")}},
     };
     QFont font;
-    const QStringList available = QFontDatabase::families();
+    const QStringList families = QFontDatabase::families();
+    // Families may carry their foundry, as in "Nimbus Sans [urw]".
+    const auto available = [&](const QString& name) {
+        return std::any_of(families.cbegin(), families.cend(), [&](const QString& f) {
+            return f == name || f.startsWith(name + QStringLiteral(" ["));
+        });
+    };
     if (const auto it = substitutes.find(family); it != substitutes.end()) {
         for (const QString& candidate : it->second) {
-            if (available.contains(candidate)) {
+            if (available(candidate)) {
                 font.setFamily(candidate);
                 break;
             }
@@ -124,7 +131,7 @@ QFont designFont(const QString& family, qreal points, bool bold, bool italic) {
         if (family.startsWith(QLatin1String("Courier"))) {
             font.setStyleHint(QFont::Monospace);
         }
-    } else if (available.contains(family)) {
+    } else if (available(family)) {
         font.setFamily(family);
     }
     font.setPointSizeF(points);

@@ -1,0 +1,348 @@
+#include "frm_resize_fixture.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const QString kNewUser = QStringLiteral("New User Information");
+
+TEST_F(FrmResizeTest, FreshUserGetsEveryDefault) {
+    FrmResize& w = load();
+
+    EXPECT_EQ(w.windowTitle(), "Corvel XP");
+    EXPECT_FALSE(w.isHidden());
+    EXPECT_EQ(w.txtwidth->text(), "110");
+    EXPECT_EQ(w.txtHeight->text(), "130");
+    EXPECT_TRUE(w.optJPG->isChecked());
+    EXPECT_FALSE(w.optBMP->isChecked() || w.optGIF->isChecked());
+    EXPECT_TRUE(w.mnujpg->isChecked());
+    EXPECT_EQ(w.txtExtention->text(), ".jpg");
+    EXPECT_TRUE(w.frameQuality->isEnabled());
+    EXPECT_EQ(w.txtQuality->text(), "100");
+    EXPECT_TRUE(w.chkPrefix->isChecked());
+    EXPECT_TRUE(w.mnuPrefix->isChecked());
+    EXPECT_EQ(w.txtLetters->text(), "th_");
+    EXPECT_EQ(w.txtIncrementer->text(), "th_");
+    EXPECT_FALSE(w.chkOverwrite->isChecked() || w.chkFileLocation->isChecked() ||
+                 w.chkLandscape->isChecked());
+    // Every light red: the green prompt picture hidden, the two red fronts shown.
+    EXPECT_TRUE(w.imgRedLightOff22->isHidden());
+    EXPECT_FALSE(w.imgRedOff->isHidden());
+    EXPECT_FALSE(w.imgGreenOff22->isHidden());
+    EXPECT_EQ(w.txtDestName->text(), "/FilePath/");
+    EXPECT_EQ(w.lblPath->text(), "Choose Path");
+    EXPECT_FALSE(w.lblPath->isHidden());
+    EXPECT_TRUE(w.lblDestPath->isHidden());
+    EXPECT_EQ(w.indTips, 1);
+    EXPECT_TRUE(w.mnuTips->isChecked());
+    EXPECT_TRUE(w.imgHelperTips_Off->isHidden());
+    EXPECT_FALSE(w.lblThumbnail->isHidden());
+    EXPECT_TRUE(w.Picture2->isHidden());
+    EXPECT_EQ(w.indLoading, 0);
+
+    EXPECT_EQ(boxesTitled(kNewUser), 1);
+    EXPECT_EQ(platform.stored("PHT"), "1");
+    EXPECT_EQ(platform.stored("Path"), QCoreApplication::applicationDirPath());
+    // The first-run registration command names no program here: nothing is started.
+    EXPECT_TRUE(platform.shell.calls.empty());
+}
+
+TEST_F(FrmResizeTest, NewUserMessageComesAfterThePauseAndOnlyOnce) {
+    FrmResize& first = load();
+    EXPECT_GE(platform.loop.tickCount(), 2000u);
+    first.cmdExit_Click();
+    platform.store("Path", "/elsewhere");
+    platform.verifyAndReset();
+
+    load();
+    EXPECT_EQ(boxesTitled(kNewUser), 0);
+    EXPECT_EQ(platform.stored("Path"), "/elsewhere");
+}
+
+TEST_F(FrmResizeTest, DeletingTheMarkerBringsTheMessageBack) {
+    platform.store("PHT", "0");
+    load();
+    EXPECT_EQ(boxesTitled(kNewUser), 1);
+}
+
+struct StoredCase {
+    const char* key;
+    const char* stored;
+    QString (*shown)(const FrmResize&);
+    const char* expected;
+};
+
+QString typeShown(const FrmResize& w) {
+    return w.optBMP->isChecked()   ? "BMP " + w.txtExtention->text()
+           : w.optGIF->isChecked() ? "GIF " + w.txtExtention->text()
+           : w.optJPG->isChecked() ? "JPG " + w.txtExtention->text()
+                                   : "none";
+}
+
+QString nameShown(const FrmResize& w) {
+    const QString rule = w.chkPrefix->isChecked()   ? "Prefix"
+                         : w.chkSufix->isChecked()  ? "Suffix"
+                         : w.chkNumber->isChecked() ? "Number"
+                                                    : "none";
+    return rule + (w.txtLetters->isEnabled() ? " " + w.txtLetters->text() : " disabled") +
+           (w.txtIncrementer->isHidden() ? " hidden" : "");
+}
+
+QString qualityShown(const FrmResize& w) {
+    return w.txtQuality->text();
+}
+QString widthShown(const FrmResize& w) {
+    return w.txtwidth->text();
+}
+QString heightShown(const FrmResize& w) {
+    return w.txtHeight->text();
+}
+QString tipsShown(const FrmResize& w) {
+    return QString::number(w.indTips) + (w.imgHelperTips_Off->isHidden() ? " on" : " off");
+}
+QString landscapeShown(const FrmResize& w) {
+    return QString(w.chkLandscape->isChecked() ? "checked" : "unchecked") +
+           (w.imgGreenOff22->isHidden() ? " green" : " red") +
+           (w.mnuLandscape->isChecked() ? " menu" : "");
+}
+QString overwriteShown(const FrmResize& w) {
+    return QString(w.chkOverwrite->isChecked() ? "checked" : "unchecked") +
+           (w.imgRedLightOff22->isHidden() ? " red" : " green") +
+           (w.mnuOverwrite->isChecked() ? " menu" : "");
+}
+
+TEST_F(FrmResizeTest, StoredValuesLoadWithTheirRules) {
+    const StoredCase cases[] = {
+        {"Type", "Bmp", typeShown, "BMP .bmp"},
+        {"Type", "Gif", typeShown, "GIF .gif"},
+        {"Type", "bmp", typeShown, "JPG .jpg"},  // compared case and all
+        {"Type", "", typeShown, "JPG .jpg"},
+        {"Name", "Suffix", nameShown, "Suffix _th"},
+        {"Name", "Number", nameShown, "Number 1"},
+        {"Name", "prefix", nameShown, "none disabled hidden"},
+        {"Name", "", nameShown, "none disabled hidden"},
+        {"Quality", "0", qualityShown, "100"},
+        {"Quality", "101", qualityShown, "100"},
+        {"Quality", "", qualityShown, "100"},
+        {"Quality", "best", qualityShown, "100"},
+        {"Quality", "99", qualityShown, "99"},
+        {"Height", "250", heightShown, "240"},
+        {"Height", "abc", heightShown, "abc"},  // not a number: shown as it is, left alone
+        {"Width", "250", widthShown, "250"},
+        {"Width", "300", widthShown, "280"},
+        {"Tips", "0", tipsShown, "0 off"},
+        {"Tips", "yes", tipsShown, "0 off"},
+        {"Landscape", "1", landscapeShown, "checked green menu"},
+        {"Landscape", "x", landscapeShown, "unchecked red"},
+        {"Overwrite", "1", overwriteShown, "checked green menu"},
+        {"Overwrite", "0", overwriteShown, "unchecked red"},
+    };
+    for (const StoredCase& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
+        testing_support::TestPlatform fresh;
+        fresh.store("PHT", "1");
+        fresh.store(c.key, c.stored);
+        FrmResize w(fresh.services());
+        w.onEndProgram = [] {};
+        w.Form_Load();
+        EXPECT_EQ(c.shown(w), c.expected);
+        fresh.verifyAndReset();
+    }
+}
+
+TEST_F(FrmResizeTest, StoredLettersOfTheActiveRuleAreShown) {
+    platform.store("Name", "Suffix");
+    platform.store("Suffix", "-s");
+    platform.store("Prefix", "p-");
+    FrmResize& w = load();
+    EXPECT_EQ(w.txtLetters->text(), "-s");
+    EXPECT_EQ(w.txtIncrementer->text(), "-s");
+    EXPECT_TRUE(w.mnuSuffix->isChecked());
+    EXPECT_FALSE(w.mnuPrefix->isChecked());
+}
+
+TEST_F(FrmResizeTest, PathLabelShowsTheStoredDestinationShortened) {
+    const QString sixty = "/" + QString(59, 'd');
+    platform.store("Destination", sixty);
+    FrmResize& w = load();
+    EXPECT_EQ(w.txtDestName->text(), sixty);
+    EXPECT_EQ(w.lblPath->text(), sixty.left(21) + "..." + sixty.right(21));
+    EXPECT_EQ(w.lblPath->toolTip(), sixty);
+}
+
+TEST_F(FrmResizeTest, SameFolderStoredOnShowsSameLocation) {
+    platform.store("FileLocation", "1");
+    platform.store("Destination", "/home/ann/thumbs");
+    FrmResize& w = load();
+    EXPECT_EQ(w.lblPath->text(), "Same Location As Source Pictures");
+    EXPECT_EQ(w.lblPath->toolTip(), "Save thumbnails to same location as source pictures");
+    EXPECT_EQ(w.txtDestName->text(), "/FilePath/");
+    EXPECT_FALSE(w.txtDestName->isEnabled());
+    EXPECT_TRUE(w.imgRedOff->isHidden());
+    EXPECT_TRUE(w.mnuSame->isChecked() && w.mnuSamel2->isChecked());
+}
+
+TEST_F(FrmResizeTest, SpecialFoldersAreResolvedAtLoad) {
+    FrmResize& w = load();
+    EXPECT_EQ(w.varMyDocs, platform.documents() + "/");
+    EXPECT_EQ(w.varMyPics, platform.pictures() + "/");
+    EXPECT_EQ(w.Dir1->path(), platform.documents());
+}
+
+TEST_F(FrmResizeTest, OversizeLayoutAtTwelveTwipsPerPixelOnly) {
+    platform.screen.twipsPerPixel = 12;
+    FrmResize& big = load();
+    EXPECT_EQ(big.indoversize, 1);
+    EXPECT_FALSE(big.form->hasPicture());
+    EXPECT_FALSE(big.lineDiv->isHidden());
+    EXPECT_FALSE(big.lineDiv2->isHidden());
+    EXPECT_FALSE(big.lblSource->isHidden());
+    EXPECT_FALSE(big.lblDest->isHidden());
+    EXPECT_EQ(big.chkNumber->text(), "No.");
+    // Lights line up after "Thumbnail Images": landscape, then prompt on overwrite.
+    EXPECT_GT(big.imgGreenOff22->x(), big.lblDest->x());
+    EXPECT_GT(big.imgRedLightOn22->x(), big.lblLandscape->x());
+    EXPECT_EQ(big.imgRedLightOn22->x(), big.imgRedLightOff22->x());
+    // The preview sits 100 pixels further right.
+    big.txtwidth->setText("111");
+    EXPECT_EQ(big.Picture2->x() + big.Picture2->width() / 2, 618);
+
+    testing_support::TestPlatform normal;
+    normal.store("PHT", "1");
+    FrmResize usual(normal.services());
+    usual.onEndProgram = [] {};
+    usual.Form_Load();
+    EXPECT_EQ(usual.indoversize, 0);
+    EXPECT_TRUE(usual.form->hasPicture());
+    EXPECT_TRUE(usual.lineDiv->isHidden());
+    EXPECT_EQ(usual.chkNumber->text(), "Number");
+    usual.txtwidth->setText("111");
+    EXPECT_EQ(usual.Picture2->x() + usual.Picture2->width() / 2, 518);
+}
+
+TEST_F(FrmResizeTest, CompactLayoutOnAShortScreen) {
+    platform.screen.width = 640;
+    platform.screen.height = 480;
+    FrmResize& w = load();
+    EXPECT_EQ(w.twips.height(w.form), 6945);
+    EXPECT_EQ(w.Frame3->title(), "Rename:");
+    EXPECT_EQ(w.Frame1->title(), "Save As:");
+    EXPECT_TRUE(w.frameani->isHidden());
+    EXPECT_TRUE(w.txtSourcePath->isHidden());
+    EXPECT_EQ(w.twips.top(w.cmdExit), 1600);
+    EXPECT_EQ(w.twips.height(w.Dir1), 540);
+
+    testing_support::TestPlatform tall;
+    tall.store("PHT", "1");
+    FrmResize usual(tall.services());
+    usual.onEndProgram = [] {};
+    usual.Form_Load();
+    EXPECT_EQ(usual.twips.height(usual.form), 7230);
+    EXPECT_EQ(usual.Frame3->title(), "Thumbnail Name");
+}
+
+TEST_F(FrmResizeTest, WindowIsCentredOnTheScreen) {
+    FrmResize& w = load();
+    // (7680 - 5205) and (5760 - 3615) twips.
+    EXPECT_EQ(w.x(), 165);
+    EXPECT_EQ(w.y(), 143);
+}
+
+TEST_F(FrmResizeTest, SecondInstanceIsRefusedBeforeAnythingElse) {
+    platform.instance.otherInstanceRunning = true;
+    FrmResize& w = load();
+    ASSERT_EQ(platform.dialogs.shown.size(), 1u);
+    EXPECT_EQ(platform.dialogs.shown[0].text, "A version of Corvel is already running!");
+    EXPECT_EQ(platform.dialogs.shown[0].title, "Program Running");
+    EXPECT_EQ(platform.dialogs.shown[0].icon, platform::Icon::Information);
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(w.programEnded());
+    EXPECT_TRUE(w.isHidden());
+    EXPECT_FALSE(platform.isStored("PHT"));
+    EXPECT_FALSE(platform.isStored("Path"));
+}
+
+TEST_F(FrmResizeTest, CloseCommandSavesEveryOptionAndEndsOnce) {
+    FrmResize& w = load();
+    w.txtwidth->setText("90");
+    w.txtHeight->setText("80");
+    w.mnugif_Click();
+    w.txtQuality->setText("75");
+    w.mnuNumber_Click();
+    w.txtLetters->setText("7");
+    w.Image3_Click();
+    w.Image6_Click();
+    w.Image7_Click();
+
+    const std::pair<const char*, const char*> expected[] = {
+        {"Width", "90"},    {"Height", "80"},      {"Type", "Gif"},  {"Quality", "75"},
+        {"Name", "Number"}, {"Letters", "7"},      {"Numbers", "7"}, {"Overwrite", "1"},
+        {"Landscape", "1"}, {"FileLocation", "0"},
+    };
+    for (const auto& [key, value] : expected) {
+        EXPECT_EQ(platform.stored(key), value) << key;
+    }
+    // The destination box holds its placeholder: nothing is written as a destination.
+    EXPECT_FALSE(platform.isStored("Destination"));
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(w.programEnded());
+    // A later close of the hidden window does not save or end a second time.
+    platform.store("Width", "1");
+    w.close();
+    EXPECT_EQ(platform.stored("Width"), "1");
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(FrmResizeTest, TitleBarCloseSavesAsWell) {
+    platform.store("Destination", "/srv/thumbs");
+    FrmResize& w = load();
+    w.mnubmp_Click();
+    w.close();
+    EXPECT_EQ(platform.stored("Type"), "Bmp");
+    EXPECT_EQ(platform.stored("Destination"), "/srv/thumbs");
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(w.isHidden());
+}
+
+TEST_F(FrmResizeTest, TitleBarCloseLetsAPictureInProgressFinish) {
+    FrmResize& w = load();
+    w.indProcessing = 1;
+    platform.loop.after(500, [&] {
+        w.txtwidth->setText("99");
+        w.indProcessing = 0;
+    });
+    w.close();
+    EXPECT_EQ(platform.stored("Width"), "99");
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(FrmResizeTest, ShutdownWithSameFolderOnKeepsTheStoredDestination) {
+    platform.store("Destination", "/srv/thumbs");
+    FrmResize& w = load();
+    w.Image18_Click();
+    ASSERT_TRUE(w.chkFileLocation->isChecked());
+    w.cmdExit_Click();
+    EXPECT_EQ(platform.stored("FileLocation"), "1");
+    EXPECT_EQ(platform.stored("Destination"), "/srv/thumbs");
+}
+
+TEST_F(FrmResizeTest, ChoosePathIsNeverStoredAsADestination) {
+    platform.store("FileLocation", "1");
+    FrmResize& w = load();
+    w.Image18_Click();  // off, with nothing stored
+    EXPECT_EQ(w.txtDestName->text(), "Choose Path");
+    EXPECT_EQ(w.lblPath->text(), "Choose Path");
+    w.cmdExit_Click();
+    EXPECT_FALSE(platform.isStored("Destination"));
+}
+
+TEST_F(FrmResizeTest, ClosingDuringTheStartUpPauseEndsWithoutTheMessage) {
+    auto w = create();
+    platform.loop.after(1000, [&] { w->cmdExit_Click(); });
+    w->Form_Load();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(boxesTitled(kNewUser), 0);
+    EXPECT_EQ(platform.stored("Width"), "110");
+}
+
+}  // namespace

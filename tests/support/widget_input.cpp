@@ -1,0 +1,40 @@
+#include "support/widget_input.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace testing_support {
+
+void pressKey(QWidget* widget, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\b')) {
+            pressKey(widget, Qt::Key_Backspace, QStringLiteral("\b"));
+        } else {
+            const int key =
+                c.isLetterOrNumber() ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+            pressKey(widget, key, QString(c));
+        }
+    }
+}
+
+void click(QWidget* widget, QPoint at) {
+    const QPointF local = at.x() < 0 ? QPointF(widget->rect().center()) : QPointF(at);
+    const QPointF global = widget->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+}  // namespace testing_support
