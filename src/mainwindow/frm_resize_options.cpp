@@ -110,9 +110,10 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         Picture2->show();
         lblThumbnail->hide();
     }
-    QLabel* caption = isWidth ? lblWidth2 : lblHeight2;
-    caption->setText(box->text());
-    caption->adjustSize();
+    // Both captions follow their boxes: one that only followed its own box would show
+    // "111 x 0" after the first width change.
+    ui::setCaption(lblWidth2, txtwidth->text());
+    ui::setCaption(lblHeight2, txtHeight->text());
     const bool hideCaptions = !lblThumbnail->isHidden() || indLoading == -1;
     for (QLabel* label : {lblWidth2, lblHeight2, lblxx}) {
         label->setVisible(!hideCaptions);
@@ -442,8 +443,7 @@ void FrmResize::Image18_Click() {
         const QString shown = destination.isEmpty() ? QStringLiteral("Choose Path") : destination;
         txtDestName->setText(shown);
         txtDestName->setToolTip(shown);
-        lblPath->setText(shown);
-        lblPath->adjustSize();
+        ui::setCaption(lblPath, shown);
         lblPath->setToolTip(shown);
         lblDestPath->hide();
         lblSaveTo->show();

@@ -4,6 +4,7 @@
 
 #include "engine/picture_loader.h"
 #include "engine/sampling.h"
+#include "ui/controls.h"
 #include "ui/image.h"
 #include "ui/picture_box.h"
 
@@ -143,20 +144,17 @@ void FrmResize::subSourceImageProcess() {
         imgSourceImage->setPicture(picture);
     }
     imgSourceImage->show();
-    lblSourceFile->setText(subFileNameTrunk(path));
-    lblSourceFile->adjustSize();
+    ui::setCaption(lblSourceFile, subFileNameTrunk(path));
     lblSourceFile->show();
 }
 
 void FrmResize::txtPixelWidth2_Change() {
-    lblWidth->setText(txtPixelWidth2->text());
-    lblWidth->adjustSize();
+    ui::setCaption(lblWidth, txtPixelWidth2->text());
     sourceSizeCaptions();
 }
 
 void FrmResize::txtPixelHeight2_Change() {
-    lblHeight->setText(txtPixelHeight2->text());
-    lblHeight->adjustSize();
+    ui::setCaption(lblHeight, txtPixelHeight2->text());
     sourceSizeCaptions();
 }
 
@@ -169,10 +167,9 @@ void FrmResize::sourceSizeCaptions() {
     if (none || !lblWidth2->isHidden()) {
         return;
     }
-    lblWidth2->setText(txtwidth->text());
-    lblHeight2->setText(txtHeight->text());
+    ui::setCaption(lblWidth2, txtwidth->text());
+    ui::setCaption(lblHeight2, txtHeight->text());
     for (QLabel* label : {lblWidth2, lblHeight2, lblxx}) {
-        label->adjustSize();
         label->show();
     }
 }

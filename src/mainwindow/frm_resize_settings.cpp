@@ -2,6 +2,7 @@
 // at shutdown. Each step stands alone: a value that cannot be read leaves its control as it is.
 #include "mainwindow/frm_resize.h"
 
+#include "ui/controls.h"
 #include "ui/image.h"
 
 #include <QAction>
@@ -83,8 +84,7 @@ void FrmResize::subGetSettings() {
         } else {
             txtPathText = QStringLiteral("Choose Path");
         }
-        lblPath->setText(txtPathText);
-        lblPath->adjustSize();
+        ui::setCaption(lblPath, txtPathText);
         lblPath->setToolTip(txtPathText);
         lblSaveTo->show();
     }

@@ -3,6 +3,7 @@
 
 #include "mainwindow/special_folders.h"
 #include "startup/pause.h"
+#include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 #include "ui/line.h"
@@ -27,11 +28,6 @@ QString shortenedPath(const QString& text) {
         return text;
     }
     return text.left(21) + QStringLiteral("...") + text.right(21);
-}
-
-void setCaption(QLabel* label, const QString& caption) {
-    label->setText(caption);
-    label->adjustSize();
 }
 
 }  // namespace
@@ -169,7 +165,7 @@ void FrmResize::subShowPath() {
 
 void FrmResize::subShowPathText(const QString& text) {
     strFullLength = static_cast<qint32>(text.size());
-    setCaption(lblPath, shortenedPath(text));
+    ui::setCaption(lblPath, shortenedPath(text));
     lblPath->setToolTip(text);
     lblDestPath->hide();
     lblSaveTo->show();
@@ -177,7 +173,7 @@ void FrmResize::subShowPathText(const QString& text) {
 }
 
 void FrmResize::subShowSameLocation() {
-    setCaption(lblPath, QStringLiteral("Same Location As Source Pictures"));
+    ui::setCaption(lblPath, QStringLiteral("Same Location As Source Pictures"));
     lblPath->setToolTip(QStringLiteral("Save thumbnails to same location as source pictures"));
     lblDestPath->hide();
     lblSaveTo->show();

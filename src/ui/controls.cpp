@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QObject>
 
@@ -15,6 +16,20 @@ void OptionButton::nextCheckState() {
     if (!isChecked()) {
         setChecked(true);
     }
+}
+
+void setCaption(QLabel* label, const QString& caption) {
+    const QRect before = label->geometry();
+    label->setText(caption);
+    label->adjustSize();
+    const Qt::Alignment align = label->alignment();
+    int left = before.left();
+    if (align & Qt::AlignRight) {
+        left = before.right() + 1 - label->width();
+    } else if (align & Qt::AlignHCenter) {
+        left = before.left() + (before.width() - label->width()) / 2;
+    }
+    label->move(left, before.top());
 }
 
 namespace {

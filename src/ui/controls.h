@@ -5,6 +5,8 @@
 #include <functional>
 
 class QKeyEvent;
+class QLabel;
+class QString;
 class QWidget;
 
 namespace ui {
@@ -18,6 +20,10 @@ class OptionButton : public QRadioButton {
   protected:
     void nextCheckState() override;
 };
+
+// A label that sizes itself to its caption keeps the edge its alignment names: a left
+// aligned one grows to the right, a right aligned one to the left, a centred one both ways.
+void setCaption(QLabel* label, const QString& caption);
 
 // Runs `action` when the widget is clicked (pressed and released inside it with the left
 // button), for controls that have no click signal of their own.

@@ -47,6 +47,7 @@ TEST_F(OptionsPanel, SizeChangeDrawsThePreviewAndShowsTheCaption) {
     EXPECT_EQ(w.Picture2->size(), QSize(52, 132));
     EXPECT_EQ(w.Picture2->pos(), QPoint(518 - 26, 155 - 66));
     EXPECT_EQ(w.lblWidth2->text(), "50");
+    EXPECT_EQ(w.lblHeight2->text(), "130");
     EXPECT_FALSE(w.lblWidth2->isHidden());
     EXPECT_FALSE(w.lblxx->isHidden());
     EXPECT_EQ(w.indFirstRun, 1);
