@@ -1,4 +1,5 @@
 #include "mainwindow/frm_resize.h"
+#include "picker/picker_host.h"
 #include "platform/real_platform.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("corvelxp"));
     platform::RealPlatform desktop(QStringLiteral("corvelxp"));
     FrmResize frmResize(desktop.services());
+    installPicker(frmResize);
     frmResize.Form_Load();
     if (frmResize.programEnded()) {
         return 0;

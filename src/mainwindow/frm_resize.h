@@ -51,6 +51,8 @@ class FrmResize : public QMainWindow {
     bool programEnded() const { return ended_; }
     // What ending the program does; the real one leaves the application's event loop.
     std::function<void()> onEndProgram;
+    // Loads the picker window when needed and shows it; the picker library installs it.
+    std::function<void()> showPicker;
 
     void subCenter();
     void subShowPath();

@@ -27,37 +27,12 @@ void FrmResize::timerTip_Timer() {}
 void FrmResize::subApplyVisualTheme() {}
 
 // The save-to chooser.
-void FrmResize::cmdBrowse_Click() {}
-
-void FrmResize::cmdOpen_Click() {}
-
-void FrmResize::mnuOpenFolder_Click() {}
-
-void FrmResize::Dir1_Change() {}
-
-void FrmResize::Drive1_Change() {}
-
-void FrmResize::cmdOk_Click() {}
-
-void FrmResize::cmdCancel_Click() {}
-
-void FrmResize::Image5_Click() {}
-
-void FrmResize::imgOpenFolder_Click() {}
-
 void FrmResize::cmdSame_Click() {
     if (indTips == 1) {
         subHideTipBubble();
     }
     Image18_Click();
 }
-
-// The picker.
-void FrmResize::cmdBrowse2_Click() {}
-
-void FrmResize::Image19_Click() {}
-
-void FrmResize::mnuAdd_Click() {}
 
 // The about window, help and web actions.
 void FrmResize::Image8_Click() {}

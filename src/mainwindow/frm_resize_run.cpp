@@ -66,10 +66,6 @@ void FrmResize::mnuProcess_Click() {
     run.mnuProcess_Click();
 }
 
-void FrmResize::txtSourceFile_KeyPress(int keyAscii) {
-    run.txtSourceFile_KeyPress(keyAscii);
-}
-
 void FrmResize::timerProcess_Timer() {
     run.timerProcess_Timer();
 }
@@ -107,7 +103,7 @@ void FrmResizeRun::Image2_Click() {
     if (!w.cmdProcess->isEnabled()) {
         return;
     }
-    startFromUser();
+    start();
 }
 
 void FrmResizeRun::mnuProcess_Click() {
@@ -115,22 +111,12 @@ void FrmResizeRun::mnuProcess_Click() {
         cmdProcess_Click();
         return;
     }
-    startFromUser();
+    start();
 }
 
-void FrmResizeRun::txtSourceFile_KeyPress(int keyAscii) {
-    // Enter starts a run on the picture the two source boxes name; it never cancels one.
-    constexpr int kEnter = 13;
-    if (keyAscii != kEnter || isActive() || w.List1->count() > 0 ||
-        isBlank(w.txtSourcePath->text()) || isBlank(w.txtSourceFile->text())) {
-        return;
-    }
-    startFromUser();
-}
-
-void FrmResizeRun::startFromUser() {
+void FrmResizeRun::start() {
     // Toolbar, menu and Enter all ask before thumbnails could replace the source pictures.
-    if (!confirmSettings()) {
+    if (isActive() || !confirmSettings()) {
         return;
     }
     w.indCmdProcessClick = 1;

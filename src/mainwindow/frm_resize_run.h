@@ -16,17 +16,17 @@ class FrmResizeRun {
     void Image2_Click();
     void cmdProcess_Click();
     void mnuProcess_Click();
-    void txtSourceFile_KeyPress(int keyAscii);
     void timerProcess_Timer();
     void timerani_Timer();
     void timerLblFinished_Timer();
 
     // A run is active while the process button offers to cancel it.
     bool isActive() const;
+    // Every way into a run comes here: the same question when the settings would write
+    // thumbnails over the source pictures, then the process command. Never cancels a run.
+    void start();
 
   private:
-    // The same question for every way into a run, then the process command.
-    void startFromUser();
     bool confirmSettings();
     bool passStartChecks();
     bool destinationChosen() const;

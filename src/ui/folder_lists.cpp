@@ -267,6 +267,9 @@ void DirList::fill() {
         add(closed, name, dir.absoluteFilePath(name), static_cast<int>(chain.size()));
     }
     setCurrentRow(currentFolderRow_);
+    // Show the current folder with as many of its own folders as fit below it.
+    scrollToItem(item(count() - 1));
+    scrollToItem(item(currentFolderRow_));
 }
 
 void DirList::openRow(int row) {

@@ -111,6 +111,8 @@ TEST_F(RunTest, DestinationCheckRefusesPlaceholdersAndChoosePath) {
             EXPECT_EQ(platform.dialogs.titles(), QStringList{"Enter Destination Path"});
             EXPECT_FALSE(w.run.isActive());
             EXPECT_EQ(w.indCmdProcessClick, 0);
+            // With a queue the save-to chooser opens; the next start closes it first.
+            EXPECT_EQ(w.frameBrowse->isHidden(), single);
             platform.verifyAndReset();
         }
     }

@@ -445,11 +445,14 @@ TEST_F(RunTest, SinglePictureThatCannotBeLoadedHaltsUntilCancelled) {
 
 TEST_F(RunTest, NothingToProcessAsksForPictures) {
     FrmResize& w = load();
+    int pickerOpened = 0;
+    w.showPicker = [&] { ++pickerOpened; };
     w.txtSourceFile->setText(" ");
     w.Image2_Click();
     EXPECT_EQ(platform.dialogs.titles(), QStringList{"Process Error 203"});
     EXPECT_FALSE(w.run.isActive());
     EXPECT_EQ(w.indCmdProcessClick, 0);
+    EXPECT_EQ(pickerOpened, 1);
 }
 
 TEST_F(RunTest, EnterStartsOnlyWithAnEmptyQueueAndNamedPicture) {

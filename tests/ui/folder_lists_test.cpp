@@ -1,10 +1,10 @@
 #include "ui/folder_lists.h"
+#include "support/qt_printers.h"
 #include "support/test_platform.h"
+#include "support/widget_input.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -27,11 +27,6 @@ std::shared_ptr<QStringList> record(Sender* sender, Signal signal) {
     auto seen = std::make_shared<QStringList>();
     QObject::connect(sender, signal, [seen](const QString& text) { seen->append(text); });
     return seen;
-}
-
-void pressEnter(QWidget* widget) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
 }
 
 QStringList texts(const QListWidget& list) {
@@ -134,7 +129,7 @@ TEST_F(DirListTest, DoubleClickAndEnterOpenAFolder) {
     // Enter on the parent entry goes up again; a single selection alone does not open.
     list.setCurrentRow(list.currentFolderRow() - 1);
     EXPECT_EQ(list.path(), base + QStringLiteral("/Beach"));
-    pressEnter(&list);
+    testing_support::pressKey(&list, Qt::Key_Return);
     EXPECT_EQ(list.path(), base);
     EXPECT_EQ(changes->size(), 2);
 }

@@ -1,0 +1,67 @@
+// The main window's ways into the picker window. The picker lives in its own library, which
+// builds on this one; it installs `showPicker`.
+#include "mainwindow/frm_resize.h"
+
+#include "ui/image.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+// The source list's height while a run shows its animation below it, and its normal height.
+constexpr int kShortListHeight = 840;
+constexpr int kListHeight = 1620;
+
+bool holdsText(const QLineEdit* box) {
+    return !box->text().isEmpty() && box->text() != QLatin1String(" ");
+}
+
+}  // namespace
+
+void FrmResize::cmdBrowse2_Click() {
+    if (indTips == 1) {
+        subHideTipBubble();
+    }
+    List1->setEnabled(true);
+    Label21->setText(QStringLiteral("Selected File List"));
+    lblFinished->hide();
+    setWindowTitle(QStringLiteral("Corvel XP"));
+    txtDestName->setEnabled(true);
+    if (showPicker) {
+        showPicker();
+    }
+}
+
+void FrmResize::Image19_Click() {
+    showPressed(Image19);
+    // Twips whatever unit the window works in since its first render.
+    if (twips.height(List1) == kShortListHeight) {
+        frameani->hide();
+        twips.setHeight(List1, kListHeight);
+        Label14->hide();
+        txtSourcePath->hide();
+        cmdBrowse2->show();
+        if (indTips == 1) {
+            subHideTipBubble();
+        }
+    }
+    cmdBrowse2_Click();
+}
+
+void FrmResize::mnuAdd_Click() {
+    Image19_Click();
+}
+
+void FrmResize::txtSourceFile_KeyPress(int keyAscii) {
+    constexpr int kEnter = 13;
+    if (keyAscii == kEnter && List1->count() == 0 && holdsText(txtSourcePath) &&
+        holdsText(txtSourceFile)) {
+        // A single picture named in the boxes: the run starts as from the toolbar, warning
+        // included.
+        run.start();
+    }
+}
