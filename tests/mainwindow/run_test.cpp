@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+
 using platform::Answer;
 using testing_support::click;
 using testing_support::pressKey;
@@ -298,6 +300,31 @@ TEST_F(RunTest, ToolbarStartDuringARunOnlyBeeps) {
     EXPECT_TRUE(platform.dialogs.shown.empty());
     runToEnd(w);
     EXPECT_EQ(w.windowTitle(), kFinished + "2");
+}
+
+TEST_F(RunTest, ToolbarStartClosesTheOpenChooserFirst) {
+    FrmResize& w = loadWithQueue({picture("photo.bmp")});
+    w.cmdBrowse_Click();
+    ASSERT_FALSE(w.frameBrowse->isHidden());
+    ASSERT_FALSE(w.cmdProcess->isEnabled());
+    w.Image2_Click();
+    EXPECT_TRUE(w.frameBrowse->isHidden());
+    EXPECT_TRUE(w.run.isActive());
+    runToEnd(w);
+    EXPECT_EQ(w.windowTitle(), kFinished + "1");
+}
+
+TEST_F(RunTest, EntriesRemovedDuringARunEndItWhenNoneIsLeft) {
+    FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp"), picture("last.bmp")});
+    w.Image2_Click();
+    platform.loop.advance(900);
+    for (const int row : {2, 1}) {
+        std::unique_ptr<QListWidgetItem> removed(w.List1->takeItem(row));
+    }
+    runToEnd(w, 5000);
+    EXPECT_FALSE(w.run.isActive());
+    EXPECT_EQ(w.windowTitle(), kFinished + "1");
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files), QStringList{"photo_th.jpg"});
 }
 
 // ---- the overwrite prompt -------------------------------------------------------------------
