@@ -27,7 +27,7 @@ void FrmResize::cmdBrowse2_Click() {
         subHideTipBubble();
     }
     List1->setEnabled(true);
-    Label21->setText(QStringLiteral("Selected File List"));
+    ui::setCaption(Label21, QStringLiteral("Selected File List"));
     lblFinished->hide();
     setWindowTitle(QStringLiteral("Corvel XP"));
     txtDestName->setEnabled(true);

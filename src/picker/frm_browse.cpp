@@ -6,6 +6,7 @@
 #include "engine/picture_loader.h"
 #include "mainwindow/frm_resize.h"
 #include "startup/pause.h"
+#include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 
@@ -133,7 +134,7 @@ void FrmBrowse::Form_Unload() {
     runTipsAfterClosing();
     frmResize.setEnabled(true);
     if (frmResize.List1->count() == 0) {
-        frmResize.Label21->setText(QStringLiteral("Selected File List"));
+        ui::setCaption(frmResize.Label21, QStringLiteral("Selected File List"));
         frmResize.Picture2->hide();
         frmResize.PictureVis->hide();
         frmResize.lblThumbnail->show();
@@ -157,7 +158,7 @@ void FrmBrowse::cmdOK_Click() {
     frmResize.setEnabled(true);
     const QString count = QString::number(List1->count());
     frmResize.setWindowTitle(QStringLiteral("Corvel XP    --    Images To Processed: ") + count);
-    frmResize.Label21->setText(QStringLiteral("Selected Files To Process: ") + count);
+    ui::setCaption(frmResize.Label21, QStringLiteral("Selected Files To Process: ") + count);
 
     frmResize.txtSourceFile->clear();
     frmResize.txtSourcePath->clear();
@@ -416,7 +417,8 @@ void FrmBrowse::appendEntry(const QString& path) {
 
 void FrmBrowse::showSelectedCount() {
     lblSelected->setText(QString::number(List1->count()) + QStringLiteral(" Selected"));
-    frmResize.Label21->setText(QStringLiteral("Selected File List -- ") + lblSelected->text());
+    ui::setCaption(frmResize.Label21,
+                   QStringLiteral("Selected File List -- ") + lblSelected->text());
     setWindowTitle(QStringLiteral("Browse Computer   --   Images Selected: ") +
                    QString::number(List1->count()));
 }

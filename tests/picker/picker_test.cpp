@@ -506,6 +506,20 @@ TEST_F(PickerTest, DoneHandsTheListToTheMainWindow) {
               1);
 }
 
+// The main window's list caption grows with the texts the picker gives it, never cut short.
+TEST_F(PickerTest, TheMainListCaptionShowsEveryTextWhole) {
+    const auto whole = [this] {
+        return main->Label21->width() >= main->Label21->sizeHint().width();
+    };
+    FrmBrowse& picker = openAt(pics);
+    EXPECT_TRUE(whole()) << main->Label21->text().toStdString();
+    selectRows(picker.List2, {0, 1});
+    picker.cmdAdd->click();
+    EXPECT_TRUE(whole()) << main->Label21->text().toStdString();
+    picker.cmdOK->click();
+    EXPECT_TRUE(whole()) << main->Label21->text().toStdString();
+}
+
 TEST_F(PickerTest, DoneWithNothingChosenSaysSoInTheMainWindowsCaption) {
     FrmBrowse& picker = openAt(pics);
     main->txtDestName->setText(QStringLiteral("/home/me/thumbs"));
