@@ -238,6 +238,9 @@ void FrmResize::createUpperArea() {
     lineDiv2->hide();
     cmdExit = make.button(f, QStringLiteral("&Close"), {12120, 5640, 1335, 255},
                           QStringLiteral("Close Program"));
+    // Beyond the window's edge nobody can see it, yet shown it would share Alt+C with
+    // "&Cancel Processing" and the chooser's "&Close", and Qt then presses neither.
+    cmdExit->hide();
 
     // Work boxes, out of sight beyond the right edge.
     const QColor window = palette().color(QPalette::Window);

@@ -131,6 +131,7 @@ void FrmResize::subCompactLayout() {
     twips.setTop(cmdOk, 1500);
     twips.move(cmdProcess, 120, 1360);
     twips.move(cmdExit, 120, 1600);
+    cmdExit->show();  // now inside the window
     twips.setTop(Frame1, 960);
     Frame3->setTitle(QStringLiteral("Rename:"));
     Frame1->setTitle(QStringLiteral("Save As:"));

@@ -230,6 +230,7 @@ TEST_F(FrmResizeTest, CompactLayoutOnAShortScreen) {
     EXPECT_TRUE(w.frameani->isHidden());
     EXPECT_TRUE(w.txtSourcePath->isHidden());
     EXPECT_EQ(w.twips.top(w.cmdExit), 1600);
+    EXPECT_FALSE(w.cmdExit->isHidden());  // inside the window now, and usable
     EXPECT_EQ(w.twips.height(w.Dir1), 540);
 
     testing_support::TestPlatform tall;
@@ -239,6 +240,8 @@ TEST_F(FrmResizeTest, CompactLayoutOnAShortScreen) {
     usual.Form_Load();
     EXPECT_EQ(usual.twips.height(usual.form), 7230);
     EXPECT_EQ(usual.Frame3->title(), "Thumbnail Name");
+    // Out of sight beyond the edge, its Alt+C must not clash with the buttons one can see.
+    EXPECT_TRUE(usual.cmdExit->isHidden());
 }
 
 TEST_F(FrmResizeTest, WindowIsCentredOnTheScreen) {
