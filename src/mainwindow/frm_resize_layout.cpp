@@ -90,7 +90,9 @@ class Builder {
 
     QPushButton* button(QWidget* parent, const QString& caption, const Place& at,
                         const QString& tip) const {
-        return placed(new QPushButton(caption, parent), at, arial(8.25, true), kBlack, tip);
+        auto* b = placed(new QPushButton(caption, parent), at, arial(8.25, true), kBlack, tip);
+        b->setAutoDefault(true);  // Enter presses the focused button, as Space does
+        return b;
     }
 
     QGroupBox* frame(QWidget* parent, const QString& caption, const Place& at, const QString& tip,

@@ -82,6 +82,7 @@ void FrmBrowse::createControls() {
         auto* b = new QPushButton(caption, this);
         b->setFont(arial(true));
         b->setToolTip(tip);
+        b->setAutoDefault(true);  // Enter presses the focused button, as Space does
         return b;
     };
     auto counter = [this](const QString& caption) {

@@ -224,6 +224,20 @@ TEST_F(Chooser, OkConfirmsTheFolderAndShortensLongPaths) {
     }
 }
 
+TEST_F(Chooser, EnterPressesTheFocusedButton) {
+    FrmResize& w = open();
+    ASSERT_TRUE(w.Dir1->setPath(platform.pictures()));
+    testing_support::pressKey(w.cmdOk, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(w.frameBrowse->isHidden());
+    EXPECT_EQ(platform.stored("Path"), platform.pictures());
+
+    testing_support::pressKey(w.cmdBrowse, Qt::Key_Return, QStringLiteral("\r"));
+    ASSERT_FALSE(w.frameBrowse->isHidden());
+    testing_support::pressKey(w.cmdCancel, Qt::Key_Enter, QStringLiteral("\r"));
+    EXPECT_TRUE(w.frameBrowse->isHidden());
+    EXPECT_TRUE(w.strPathHolder.isEmpty());
+}
+
 TEST_F(Chooser, OkDuringARunKeepsThePathLabelHidden) {
     FrmResize& w = open();
     ASSERT_TRUE(w.Dir1->setPath(platform.pictures()));

@@ -570,6 +570,18 @@ TEST_F(PickerTest, CloseHidesThePickerAndKeepsWhatWasAdded) {
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
+// After an Add the focus is on Done, and Enter presses it, as on any focused button.
+TEST_F(PickerTest, EnterPressesTheFocusedButton) {
+    FrmBrowse& picker = openAt(pics);
+    selectRows(picker.List2, {0});
+    testing_support::pressKey(picker.cmdAdd, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(texts(main->List1), QStringList{in("a.JPG")});
+    ASSERT_EQ(picker.focusWidget(), picker.cmdOK);
+    testing_support::pressKey(picker.cmdOK, Qt::Key_Enter, QStringLiteral("\r"));
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_TRUE(main->isEnabled());
+}
+
 TEST_F(PickerTest, ClosingFromTheTitleBarUnloadsAndTheNextOpeningStartsParallel) {
     FrmBrowse& first = openAt(pics);
     first.Command2->click();
