@@ -391,6 +391,9 @@ class FrmResize : public QMainWindow {
     void subShowSameLocation();
     void setFormSize(int width, int height);
 
+    // frm_resize_chooser.cpp
+    void setChooserOpen(bool open);
+
     // frm_resize_options.cpp
     void sizeChange(QLineEdit* box, bool isWidth);
     void arrowClick(QLineEdit* box, ui::ImageButton* arrow, qint32& lastRead, bool up);

@@ -53,8 +53,19 @@ void FrmResize::cmdBrowse_Click() {
         Image18_Click();  // the same-folder option is on: turn it off first
     }
     cmdProcess->setEnabled(false);
-    frameBrowse->raise();
-    frameBrowse->show();
+    setChooserOpen(true);
+}
+
+void FrmResize::setChooserOpen(bool open) {
+    // The chooser lies over the options panel. The panel is hidden meanwhile, so Tab cannot
+    // walk into controls nobody sees and their access keys (&Open Folder, &Same Folder)
+    // do not take Alt+O and Alt+S from the chooser and the rest of the window.
+    Frame4->setVisible(!open);
+    frameBrowse->setVisible(open);
+    if (open) {
+        frameBrowse->raise();
+        Dir1->setFocus();
+    }
 }
 
 void FrmResize::Dir1_Change() {
@@ -82,7 +93,7 @@ void FrmResize::Drive1_Change() {
 
 void FrmResize::cmdOk_Click() {
     cmdProcess->setEnabled(true);
-    frameBrowse->hide();
+    setChooserOpen(false);
     // Turning the same-folder option off lays out the name row, which puts the start-up
     // destination into the box; done first, so the box keeps the folder being confirmed.
     chkFileLocation->setChecked(false);
@@ -106,7 +117,7 @@ void FrmResize::cmdOk_Click() {
 
 void FrmResize::cmdCancel_Click() {
     cmdProcess->setEnabled(true);
-    frameBrowse->hide();
+    setChooserOpen(false);
     strPathHolder.clear();
     indProcessing = 0;
     indCmdProcessClick = 0;

@@ -256,7 +256,7 @@ void FrmResizeRun::startRun() {
     w.txtSourcePath->show();
     w.twips.setHeight(w.List1, kShortListHeight);
     w.frameani->show();
-    w.frameBrowse->hide();
+    w.setChooserOpen(false);
 
     w.cmdProcess->setText(kCancelCaption);
     w.cmdProcess->setToolTip(QStringLiteral("Cancel Picture Processing"));

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <functional>
+
 using platform::Icon;
 using testing_support::click;
 using testing_support::RecordingShell;
@@ -221,6 +223,26 @@ TEST_F(Chooser, OkConfirmsTheFolderAndShortensLongPaths) {
         EXPECT_EQ(platform.stored("Destination"), folder);
         EXPECT_EQ(w.strPathHolder, folder);
         EXPECT_FALSE(w.Image2->isHidden());
+    }
+}
+
+// Open, the chooser is all of the lower right: the panel it covers cannot be tabbed into and
+// its access keys (&Open Folder, &Same Folder) do not clash with the chooser's own.
+TEST_F(Chooser, TheCoveredOptionsPanelTakesNoKeysWhileItIsOpen) {
+    FrmResize& w = load();
+    const std::function<void()> closers[] = {[&] { click(w.cmdOk); }, [&] { click(w.cmdCancel); }};
+    for (const auto& close : closers) {
+        click(w.cmdBrowse);
+        for (QWidget* covered : std::initializer_list<QWidget*>{w.cmdOpen, w.cmdSame, w.txtwidth,
+                                                                w.txtLetters, w.Image2}) {
+            EXPECT_FALSE(covered->isVisible()) << covered->objectName().toStdString();
+        }
+        EXPECT_TRUE(w.Dir1->isVisible());
+        EXPECT_EQ(w.focusWidget(), w.Dir1);
+        close();
+        EXPECT_TRUE(w.cmdOpen->isVisible());
+        EXPECT_TRUE(w.txtwidth->isVisible());
+        EXPECT_FALSE(w.Dir1->isVisible());
     }
 }
 
