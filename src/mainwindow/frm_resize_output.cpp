@@ -128,11 +128,7 @@ void FrmResizeOutput::composeName() {
     w.lblDestPath->show();
     w.lblSaveTo->show();
     if (w.indCanceled == 1) {
-        w.timerani.setEnabled(false);
-        for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
-            step->hide();
-        }
-        w.imgLogo->show();
+        w.run.stopAnimation();
     }
 }
 

@@ -551,11 +551,7 @@ void FrmResizeRun::finish(qint32 processed) {
     w.cmdProcess->setEnabled(true);
     setIdleCommands();
 
-    w.timerani.setEnabled(false);
-    w.imgLogo->show();
-    for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
-        step->hide();
-    }
+    stopAnimation();
     lockOptions(false);
     w.chkOverwrite->setEnabled(true);
     w.txtSourcePath->setReadOnly(false);
@@ -586,7 +582,8 @@ void FrmResizeRun::cancel() {
     w.chkOverwrite->setEnabled(true);
     w.txtSourcePath->setReadOnly(false);
     w.txtSourceFile->setReadOnly(false);
-    w.imgLogo->show();
+    // The animation's own tick would have put the logo back, but its timer is stopped above.
+    stopAnimation();
 
     showFinishLabel(QStringLiteral("Operation Canceled"));
     showSourceToolbar();
@@ -601,14 +598,18 @@ void FrmResizeRun::cancel() {
 
 // ---- animations -------------------------------------------------------------------------------
 
+void FrmResizeRun::stopAnimation() {
+    w.timerani.setEnabled(false);
+    for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+        step->hide();
+    }
+    w.imgLogo->show();
+}
+
 void FrmResizeRun::timerani_Timer() {
     if (w.indCanceled == 1) {
-        w.timerani.setEnabled(false);
-        for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
-            step->hide();
-        }
+        stopAnimation();
         w.List1->setEnabled(true);
-        w.imgLogo->show();
     }
     ui::Image* const steps[] = {w.imgProgress1, w.imgProgress2, w.imgProgress3};
     for (int i = 0; i < 3; ++i) {

@@ -25,6 +25,8 @@ class FrmResizeRun {
     // Every way into a run comes here: the same question when the settings would write
     // thumbnails over the source pictures, then the process command. Never cancels a run.
     void start();
+    // Stops the progress animation: its pictures go, the logo comes back in their frame.
+    void stopAnimation();
 
   private:
     bool confirmSettings();

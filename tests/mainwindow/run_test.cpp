@@ -283,7 +283,13 @@ TEST_F(RunTest, MenuCommandCancelsARunningRun) {
     FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp"), picture("last.bmp")});
     w.Image2_Click();
     platform.loop.advance(1200);
+    ASSERT_TRUE(w.imgLogo->isHidden());  // the animation runs in its place
     w.mnuProcess->trigger();
+    // The animation stops with the run: no progress picture is left standing by the logo.
+    EXPECT_FALSE(w.imgLogo->isHidden());
+    for (const ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+        EXPECT_TRUE(step->isHidden());
+    }
     platform.loop.advance(5000);
     EXPECT_FALSE(w.run.isActive());
     EXPECT_EQ(w.lblFinished->text(), "Operation Canceled");
