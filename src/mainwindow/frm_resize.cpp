@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
+#include "ui/list_click.h"
 #include "ui/picture_box.h"
 
 #include <QAction>
@@ -120,18 +121,7 @@ void FrmResize::connectHandlers() {
     }
     ui::onClick(Frame10, [this] { tipStep(7); });
 
-    // The source list: a new current entry, or a click on the current one.
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List1_Click();
-        }
-    });
-    ui::onMousePress(List1->viewport(), [this] { rowAtPress_ = List1->currentRow(); });
-    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (List1->row(item) == rowAtPress_) {
-            List1_Click();
-        }
-    });
+    ui::onListClick(List1, [this] { List1_Click(); });
     connect(txtPixelWidth2, &QLineEdit::textChanged, this, [this] { txtPixelWidth2_Change(); });
     connect(txtPixelHeight2, &QLineEdit::textChanged, this, [this] { txtPixelHeight2_Change(); });
 

@@ -409,5 +409,4 @@ class FrmResize : public QMainWindow {
     void tipStep(qint16 step);
 
     bool ended_ = false;
-    int rowAtPress_ = -1;  // the current list entry when the mouse went down
 };
