@@ -94,7 +94,9 @@ class FrmResize : public QMainWindow {
     void thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
                    ui::PictureBox* destination);
     void List1_Click();
-    void subSourceImageProcess();
+    // The list-click source view of `path`, whose picture the click has decoded (null when
+    // it could not be loaded).
+    void subSourceImageProcess(const QString& path, const QImage& picture);
     void txtPixelWidth2_Change();
     void txtPixelHeight2_Change();
 

@@ -92,12 +92,15 @@ void FrmResize::List1_Click() {
     if (const auto h = options::toInt16(txtHeight->text()); h && *h <= SHRT_MAX - 2) {
         varThumbH = static_cast<qint16>(*h + 2);
     }
-    if (const QListWidgetItem* entry = List1->currentItem()) {
-        // A picture that cannot be loaded leaves the previous one in the holder.
-        const QImage picture = engine::loadPicture(entry->text());
-        if (!picture.isNull()) {
-            PictureHolder->setPicture(picture);
-        }
+    // One decode serves the holder, the source preview and the source view.
+    const QListWidgetItem* entry = List1->currentItem();
+    const QString path = entry ? entry->text() : QString();
+    indLoadPic = 1;
+    const QImage picture = entry ? engine::loadPicture(path) : QImage();
+    indLoadPic = 0;
+    // A picture that cannot be loaded leaves the previous one in the holder.
+    if (!picture.isNull()) {
+        PictureHolder->setPicture(picture);
     }
     thumbnail(varThumbW, varThumbH, PictureHolder, Picture2);
     Picture2->hide();
@@ -106,10 +109,10 @@ void FrmResize::List1_Click() {
     lblFinished->hide();
     setWindowTitle(QStringLiteral("Corvel XP"));
     Picture2->show();
-    subSourceImageProcess();
+    subSourceImageProcess(path, picture);
 }
 
-void FrmResize::subSourceImageProcess() {
+void FrmResize::subSourceImageProcess(const QString& path, const QImage& picture) {
     if (indProcessing != 0) {
         return;
     }
@@ -117,14 +120,10 @@ void FrmResize::subSourceImageProcess() {
         timerProcess.setEnabled(false);
         return;
     }
-    const QListWidgetItem* entry = List1->currentItem();
-    const QString path = entry ? entry->text() : QString();
-    indLoadPic = 1;
-    const QImage picture = engine::loadPicture(path);
     if (!picture.isNull()) {
         Picture1->setPicture(picture);
+        imgSourceImage->setPicture(picture);
     }
-    indLoadPic = 0;
     lblDestPath->hide();
     if (Picture1->hasPicture()) {
         txtPixelWidth2->setText(QString::number(Picture1->picture().width()));
@@ -133,9 +132,6 @@ void FrmResize::subSourceImageProcess() {
     PictureVis->hide();
     lblSourceImage->hide();
     lblSourceFile->hide();
-    if (!picture.isNull()) {
-        imgSourceImage->setPicture(picture);
-    }
     imgSourceImage->show();
     ui::setCaption(lblSourceFile, engine::shortenLabel(path, engine::kFileNameTrunk));
     lblSourceFile->show();
