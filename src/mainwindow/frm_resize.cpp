@@ -125,7 +125,7 @@ void FrmResize::connectHandlers() {
     connect(txtPixelWidth2, &QLineEdit::textChanged, this, [this] { txtPixelWidth2_Change(); });
     connect(txtPixelHeight2, &QLineEdit::textChanged, this, [this] { txtPixelHeight2_Change(); });
 
-    // What later parts of the program bring.
+    // The run, the save-to chooser, the picker, and what is not built yet.
     connect(cmdProcess, &QPushButton::clicked, this, [this] { cmdProcess_Click(); });
     connect(Image2, &ui::Image::clicked, this, [this] { Image2_Click(); });
     connect(mnuProcess, &QAction::triggered, this, [this] { mnuProcess_Click(); });

@@ -34,7 +34,8 @@
 // frm_resize_settings.cpp (options load and save), frm_resize_options.cpp (the options
 // panel), frm_resize_render.cpp (thumbnail rendering and the previews),
 // frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
-// stages), frm_resize_pending.cpp (call sites of the parts that other windows bring).
+// stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
+// into the picker), frm_resize_pending.cpp (call sites of what is not built yet).
 class FrmResize : public QMainWindow {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
@@ -100,14 +101,16 @@ class FrmResize : public QMainWindow {
     void txtPixelWidth2_Change();
     void txtPixelHeight2_Change();
 
-    // ---- call sites of later parts (helper tips, save-to chooser, run, picker, about, help) --
-    void subRunTips();
-    void subHideTipBubble();
-    void subApplyVisualTheme();
-    void subNameAndSaveThumbnail();
+    // ---- processing run, with its naming and output stages -------------------------------------
     void cmdProcess_Click();
     void Image2_Click();
     void mnuProcess_Click();
+    void timerProcess_Timer();
+    void timerani_Timer();
+    void timerLblFinished_Timer();
+    void subNameAndSaveThumbnail();
+
+    // ---- save-to chooser -----------------------------------------------------------------------
     void cmdBrowse_Click();
     void cmdSame_Click();
     void cmdOpen_Click();
@@ -118,22 +121,26 @@ class FrmResize : public QMainWindow {
     void cmdCancel_Click();
     void Image5_Click();
     void imgOpenFolder_Click();
+
+    // ---- ways into the picker, and a single picture named by hand ------------------------------
     void cmdBrowse2_Click();
     void Image19_Click();
     void mnuAdd_Click();
+    void txtSourceFile_KeyPress(int keyAscii);
+
+    // ---- not built yet: helper tips, about window, help and web actions, visual theme ----------
+    void subRunTips();
+    void subHideTipBubble();
+    void imgHelperTips_Click();
+    void imgHelperTips_Off_Click();
+    void mnuTips_Click();
+    void timerTip_Timer();
     void Image8_Click();
     void mnuInfo_Click();
     void Image9_Click();
     void mnuViewHelp_Click();
     void mnuOnline_Click();
-    void imgHelperTips_Click();
-    void imgHelperTips_Off_Click();
-    void mnuTips_Click();
-    void txtSourceFile_KeyPress(int keyAscii);
-    void timerProcess_Timer();
-    void timerani_Timer();
-    void timerLblFinished_Timer();
-    void timerTip_Timer();
+    void subApplyVisualTheme();
 
     // ---- services and units -------------------------------------------------------------------
     platform::Services services;

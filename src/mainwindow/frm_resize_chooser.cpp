@@ -57,6 +57,13 @@ void FrmResize::cmdBrowse_Click() {
     frameBrowse->show();
 }
 
+void FrmResize::cmdSame_Click() {
+    if (indTips == 1) {
+        subHideTipBubble();
+    }
+    Image18_Click();
+}
+
 void FrmResize::Dir1_Change() {
     if (!File1->setPath(Dir1->path())) {
         // Back to the last folder listed; that change shows it again.
