@@ -397,6 +397,8 @@ class FrmResize : public QMainWindow {
     void subOversizeLayout();
     void subCompactLayout();
     void subShowPathText(const QString& text);
+    // The destination box and its tooltip show `folder`, and the path label follows.
+    void showDestination(const QString& folder);
     void subShowSameLocation();
     void setFormSize(int width, int height);
 

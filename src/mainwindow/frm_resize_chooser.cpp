@@ -93,14 +93,7 @@ void FrmResize::cmdOk_Click() {
     // Turning the same-folder option off lays out the name row, which puts the start-up
     // destination into the box; done first, so the box keeps the folder being confirmed.
     chkFileLocation->setChecked(false);
-    txtDestName->setText(Dir1->path());
-    txtDestName->setToolTip(Dir1->path());
-    if (!timerProcess.enabled()) {
-        subShowPath();
-    } else {
-        lblPath->hide();
-        lblSaveTo->hide();
-    }
+    showDestination(Dir1->path());
     settings.write(options::kPath, txtDestName->text());
     txtDestName->setToolTip(Dir1->path());
     strPathHolder = txtDestName->text();

@@ -289,14 +289,7 @@ void FrmResize::namingClick(QCheckBox* box) {
     }
     indClick = 0;
     if (!strPathHolder.isEmpty()) {
-        txtDestName->setText(strPathHolder + services.paths.separator());
-        txtDestName->setToolTip(txtDestName->text());
-        if (!timerProcess.enabled()) {
-            subShowPath();
-        } else {
-            lblPath->hide();
-            lblSaveTo->hide();
-        }
+        showDestination(strPathHolder + services.paths.separator());
     }
     for (const auto& rule : rules) {
         if (rule.box == box) {
@@ -489,20 +482,10 @@ void FrmResize::chkFileLocation_Click() {
         return;
     }
     setLight(imgRedOff, false);
-    const auto showFolder = [this](const QString& folder) {
-        txtDestName->setText(folder);
-        txtDestName->setToolTip(folder);
-        if (!timerProcess.enabled()) {
-            subShowPath();
-        } else {
-            lblPath->hide();
-            lblSaveTo->hide();
-        }
-    };
     if (List1->count() > 0 && !txtSourcePath->text().isEmpty()) {
-        showFolder(txtSourcePath->text());
+        showDestination(txtSourcePath->text());
     }
     if (!varDirectoryPath.isEmpty()) {
-        showFolder(varDirectoryPath);
+        showDestination(varDirectoryPath);
     }
 }
