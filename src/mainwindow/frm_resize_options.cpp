@@ -20,10 +20,6 @@ using namespace options;
 
 namespace {
 
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
 bool isDigit(int key) {
     return key >= '0' && key <= '9';
 }
@@ -413,7 +409,7 @@ void FrmResize::Image3_Click() {
     chkOverwrite->setChecked(on);
     mnuOverwrite->setChecked(on);
     tipStep(7);
-    settings.write(kOverwrite, checkText(chkOverwrite));
+    settings.write(kOverwrite, flagText(chkOverwrite->isChecked()));
 }
 
 void FrmResize::Image18_Click() {

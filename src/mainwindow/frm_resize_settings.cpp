@@ -24,10 +24,6 @@ void setCheck(QCheckBox* box, std::optional<qint16> value) {
     }
 }
 
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
 }  // namespace
 
 void FrmResize::subGetSettings() {
@@ -144,9 +140,9 @@ void FrmResize::subGetSettings() {
 void FrmResize::subSaveSettings() {
     settings.write(kWidth, txtwidth->text());
     settings.write(kHeight, txtHeight->text());
-    settings.write(kLandscape, checkText(chkLandscape));
-    settings.write(kFileLocation, checkText(chkFileLocation));
-    settings.write(kOverwrite, checkText(chkOverwrite));
+    settings.write(kLandscape, flagText(chkLandscape->isChecked()));
+    settings.write(kFileLocation, flagText(chkFileLocation->isChecked()));
+    settings.write(kOverwrite, flagText(chkOverwrite->isChecked()));
     settings.write(kQuality, txtQuality->text());
     settings.write(kLetters, txtLetters->text());
     // "Choose Path" is the box's caption for no destination, not a folder to save into.
