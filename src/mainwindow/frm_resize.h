@@ -26,6 +26,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The main window. It owns every control and flag a processing run needs; the controls and
 // flags carry the names the behaviour is described with, and the handlers are named after
@@ -415,6 +416,9 @@ class FrmResize : public QMainWindow {
     QString programFolder() const;
 
     // frm_resize_render.cpp
+    // The call size of `thumbnail` for a size box: its number + 2; none when that is no
+    // 16-bit number.
+    std::optional<qint16> callSize(const QLineEdit* box) const;
     void sourceSizeCaptions();
     void showPressed(ui::ImageButton* image);
     void tipStep(qint16 step);

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <climits>
 
 using namespace options;
 
@@ -84,12 +83,11 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         }
     }
     if (indProcessing == 0 && indLandscape != 1) {
-        const auto width = toInt16(txtwidth->text());
-        const auto height = toInt16(txtHeight->text());
-        if (width && height && *width <= SHRT_MAX - 2 && *height <= SHRT_MAX - 2) {
+        const auto width = callSize(txtwidth);
+        const auto height = callSize(txtHeight);
+        if (width && height) {
             ui::PictureBox* source = PictureHolder->hasPicture() ? PictureHolder : PictureSize;
-            thumbnail(static_cast<qint16>(*width + 2), static_cast<qint16>(*height + 2), source,
-                      Picture2);
+            thumbnail(*width, *height, source, Picture2);
         }
     }
     indSize = 0;

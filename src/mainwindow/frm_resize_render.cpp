@@ -72,6 +72,14 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
     subNameAndSaveThumbnail();
 }
 
+std::optional<qint16> FrmResize::callSize(const QLineEdit* box) const {
+    const auto size = options::toInt16(box->text());
+    if (!size || *size > SHRT_MAX - 2) {
+        return std::nullopt;
+    }
+    return static_cast<qint16>(*size + 2);
+}
+
 void FrmResize::List1_Click() {
     if (indCmdProcessClick == 1) {
         return;
@@ -86,12 +94,9 @@ void FrmResize::List1_Click() {
     if (indProcessing != 0) {
         return;
     }
-    if (const auto w = options::toInt16(txtwidth->text()); w && *w <= SHRT_MAX - 2) {
-        varThumbW = static_cast<qint16>(*w + 2);
-    }
-    if (const auto h = options::toInt16(txtHeight->text()); h && *h <= SHRT_MAX - 2) {
-        varThumbH = static_cast<qint16>(*h + 2);
-    }
+    // A size that is no number leaves its call size as it was.
+    varThumbW = callSize(txtwidth).value_or(varThumbW);
+    varThumbH = callSize(txtHeight).value_or(varThumbH);
     // One decode serves the holder, the source preview and the source view.
     const QListWidgetItem* entry = List1->currentItem();
     const QString path = entry ? entry->text() : QString();

@@ -19,8 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <climits>
-
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
@@ -387,13 +385,13 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
         w.timerani.setEnabled(true);
     }
 
-    const auto width = options::toInt16(w.txtwidth->text());
-    const auto height = options::toInt16(w.txtHeight->text());
-    if (!width || !height || *width > SHRT_MAX - 2 || *height > SHRT_MAX - 2) {
+    const auto width = w.callSize(w.txtwidth);
+    const auto height = w.callSize(w.txtHeight);
+    if (!width || !height) {
         return TickEnd::Failed;
     }
-    w.varThumbW = static_cast<qint16>(*width + 2);
-    w.varThumbH = static_cast<qint16>(*height + 2);
+    w.varThumbW = *width;
+    w.varThumbH = *height;
     w.thumbnail(w.varThumbW, w.varThumbH, w.Picture1, w.Picture2);
 
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
