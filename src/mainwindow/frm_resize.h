@@ -419,9 +419,15 @@ class FrmResize : public QMainWindow {
     // The call size of `thumbnail` for a size box: its number + 2; none when that is no
     // 16-bit number.
     std::optional<qint16> callSize(const QLineEdit* box) const;
+    // Centres the thumbnail preview on its place in the window.
+    void centrePreview(QWidget* canvas);
     void sourceSizeCaptions();
     void showPressed(ui::ImageButton* image);
     void tipStep(qint16 step);
+
+    // Heights of List1 in twips: while a run shows the source boxes below it, and as designed.
+    static constexpr int kShortListHeight = 840;
+    static constexpr int kListHeight = 1620;
 
     bool ended_ = false;
 };

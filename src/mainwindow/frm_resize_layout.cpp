@@ -302,7 +302,7 @@ void FrmResize::createSourcePanel() {
         step->hide();
     }
 
-    List1 = make.placed(new QListWidget(f), {120, 480, 4815, 1620}, arial(), kBlack,
+    List1 = make.placed(new QListWidget(f), {120, 480, 4815, kListHeight}, arial(), kBlack,
                         QStringLiteral("Source Picture Files Que List"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cmdBrowse2 = make.button(f, QStringLiteral("&Select Source Pictures"), {130, 2130, 4815, 345},

@@ -95,7 +95,7 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         lblThumbnail->hide();
     }
     if (indFirstRun == 1) {
-        Picture2->move(518 - Picture2->width() / 2, 155 - Picture2->height() / 2);
+        centrePreview(Picture2);
     }
     if (indGetSettings == 0 && indProcessing == 0) {
         if (indoversize == 1) {

@@ -58,7 +58,7 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
     if (indFirstRun == 0) {
         indFirstRun = 1;
     }
-    destination->move(kPreviewX - destination->width() / 2, kPreviewY - destination->height() / 2);
+    centrePreview(destination);
     if (indGetSettings == 0) {
         if (indoversize == 1) {
             destination->move(destination->x() + 100, destination->y());
@@ -70,6 +70,10 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
         return;
     }
     subNameAndSaveThumbnail();
+}
+
+void FrmResize::centrePreview(QWidget* canvas) {
+    canvas->move(kPreviewX - canvas->width() / 2, kPreviewY - canvas->height() / 2);
 }
 
 std::optional<qint16> FrmResize::callSize(const QLineEdit* box) const {

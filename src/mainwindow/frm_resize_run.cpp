@@ -29,7 +29,6 @@ const QString kCancelCaption = QStringLiteral("&Cancel Processing");
 const QString kProcessCaption = QStringLiteral("&Process Thumbnails");
 
 constexpr int kRunInterval = 900;
-constexpr int kShortListHeight = 840;  // twips; the list makes room for the source boxes
 constexpr int kLoadErrorPause = 2000;
 constexpr qint16 kBlinks = 7;
 
@@ -252,7 +251,7 @@ void FrmResizeRun::startRun() {
     w.cmdBrowse2->hide();
     w.Label14->show();
     w.txtSourcePath->show();
-    w.twips.setHeight(w.List1, kShortListHeight);
+    w.twips.setHeight(w.List1, FrmResize::kShortListHeight);
     w.frameani->show();
     w.frameBrowse->hide();
 
