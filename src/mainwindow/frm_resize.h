@@ -58,6 +58,9 @@ class FrmResize : public QMainWindow {
 
     void subCenter();
     void subShowPath();
+    // The pressed look every image button of the program shows before it acts: its twin for
+    // 300 ms, while events run.
+    void showPressed(ui::ImageButton* image);
 
     // ---- options load and save ----------------------------------------------------------------
     void subGetSettings();
@@ -422,7 +425,6 @@ class FrmResize : public QMainWindow {
     // Centres the thumbnail preview on its place in the window.
     void centrePreview(QWidget* canvas);
     void sourceSizeCaptions();
-    void showPressed(ui::ImageButton* image);
     void tipStep(qint16 step);
 
     // Heights of List1 in twips: while a run shows the source boxes below it, and as designed.

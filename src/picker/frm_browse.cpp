@@ -5,7 +5,6 @@
 
 #include "engine/picture_loader.h"
 #include "mainwindow/frm_resize.h"
-#include "startup/pause.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 
@@ -519,25 +518,19 @@ void FrmBrowse::resetSourceDisplay() {
 
 // ---- image buttons ------------------------------------------------------------------------
 
-void FrmBrowse::pressImage(ui::ImageButton* image) {
-    image->setPressed(true);
-    Pause(services.loop, 300);
-    image->setPressed(false);
-}
-
 void FrmBrowse::Image19_Click() {
-    pressImage(Image19);
+    frmResize.showPressed(Image19);
     services.shell.showFolder(Dir1->path());
 }
 
 void FrmBrowse::Image18_Click() {
-    pressImage(Image18);
+    frmResize.showPressed(Image18);
     if (!frmResize.varMyPics.isEmpty()) {
         services.shell.showFolder(frmResize.varMyPics);
     }
 }
 
 void FrmBrowse::Image9_Click() {
-    pressImage(Image9);
+    frmResize.showPressed(Image9);
     frmResize.Image9_Click();
 }
