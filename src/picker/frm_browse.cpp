@@ -43,15 +43,16 @@ class FrmBrowse::Busy {
     ~Busy() {
         if (!done_) {
             flag_ = 0;
-            hideOverlay();
-            enable();
+            finish();
         }
     }
     Busy(const Busy&) = delete;
     Busy& operator=(const Busy&) = delete;
 
-    void hideOverlay() { overlay_->hide(); }
-    void enable() {
+    // Hides the overlay and enables the window again; the caller clears the flag when its
+    // own order asks for it.
+    void finish() {
+        overlay_->hide();
         window_.setBusy(false, closeToo_);
         done_ = true;
     }
@@ -352,8 +353,7 @@ void FrmBrowse::cmdAdd_Click() {
     }
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.hideOverlay();
-    busy.enable();
+    busy.finish();
     indAdding = 0;
 
     frmResize.varDirectoryPath = File1->path();
@@ -382,8 +382,7 @@ void FrmBrowse::Command2_Click() {
     }
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.hideOverlay();
-    busy.enable();
+    busy.finish();
     indAdding = 0;
     updateProcessMenu();
     cmdOK->setFocus();
@@ -478,8 +477,7 @@ void FrmBrowse::cmdRemove_Click() {
     indRemoving = 0;
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.hideOverlay();
-    busy.enable();
+    busy.finish();
 
     if (frmResize.List1->count() > 0) {
         frmResize.mnuProcess->setEnabled(true);
