@@ -416,7 +416,12 @@ class FrmResize : public QMainWindow {
     bool qualityKeyPress(int key);
     void setLight(ui::Image* front, bool frontShown);
     void placeFileNameBox();
+    void tipStep(qint16 step);
+
+    // frm_resize_settings.cpp
     QString programFolder() const;
+    // Whether the destination box names a folder rather than saying that none was chosen.
+    bool destinationChosen() const;
 
     // frm_resize_render.cpp
     // The call size of `thumbnail` for a size box: its number + 2; none when that is no
@@ -425,7 +430,6 @@ class FrmResize : public QMainWindow {
     // Centres the thumbnail preview on its place in the window.
     void centrePreview(QWidget* canvas);
     void sourceSizeCaptions();
-    void tipStep(qint16 step);
 
     // Heights of List1 in twips: while a run shows the source boxes below it, and as designed.
     static constexpr int kShortListHeight = 840;

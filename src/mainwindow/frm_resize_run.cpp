@@ -157,16 +157,6 @@ void FrmResizeRun::cmdProcess_Click() {
 
 // ---- start checks and start -------------------------------------------------------------------
 
-bool FrmResizeRun::destinationChosen() const {
-    // The placeholders and "Choose Path" say that no folder was chosen; a run must not make
-    // and fill a folder of that name.
-    const QString text = w.txtDestName->text();
-    const platform::PathStyle& style = w.services.paths;
-    return !text.trimmed().isEmpty() && !style.isPlaceholder(text) &&
-           text != style.withTrailingSeparator(style.placeholderFile()) &&
-           text != QLatin1String("Choose Path");
-}
-
 void FrmResizeRun::refuseDestination() {
     w.services.dialogs.message(
         QStringLiteral("Please enter the destination path or check the 'Save Files In Same "
@@ -187,7 +177,7 @@ bool FrmResizeRun::passStartChecks() {
             w.cmdBrowse2_Click();  // the picker
             return false;
         }
-        if (toFolder && !destinationChosen()) {
+        if (toFolder && !w.destinationChosen()) {
             refuseDestination();
             return false;
         }
@@ -196,7 +186,7 @@ bool FrmResizeRun::passStartChecks() {
         w.txtSourceFile->setReadOnly(true);
         return true;
     }
-    if (toFolder && !destinationChosen()) {
+    if (toFolder && !w.destinationChosen()) {
         refuseDestination();
         w.cmdBrowse_Click();  // the save-to chooser
         return false;

@@ -29,7 +29,6 @@ class FrmResizeRun {
   private:
     bool confirmSettings();
     bool passStartChecks();
-    bool destinationChosen() const;
     void refuseDestination();
     void startRun();
     void normaliseQuality();
