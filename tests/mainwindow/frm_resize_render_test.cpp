@@ -64,10 +64,7 @@ TEST_F(Previews, ClickOnTheCurrentEntryDrawsAgainAfterASizeChange) {
 TEST_F(Previews, UnreadableEntryKeepsThePreviousPicture) {
     const QString good = fixture(40, 30);
     const QString bad = platform.pictures() + "/broken.jpg";
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
+    testing_support::writeFile(bad, "not a picture");
     FrmResize& w = load();
     w.List1->addItems({good, bad});
     w.List1->setCurrentRow(0);

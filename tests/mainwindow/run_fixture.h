@@ -28,9 +28,7 @@ class RunTest : public ReturningUserTest {
 
     QString unreadable(const QString& name) const {
         const QString path = platform.pictures() + "/" + name;
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("this is no picture");
+        testing_support::writeFile(path, "this is no picture");
         return path;
     }
 
