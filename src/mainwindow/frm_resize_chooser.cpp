@@ -3,6 +3,7 @@
 // at once: the destination box, the path label and the stored "Destination" follow the list.
 #include "mainwindow/frm_resize.h"
 
+#include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 
@@ -29,8 +30,7 @@ QString exampleFolder(const platform::PathStyle& paths) {
 void showChosenFolder(FrmResize& w, const QString& folder) {
     w.txtDestName->setText(folder);
     w.txtDestName->setToolTip(folder);
-    w.lblPath->setText(folder);
-    w.lblPath->adjustSize();
+    ui::setCaption(w.lblPath, folder);
     if (!w.services.paths.isPlaceholder(folder)) {
         w.settings.write(options::kDestination, folder);
     }
