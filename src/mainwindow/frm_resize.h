@@ -344,7 +344,6 @@ class FrmResize : public QMainWindow {
     QString varDirectoryPath;
     QString strPathHolder;
     QString txtPathText;
-    qint32 strFullLength = 0;
     QString varFullPath1;
     QString varFullPath2;
     // The last numbers the size arrows read, used again when a box holds no number.
@@ -375,7 +374,6 @@ class FrmResize : public QMainWindow {
     QString strExtention;
     QString strPath;
     QString strSlashRight;
-    qint16 varPeriod = 0;
 
     // ---- the processing run and its naming and output stages --------------------------------
     FrmResizeRun run{*this};

@@ -165,7 +165,6 @@ void FrmResize::showDestination(const QString& folder) {
 }
 
 void FrmResize::subShowPathText(const QString& text) {
-    strFullLength = static_cast<qint32>(text.size());
     ui::setCaption(lblPath, engine::shortenLabel(text, engine::kPathLabel));
     lblPath->setToolTip(text);
     lblDestPath->hide();
