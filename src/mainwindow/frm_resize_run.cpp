@@ -325,7 +325,7 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     if (w.indSingle == 1) {
         w.timerProcess.setEnabled(false);
         w.txtSourcePath->setText(w.services.paths.withTrailingSeparator(w.txtSourcePath->text()));
-        path = w.txtSourcePath->text() + w.txtSourceFile->text();
+        path = w.services.paths.join(w.txtSourcePath->text(), w.txtSourceFile->text());
     } else if (const QListWidgetItem* entry = w.List1->currentItem()) {
         path = entry->text();
     }
