@@ -3,6 +3,7 @@
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
+#include "ui/list_click.h"
 #include "ui/picture_box.h"
 
 #include <QAction>
@@ -42,128 +43,133 @@ FrmResize::FrmResize(platform::Services services_, QWidget* parent)
 FrmResize::~FrmResize() = default;
 
 void FrmResize::connectHandlers() {
-    // Loading and shutdown.
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
-    connect(Image7, &ui::Image::clicked, this, [this] { Image7_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    using Handler = void (FrmResize::*)();
+    const auto call = [this](Handler handler) { return [this, handler] { (this->*handler)(); }; };
 
-    // Size boxes and arrows.
-    connect(txtwidth, &QLineEdit::textChanged, this, [this] { txtwidth_Change(); });
-    connect(txtHeight, &QLineEdit::textChanged, this, [this] { txtHeight_Change(); });
-    ui::filterKeys(txtwidth, notDigitOrBackspace);
-    ui::filterKeys(txtHeight, notDigitOrBackspace);
-    connect(btnUp, &ui::Image::clicked, this, [this] { btnUp_Click(); });
-    connect(btnDown, &ui::Image::clicked, this, [this] { btnDown_Click(); });
-    connect(btnUp2, &ui::Image::clicked, this, [this] { btnUp2_Click(); });
-    connect(btnDown2, &ui::Image::clicked, this, [this] { btnDown2_Click(); });
-
-    // Type and quality.
-    connect(optJPG, &QAbstractButton::toggled, this, [this](bool on) {
-        if (on) {
-            optJPG_Click();
-        }
-    });
-    connect(optBMP, &QAbstractButton::toggled, this, [this](bool on) {
-        if (on) {
-            optBMP_Click();
-        }
-    });
-    connect(optGIF, &QAbstractButton::toggled, this, [this](bool on) {
-        if (on) {
-            optGIF_Click();
-        }
-    });
-    connect(mnujpg, &QAction::triggered, this, [this] { mnujpg_Click(); });
-    connect(mnubmp, &QAction::triggered, this, [this] { mnubmp_Click(); });
-    connect(mnugif, &QAction::triggered, this, [this] { mnugif_Click(); });
-    ui::filterKeys(txtQuality,
-                   [this](QKeyEvent* key) { return qualityKeyPress(key->text().at(0).unicode()); });
-
-    // Naming.
-    connect(chkPrefix, &QAbstractButton::toggled, this, [this] { chkPrefix_Click(); });
-    connect(chkSufix, &QAbstractButton::toggled, this, [this] { chkSufix_Click(); });
-    connect(chkNumber, &QAbstractButton::toggled, this, [this] { chkNumber_Click(); });
-    connect(mnuPrefix, &QAction::triggered, this, [this] { mnuPrefix_Click(); });
-    connect(mnuSuffix, &QAction::triggered, this, [this] { mnuSuffix_Click(); });
-    connect(mnuNumber, &QAction::triggered, this, [this] { mnuNumber_Click(); });
-    connect(txtLetters, &QLineEdit::textChanged, this, [this] { txtLetters_Change(); });
-    connect(txtIncrementer, &QLineEdit::textChanged, this, [this] { txtIncrementer_Change(); });
-
-    // The three switches: toolbar image, status label and menu entry each.
-    connect(Image3, &ui::Image::clicked, this, [this] { Image3_Click(); });
-    ui::onClick(lblOverwrite, [this] { Image3_Click(); });
-    connect(mnuOverwrite, &QAction::triggered, this, [this] { Image3_Click(); });
-    connect(Image18, &ui::Image::clicked, this, [this] { Image18_Click(); });
-    ui::onClick(Label20, [this] { Image18_Click(); });
-    connect(mnuSame, &QAction::triggered, this, [this] { Image18_Click(); });
-    connect(mnuSamel2, &QAction::triggered, this, [this] { Image18_Click(); });
-    connect(cmdSame, &QPushButton::clicked, this, [this] { cmdSame_Click(); });
-    connect(Image6, &ui::Image::clicked, this, [this] { Image6_Click(); });
-    ui::onClick(lblLandscape, [this] { Image6_Click(); });
-    connect(mnuLandscape, &QAction::triggered, this, [this] { Image6_Click(); });
-    connect(chkOverwrite, &QAbstractButton::toggled, this, [this] { chkOverwrite_Click(); });
-    connect(chkLandscape, &QAbstractButton::toggled, this, [this] { chkLandscape_Click(); });
-    connect(chkFileLocation, &QAbstractButton::toggled, this, [this] { chkFileLocation_Click(); });
-
-    // Helper tip steps of clicks on the panel.
-    for (QWidget* w : {static_cast<QWidget*>(Frame3), static_cast<QWidget*>(frmLetters),
-                       static_cast<QWidget*>(txtLetters)}) {
-        ui::onClick(w, [this] { tipStep(4); });
+    // Clicks on buttons, toolbar images and menu entries.
+    const std::pair<QPushButton*, Handler> buttons[] = {
+        {cmdExit, &FrmResize::cmdExit_Click},       {cmdSame, &FrmResize::cmdSame_Click},
+        {cmdProcess, &FrmResize::cmdProcess_Click}, {cmdBrowse, &FrmResize::cmdBrowse_Click},
+        {cmdOpen, &FrmResize::cmdOpen_Click},       {cmdOk, &FrmResize::cmdOk_Click},
+        {cmdCancel, &FrmResize::cmdCancel_Click},   {cmdBrowse2, &FrmResize::cmdBrowse2_Click},
+    };
+    for (const auto& [button, handler] : buttons) {
+        connect(button, &QPushButton::clicked, this, call(handler));
     }
-    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(frameQuality),
-                       static_cast<QWidget*>(txtQuality)}) {
-        ui::onClick(w, [this] { tipStep(5); });
+    const std::pair<ui::Image*, Handler> images[] = {
+        {Image7, &FrmResize::Image7_Click},
+        {btnUp, &FrmResize::btnUp_Click},
+        {btnDown, &FrmResize::btnDown_Click},
+        {btnUp2, &FrmResize::btnUp2_Click},
+        {btnDown2, &FrmResize::btnDown2_Click},
+        {Image3, &FrmResize::Image3_Click},
+        {Image18, &FrmResize::Image18_Click},
+        {Image6, &FrmResize::Image6_Click},
+        {Image2, &FrmResize::Image2_Click},
+        {Image5, &FrmResize::Image5_Click},
+        {imgOpenFolder, &FrmResize::imgOpenFolder_Click},
+        {Image19, &FrmResize::Image19_Click},
+        {Image8, &FrmResize::Image8_Click},
+        {Image9, &FrmResize::Image9_Click},
+        {imgHelperTips, &FrmResize::imgHelperTips_Click},
+        {imgHelperTips_Off, &FrmResize::imgHelperTips_Off_Click},
+    };
+    for (const auto& [image, handler] : images) {
+        connect(image, &ui::Image::clicked, this, call(handler));
     }
-    for (QWidget* w : {static_cast<QWidget*>(Frame4), static_cast<QWidget*>(txtwidth),
-                       static_cast<QWidget*>(txtHeight)}) {
-        ui::onClick(w, [this] { tipStep(6); });
+    // The switches' menu entries and status labels run their toolbar image's handler.
+    const std::pair<QAction*, Handler> entries[] = {
+        {mnuExit, &FrmResize::mnuExit_Click},
+        {mnujpg, &FrmResize::mnujpg_Click},
+        {mnubmp, &FrmResize::mnubmp_Click},
+        {mnugif, &FrmResize::mnugif_Click},
+        {mnuPrefix, &FrmResize::mnuPrefix_Click},
+        {mnuSuffix, &FrmResize::mnuSuffix_Click},
+        {mnuNumber, &FrmResize::mnuNumber_Click},
+        {mnuOverwrite, &FrmResize::Image3_Click},
+        {mnuSame, &FrmResize::Image18_Click},
+        {mnuSamel2, &FrmResize::Image18_Click},
+        {mnuLandscape, &FrmResize::Image6_Click},
+        {mnuProcess, &FrmResize::mnuProcess_Click},
+        {mnuBrowse, &FrmResize::cmdBrowse_Click},
+        {mnuOpenFolder, &FrmResize::mnuOpenFolder_Click},
+        {mnuAdd, &FrmResize::mnuAdd_Click},
+        {mnuInfo, &FrmResize::mnuInfo_Click},
+        {mnuViewHelp, &FrmResize::mnuViewHelp_Click},
+        {mnuOnline, &FrmResize::mnuOnline_Click},
+        {mnuTips, &FrmResize::mnuTips_Click},
+    };
+    for (const auto& [entry, handler] : entries) {
+        connect(entry, &QAction::triggered, this, call(handler));
     }
-    ui::onClick(Frame10, [this] { tipStep(7); });
+    const std::pair<QLabel*, Handler> labels[] = {
+        {lblOverwrite, &FrmResize::Image3_Click},
+        {Label20, &FrmResize::Image18_Click},
+        {lblLandscape, &FrmResize::Image6_Click},
+    };
+    for (const auto& [label, handler] : labels) {
+        ui::onClick(label, call(handler));
+    }
 
-    // The source list: a new current entry, or a click on the current one.
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) {
-            List1_Click();
-        }
-    });
-    ui::onMousePress(List1->viewport(), [this] { rowAtPress_ = List1->currentRow(); });
-    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (List1->row(item) == rowAtPress_) {
-            List1_Click();
-        }
-    });
-    connect(txtPixelWidth2, &QLineEdit::textChanged, this, [this] { txtPixelWidth2_Change(); });
-    connect(txtPixelHeight2, &QLineEdit::textChanged, this, [this] { txtPixelHeight2_Change(); });
-
-    // What later parts of the program bring.
-    connect(cmdProcess, &QPushButton::clicked, this, [this] { cmdProcess_Click(); });
-    connect(Image2, &ui::Image::clicked, this, [this] { Image2_Click(); });
-    connect(mnuProcess, &QAction::triggered, this, [this] { mnuProcess_Click(); });
-    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
-    connect(mnuBrowse, &QAction::triggered, this, [this] { cmdBrowse_Click(); });
-    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
-    connect(mnuOpenFolder, &QAction::triggered, this, [this] { mnuOpenFolder_Click(); });
+    // Value changes of text boxes, check boxes and option buttons.
+    const std::pair<QLineEdit*, Handler> boxes[] = {
+        {txtwidth, &FrmResize::txtwidth_Change},
+        {txtHeight, &FrmResize::txtHeight_Change},
+        {txtLetters, &FrmResize::txtLetters_Change},
+        {txtIncrementer, &FrmResize::txtIncrementer_Change},
+        {txtPixelWidth2, &FrmResize::txtPixelWidth2_Change},
+        {txtPixelHeight2, &FrmResize::txtPixelHeight2_Change},
+    };
+    for (const auto& [box, handler] : boxes) {
+        connect(box, &QLineEdit::textChanged, this, call(handler));
+    }
+    const std::pair<QCheckBox*, Handler> checks[] = {
+        {chkPrefix, &FrmResize::chkPrefix_Click},
+        {chkSufix, &FrmResize::chkSufix_Click},
+        {chkNumber, &FrmResize::chkNumber_Click},
+        {chkOverwrite, &FrmResize::chkOverwrite_Click},
+        {chkLandscape, &FrmResize::chkLandscape_Click},
+        {chkFileLocation, &FrmResize::chkFileLocation_Click},
+    };
+    for (const auto& [box, handler] : checks) {
+        connect(box, &QAbstractButton::toggled, this, call(handler));
+    }
+    const std::pair<ui::OptionButton*, Handler> options[] = {
+        {optJPG, &FrmResize::optJPG_Click},
+        {optBMP, &FrmResize::optBMP_Click},
+        {optGIF, &FrmResize::optGIF_Click},
+    };
+    for (const auto& [button, handler] : options) {
+        // An option button's Click is its selection only.
+        connect(button, &QAbstractButton::toggled, this, [this, handler = handler](bool on) {
+            if (on) {
+                (this->*handler)();
+            }
+        });
+    }
+    ui::onListClick(List1, [this] { List1_Click(); });
     connect(Dir1, &ui::DirList::pathChanged, this, [this] { Dir1_Change(); });
     connect(Drive1, &ui::DriveList::driveChanged, this, [this] { Drive1_Change(); });
-    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
-    connect(Image5, &ui::Image::clicked, this, [this] { Image5_Click(); });
-    connect(imgOpenFolder, &ui::Image::clicked, this, [this] { imgOpenFolder_Click(); });
-    connect(cmdBrowse2, &QPushButton::clicked, this, [this] { cmdBrowse2_Click(); });
-    connect(Image19, &ui::Image::clicked, this, [this] { Image19_Click(); });
-    connect(mnuAdd, &QAction::triggered, this, [this] { mnuAdd_Click(); });
-    connect(Image8, &ui::Image::clicked, this, [this] { Image8_Click(); });
-    connect(mnuInfo, &QAction::triggered, this, [this] { mnuInfo_Click(); });
-    connect(Image9, &ui::Image::clicked, this, [this] { Image9_Click(); });
-    connect(mnuViewHelp, &QAction::triggered, this, [this] { mnuViewHelp_Click(); });
-    connect(mnuOnline, &QAction::triggered, this, [this] { mnuOnline_Click(); });
-    connect(imgHelperTips, &ui::Image::clicked, this, [this] { imgHelperTips_Click(); });
-    connect(imgHelperTips_Off, &ui::Image::clicked, this, [this] { imgHelperTips_Off_Click(); });
-    connect(mnuTips, &QAction::triggered, this, [this] { mnuTips_Click(); });
+
+    // Keys.
+    ui::filterKeys(txtwidth, notDigitOrBackspace);
+    ui::filterKeys(txtHeight, notDigitOrBackspace);
+    ui::filterKeys(txtQuality,
+                   [this](QKeyEvent* key) { return qualityKeyPress(key->text().at(0).unicode()); });
     ui::filterKeys(txtSourceFile, [this](QKeyEvent* key) {
         txtSourceFile_KeyPress(key->text().at(0).unicode());
         return false;
     });
+
+    // Helper tip steps of clicks on the panel.
+    const std::pair<QWidget*, qint16> tipAreas[] = {
+        {Frame3, 4},     {frmLetters, 4}, {txtLetters, 4}, {Frame1, 5},    {frameQuality, 5},
+        {txtQuality, 5}, {Frame4, 6},     {txtwidth, 6},   {txtHeight, 6}, {Frame10, 7},
+    };
+    for (const auto& [area, step] : tipAreas) {
+        ui::onClick(area, [this, step = step] { tipStep(step); });
+    }
+
     timerProcess.onTick([this] { timerProcess_Timer(); });
     timerani.onTick([this] { timerani_Timer(); });
     timerLblFinished.onTick([this] { timerLblFinished_Timer(); });

@@ -26,6 +26,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The main window. It owns every control and flag a processing run needs; the controls and
 // flags carry the names the behaviour is described with, and the handlers are named after
@@ -34,7 +35,8 @@
 // frm_resize_settings.cpp (options load and save), frm_resize_options.cpp (the options
 // panel), frm_resize_render.cpp (thumbnail rendering and the previews),
 // frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
-// stages), frm_resize_pending.cpp (call sites of the parts that other windows bring).
+// stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
+// into the picker), frm_resize_pending.cpp (call sites of what is not built yet).
 class FrmResize : public QMainWindow {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
@@ -56,6 +58,9 @@ class FrmResize : public QMainWindow {
 
     void subCenter();
     void subShowPath();
+    // The pressed look every image button of the program shows before it acts: its twin for
+    // 300 ms, while events run.
+    void showPressed(ui::ImageButton* image);
 
     // ---- options load and save ----------------------------------------------------------------
     void subGetSettings();
@@ -94,18 +99,22 @@ class FrmResize : public QMainWindow {
     void thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
                    ui::PictureBox* destination);
     void List1_Click();
-    void subSourceImageProcess();
+    // The list-click source view of `path`, whose picture the click has decoded (null when
+    // it could not be loaded).
+    void subSourceImageProcess(const QString& path, const QImage& picture);
     void txtPixelWidth2_Change();
     void txtPixelHeight2_Change();
 
-    // ---- call sites of later parts (helper tips, save-to chooser, run, picker, about, help) --
-    void subRunTips();
-    void subHideTipBubble();
-    void subApplyVisualTheme();
-    void subNameAndSaveThumbnail();
+    // ---- processing run, with its naming and output stages -------------------------------------
     void cmdProcess_Click();
     void Image2_Click();
     void mnuProcess_Click();
+    void timerProcess_Timer();
+    void timerani_Timer();
+    void timerLblFinished_Timer();
+    void subNameAndSaveThumbnail();
+
+    // ---- save-to chooser -----------------------------------------------------------------------
     void cmdBrowse_Click();
     void cmdSame_Click();
     void cmdOpen_Click();
@@ -116,22 +125,26 @@ class FrmResize : public QMainWindow {
     void cmdCancel_Click();
     void Image5_Click();
     void imgOpenFolder_Click();
+
+    // ---- ways into the picker, and a single picture named by hand ------------------------------
     void cmdBrowse2_Click();
     void Image19_Click();
     void mnuAdd_Click();
+    void txtSourceFile_KeyPress(int keyAscii);
+
+    // ---- not built yet: helper tips, about window, help and web actions, visual theme ----------
+    void subRunTips();
+    void subHideTipBubble();
+    void imgHelperTips_Click();
+    void imgHelperTips_Off_Click();
+    void mnuTips_Click();
+    void timerTip_Timer();
     void Image8_Click();
     void mnuInfo_Click();
     void Image9_Click();
     void mnuViewHelp_Click();
     void mnuOnline_Click();
-    void imgHelperTips_Click();
-    void imgHelperTips_Off_Click();
-    void mnuTips_Click();
-    void txtSourceFile_KeyPress(int keyAscii);
-    void timerProcess_Timer();
-    void timerani_Timer();
-    void timerLblFinished_Timer();
-    void timerTip_Timer();
+    void subApplyVisualTheme();
 
     // ---- services and units -------------------------------------------------------------------
     platform::Services services;
@@ -331,7 +344,6 @@ class FrmResize : public QMainWindow {
     QString varDirectoryPath;
     QString strPathHolder;
     QString txtPathText;
-    qint32 strFullLength = 0;
     QString varFullPath1;
     QString varFullPath2;
     // The last numbers the size arrows read, used again when a box holds no number.
@@ -362,7 +374,6 @@ class FrmResize : public QMainWindow {
     QString strExtention;
     QString strPath;
     QString strSlashRight;
-    qint16 varPeriod = 0;
 
     // ---- the processing run and its naming and output stages --------------------------------
     FrmResizeRun run{*this};
@@ -388,6 +399,8 @@ class FrmResize : public QMainWindow {
     void subOversizeLayout();
     void subCompactLayout();
     void subShowPathText(const QString& text);
+    // The destination box and its tooltip show `folder`, and the path label follows.
+    void showDestination(const QString& folder);
     void subShowSameLocation();
     void setFormSize(int width, int height);
 
@@ -404,13 +417,24 @@ class FrmResize : public QMainWindow {
     bool qualityKeyPress(int key);
     void setLight(ui::Image* front, bool frontShown);
     void placeFileNameBox();
-    QString programFolder() const;
-
-    // frm_resize_render.cpp
-    void sourceSizeCaptions();
-    void showPressed(ui::ImageButton* image);
     void tipStep(qint16 step);
 
+    // frm_resize_settings.cpp
+    QString programFolder() const;
+    // Whether the destination box names a folder rather than saying that none was chosen.
+    bool destinationChosen() const;
+
+    // frm_resize_render.cpp
+    // The call size of `thumbnail` for a size box: its number + 2; none when that is no
+    // 16-bit number.
+    std::optional<qint16> callSize(const QLineEdit* box) const;
+    // Centres the thumbnail preview on its place in the window.
+    void centrePreview(QWidget* canvas);
+    void sourceSizeCaptions();
+
+    // Heights of List1 in twips: while a run shows the source boxes below it, and as designed.
+    static constexpr int kShortListHeight = 840;
+    static constexpr int kListHeight = 1620;
+
     bool ended_ = false;
-    int rowAtPress_ = -1;  // the current list entry when the mouse went down
 };

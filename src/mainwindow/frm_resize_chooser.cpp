@@ -3,6 +3,7 @@
 // at once: the destination box, the path label and the stored "Destination" follow the list.
 #include "mainwindow/frm_resize.h"
 
+#include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 
@@ -29,8 +30,7 @@ QString exampleFolder(const platform::PathStyle& paths) {
 void showChosenFolder(FrmResize& w, const QString& folder) {
     w.txtDestName->setText(folder);
     w.txtDestName->setToolTip(folder);
-    w.lblPath->setText(folder);
-    w.lblPath->adjustSize();
+    ui::setCaption(w.lblPath, folder);
     if (!w.services.paths.isPlaceholder(folder)) {
         w.settings.write(options::kDestination, folder);
     }
@@ -68,6 +68,13 @@ void FrmResize::setChooserOpen(bool open) {
     }
 }
 
+void FrmResize::cmdSame_Click() {
+    if (indTips == 1) {
+        subHideTipBubble();
+    }
+    Image18_Click();
+}
+
 void FrmResize::Dir1_Change() {
     if (!File1->setPath(Dir1->path())) {
         // Back to the last folder listed; that change shows it again.
@@ -97,14 +104,7 @@ void FrmResize::cmdOk_Click() {
     // Turning the same-folder option off lays out the name row, which puts the start-up
     // destination into the box; done first, so the box keeps the folder being confirmed.
     chkFileLocation->setChecked(false);
-    txtDestName->setText(Dir1->path());
-    txtDestName->setToolTip(Dir1->path());
-    if (!timerProcess.enabled()) {
-        subShowPath();
-    } else {
-        lblPath->hide();
-        lblSaveTo->hide();
-    }
+    showDestination(Dir1->path());
     settings.write(options::kPath, txtDestName->text());
     txtDestName->setToolTip(Dir1->path());
     strPathHolder = txtDestName->text();

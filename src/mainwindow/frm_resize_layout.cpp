@@ -4,6 +4,7 @@
 #include "mainwindow/frm_resize.h"
 
 #include "ui/artwork.h"
+#include "ui/builder.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
@@ -20,118 +21,22 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+using ui::arial;
 using ui::Art;
+using ui::Builder;
+using ui::kBlack;
+using ui::kGreen;
+using ui::kGrey;
+using ui::Place;
 
 namespace {
 
-// Design colours, as &H00BBGGRR& values.
-constexpr quint32 kGrey = 0x00C0C0C0;
-constexpr quint32 kGreen = 0x00008000;
+// Design colours of this window, as &H00BBGGRR& values.
 constexpr quint32 kBrightGreen = 0x0000C000;
 constexpr quint32 kOlive = 0x0000C0C0;
 constexpr quint32 kWhite = 0x00FFFFFF;
 constexpr quint32 kPaleYellow = 0x0080FFFF;
-constexpr quint32 kDarkRed = 0x00000080;
-constexpr quint32 kBlack = 0x00000000;
 constexpr quint32 kDarkGrey = 0x00808080;
-
-struct Place {
-    int left;
-    int top;
-    int width = -1;
-    int height = -1;
-};
-
-QFont arial(qreal points = 8.25, bool bold = false, bool italic = false) {
-    return ui::designFont(QStringLiteral("Arial"), points, bold, italic);
-}
-
-// Makes the controls the way the designer left them; every child gets its own font and
-// colour so that nothing is inherited from the frame it sits in.
-class Builder {
-  public:
-    explicit Builder(const ui::Twips& twips) : twips_(twips) {}
-
-    template <typename W>
-    W* placed(W* widget, const Place& at, const QFont& font, quint32 colour,
-              const QString& tip = {}) const {
-        widget->setFont(font);
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ui::bgrColor(colour));
-        widget->setPalette(palette);
-        widget->setToolTip(tip);
-        if (at.width < 0 || at.height < 0) {
-            widget->adjustSize();
-        }
-        twips_.place(widget, at.left, at.top, at.width, at.height);
-        return widget;
-    }
-
-    QLabel* label(QWidget* parent, const QString& caption, const Place& at,
-                  const QFont& font = arial(), quint32 colour = kBlack,
-                  const QString& tip = {}) const {
-        return placed(new QLabel(caption, parent), at, font, colour, tip);
-    }
-
-    QLineEdit* text(QWidget* parent, const QString& text, const Place& at, const QString& tip,
-                    Qt::Alignment align = Qt::AlignLeft, quint32 colour = kBlack,
-                    int maxLength = 0) const {
-        auto* box = placed(new QLineEdit(text, parent), at, arial(), kBlack, tip);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Text, ui::bgrColor(colour));
-        box->setPalette(palette);
-        box->setAlignment(align | Qt::AlignVCenter);
-        box->setTextMargins(0, 0, 0, 0);
-        if (maxLength > 0) {
-            box->setMaxLength(maxLength);
-        }
-        return box;
-    }
-
-    QPushButton* button(QWidget* parent, const QString& caption, const Place& at,
-                        const QString& tip) const {
-        auto* b = placed(new QPushButton(caption, parent), at, arial(8.25, true), kBlack, tip);
-        b->setAutoDefault(true);  // Enter presses the focused button, as Space does
-        return b;
-    }
-
-    QGroupBox* frame(QWidget* parent, const QString& caption, const Place& at, const QString& tip,
-                     const QFont& font = arial(8.25, true)) const {
-        return placed(new QGroupBox(caption, parent), at, font, kDarkRed, tip);
-    }
-
-    QCheckBox* check(QWidget* parent, const QString& caption, const Place& at,
-                     const QString& tip = {}) const {
-        auto* box = new QCheckBox(caption, parent);
-        // The designed boxes are narrow; a tighter gap keeps "Number" whole.
-        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
-        return placed(box, at, arial(), kBlack, tip);
-    }
-
-    ui::Image* image(QWidget* parent, const QPixmap& picture, const Place& at,
-                     const QString& tip = {}) const {
-        return placed(new ui::Image(parent, picture), at, arial(), kBlack, tip);
-    }
-
-    ui::ImageButton* imageButton(QWidget* parent, Art art, const Place& at,
-                                 const QString& tip) const {
-        const QSize size(twips_.pxX(at.width), twips_.pxY(at.height));
-        auto* button = new ui::ImageButton(parent, ui::artwork(art, false, size),
-                                           ui::artwork(art, true, size));
-        button->twin()->setToolTip(tip);
-        return placed(button, at, arial(), kBlack, tip);
-    }
-
-    ui::PictureBox* picture(QWidget* parent, const Place& at, ui::PictureBox::Border border,
-                            QColor background) const {
-        auto* box = new ui::PictureBox(parent, border, background);
-        twips_.place(box, at.left, at.top, at.width, at.height);
-        return box;
-    }
-
-  private:
-    const ui::Twips& twips_;
-};
 
 // One 12 x 12 status light picture (180 x 180 twips).
 ui::Image* light(const Builder& make, QWidget* parent, Art art, int left) {
@@ -307,7 +212,7 @@ void FrmResize::createSourcePanel() {
         step->hide();
     }
 
-    List1 = make.placed(new QListWidget(f), {120, 480, 4815, 1620}, arial(), kBlack,
+    List1 = make.placed(new QListWidget(f), {120, 480, 4815, kListHeight}, arial(), kBlack,
                         QStringLiteral("Source Picture Files Que List"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cmdBrowse2 = make.button(f, QStringLiteral("&Select Source Pictures"), {130, 2130, 4815, 345},

@@ -14,15 +14,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <climits>
 
 using namespace options;
 
 namespace {
-
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
 
 bool isDigit(int key) {
     return key >= '0' && key <= '9';
@@ -88,12 +83,11 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         }
     }
     if (indProcessing == 0 && indLandscape != 1) {
-        const auto width = toInt16(txtwidth->text());
-        const auto height = toInt16(txtHeight->text());
-        if (width && height && *width <= SHRT_MAX - 2 && *height <= SHRT_MAX - 2) {
+        const auto width = callSize(txtwidth);
+        const auto height = callSize(txtHeight);
+        if (width && height) {
             ui::PictureBox* source = PictureHolder->hasPicture() ? PictureHolder : PictureSize;
-            thumbnail(static_cast<qint16>(*width + 2), static_cast<qint16>(*height + 2), source,
-                      Picture2);
+            thumbnail(*width, *height, source, Picture2);
         }
     }
     indSize = 0;
@@ -101,7 +95,7 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         lblThumbnail->hide();
     }
     if (indFirstRun == 1) {
-        Picture2->move(518 - Picture2->width() / 2, 155 - Picture2->height() / 2);
+        centrePreview(Picture2);
     }
     if (indGetSettings == 0 && indProcessing == 0) {
         if (indoversize == 1) {
@@ -289,14 +283,7 @@ void FrmResize::namingClick(QCheckBox* box) {
     }
     indClick = 0;
     if (!strPathHolder.isEmpty()) {
-        txtDestName->setText(strPathHolder + services.paths.separator());
-        txtDestName->setToolTip(txtDestName->text());
-        if (!timerProcess.enabled()) {
-            subShowPath();
-        } else {
-            lblPath->hide();
-            lblSaveTo->hide();
-        }
+        showDestination(strPathHolder + services.paths.separator());
     }
     for (const auto& rule : rules) {
         if (rule.box == box) {
@@ -420,7 +407,7 @@ void FrmResize::Image3_Click() {
     chkOverwrite->setChecked(on);
     mnuOverwrite->setChecked(on);
     tipStep(7);
-    settings.write(kOverwrite, checkText(chkOverwrite));
+    settings.write(kOverwrite, flagText(chkOverwrite->isChecked()));
 }
 
 void FrmResize::Image18_Click() {
@@ -489,20 +476,10 @@ void FrmResize::chkFileLocation_Click() {
         return;
     }
     setLight(imgRedOff, false);
-    const auto showFolder = [this](const QString& folder) {
-        txtDestName->setText(folder);
-        txtDestName->setToolTip(folder);
-        if (!timerProcess.enabled()) {
-            subShowPath();
-        } else {
-            lblPath->hide();
-            lblSaveTo->hide();
-        }
-    };
     if (List1->count() > 0 && !txtSourcePath->text().isEmpty()) {
-        showFolder(txtSourcePath->text());
+        showDestination(txtSourcePath->text());
     }
     if (!varDirectoryPath.isEmpty()) {
-        showFolder(varDirectoryPath);
+        showDestination(varDirectoryPath);
     }
 }

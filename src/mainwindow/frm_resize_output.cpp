@@ -92,14 +92,8 @@ void FrmResizeOutput::subStripName(const engine::NamePreparation& prepared) {
 // The preview row: where the thumbnail goes and the name it is built from.
 void FrmResizeOutput::subStripName2(const engine::NamePreparation& prepared) {
     w.txtIncrementer->setText(prepared.row.incrementer);
-    setWithTip(w.txtDestName, prepared.row.destName);
     w.txtFilename->setText(prepared.row.filename);
-    if (w.timerProcess.enabled()) {
-        w.lblPath->hide();
-        w.lblSaveTo->hide();
-    } else {
-        w.subShowPath();
-    }
+    w.showDestination(prepared.row.destName);
 }
 
 // ---- composition and output, inside thumbnail ---------------------------------------------------

@@ -1,13 +1,13 @@
-// Call sites of the parts that later work brings: the helper tips, the save-to chooser, the
-// picker, the about window, help and web actions, and the visual theme. Each does nothing
-// yet, except where the window's own rule is already known.
+// Call sites of what is not built yet: the helper tips, the about window, the help and web
+// actions, and the visual theme. Each does nothing yet, except where the window's own rule
+// is already known.
 #include "mainwindow/frm_resize.h"
-
-#include "ui/image.h"
 
 #include <QAction>
 
-// Helper tips: shows the tip of `indTipNumber` and advances it.
+// ---- helper tips ------------------------------------------------------------------------------
+
+// Shows the tip of `indTipNumber` and advances it.
 void FrmResize::subRunTips() {}
 
 void FrmResize::subHideTipBubble() {}
@@ -17,30 +17,36 @@ void FrmResize::imgHelperTips_Click() {}
 void FrmResize::imgHelperTips_Off_Click() {}
 
 void FrmResize::mnuTips_Click() {
-    // The menu entry runs the toolbar action that matches the current state.
+    // The menu entry runs the toolbar action that matches the current state, and shows it.
+    if (indTips == 1) {
+        imgHelperTips_Click();
+    } else {
+        imgHelperTips_Off_Click();
+    }
     mnuTips->setChecked(indTips == 1);
 }
 
 void FrmResize::timerTip_Timer() {}
 
-// Visual theme support: hands frames and graphical buttons to the desktop's theme painter.
-void FrmResize::subApplyVisualTheme() {}
+// ---- the about window -------------------------------------------------------------------------
 
-// The save-to chooser.
-void FrmResize::cmdSame_Click() {
-    if (indTips == 1) {
-        subHideTipBubble();
-    }
-    Image18_Click();
-}
-
-// The about window, help and web actions.
 void FrmResize::Image8_Click() {}
 
-void FrmResize::mnuInfo_Click() {}
+void FrmResize::mnuInfo_Click() {
+    Image8_Click();
+}
+
+// ---- help and web actions ---------------------------------------------------------------------
 
 void FrmResize::Image9_Click() {}
 
-void FrmResize::mnuViewHelp_Click() {}
+void FrmResize::mnuViewHelp_Click() {
+    Image9_Click();
+}
 
 void FrmResize::mnuOnline_Click() {}
+
+// ---- visual theme -----------------------------------------------------------------------------
+
+// Hands frames and graphical buttons to the desktop's theme painter.
+void FrmResize::subApplyVisualTheme() {}

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The source list's height while a run shows its animation below it, and its normal height.
-constexpr int kShortListHeight = 840;
-constexpr int kListHeight = 1620;
-
 bool holdsText(const QLineEdit* box) {
     return !box->text().isEmpty() && box->text() != QLatin1String(" ");
 }

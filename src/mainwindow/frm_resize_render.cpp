@@ -58,7 +58,7 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
     if (indFirstRun == 0) {
         indFirstRun = 1;
     }
-    destination->move(kPreviewX - destination->width() / 2, kPreviewY - destination->height() / 2);
+    centrePreview(destination);
     if (indGetSettings == 0) {
         if (indoversize == 1) {
             destination->move(destination->x() + 100, destination->y());
@@ -70,6 +70,18 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
         return;
     }
     subNameAndSaveThumbnail();
+}
+
+void FrmResize::centrePreview(QWidget* canvas) {
+    canvas->move(kPreviewX - canvas->width() / 2, kPreviewY - canvas->height() / 2);
+}
+
+std::optional<qint16> FrmResize::callSize(const QLineEdit* box) const {
+    const auto size = options::toInt16(box->text());
+    if (!size || *size > SHRT_MAX - 2) {
+        return std::nullopt;
+    }
+    return static_cast<qint16>(*size + 2);
 }
 
 void FrmResize::List1_Click() {
@@ -86,18 +98,18 @@ void FrmResize::List1_Click() {
     if (indProcessing != 0) {
         return;
     }
-    if (const auto w = options::toInt16(txtwidth->text()); w && *w <= SHRT_MAX - 2) {
-        varThumbW = static_cast<qint16>(*w + 2);
-    }
-    if (const auto h = options::toInt16(txtHeight->text()); h && *h <= SHRT_MAX - 2) {
-        varThumbH = static_cast<qint16>(*h + 2);
-    }
-    if (const QListWidgetItem* entry = List1->currentItem()) {
-        // A picture that cannot be loaded leaves the previous one in the holder.
-        const QImage picture = engine::loadPicture(entry->text());
-        if (!picture.isNull()) {
-            PictureHolder->setPicture(picture);
-        }
+    // A size that is no number leaves its call size as it was.
+    varThumbW = callSize(txtwidth).value_or(varThumbW);
+    varThumbH = callSize(txtHeight).value_or(varThumbH);
+    // One decode serves the holder, the source preview and the source view.
+    const QListWidgetItem* entry = List1->currentItem();
+    const QString path = entry ? entry->text() : QString();
+    indLoadPic = 1;
+    const QImage picture = entry ? engine::loadPicture(path) : QImage();
+    indLoadPic = 0;
+    // A picture that cannot be loaded leaves the previous one in the holder.
+    if (!picture.isNull()) {
+        PictureHolder->setPicture(picture);
     }
     thumbnail(varThumbW, varThumbH, PictureHolder, Picture2);
     Picture2->hide();
@@ -106,10 +118,10 @@ void FrmResize::List1_Click() {
     lblFinished->hide();
     setWindowTitle(QStringLiteral("Corvel XP"));
     Picture2->show();
-    subSourceImageProcess();
+    subSourceImageProcess(path, picture);
 }
 
-void FrmResize::subSourceImageProcess() {
+void FrmResize::subSourceImageProcess(const QString& path, const QImage& picture) {
     if (indProcessing != 0) {
         return;
     }
@@ -117,14 +129,10 @@ void FrmResize::subSourceImageProcess() {
         timerProcess.setEnabled(false);
         return;
     }
-    const QListWidgetItem* entry = List1->currentItem();
-    const QString path = entry ? entry->text() : QString();
-    indLoadPic = 1;
-    const QImage picture = engine::loadPicture(path);
     if (!picture.isNull()) {
         Picture1->setPicture(picture);
+        imgSourceImage->setPicture(picture);
     }
-    indLoadPic = 0;
     lblDestPath->hide();
     if (Picture1->hasPicture()) {
         txtPixelWidth2->setText(QString::number(Picture1->picture().width()));
@@ -133,9 +141,6 @@ void FrmResize::subSourceImageProcess() {
     PictureVis->hide();
     lblSourceImage->hide();
     lblSourceFile->hide();
-    if (!picture.isNull()) {
-        imgSourceImage->setPicture(picture);
-    }
     imgSourceImage->show();
     ui::setCaption(lblSourceFile, engine::shortenLabel(path, engine::kFileNameTrunk));
     lblSourceFile->show();

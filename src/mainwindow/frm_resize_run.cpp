@@ -19,8 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <climits>
-
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
@@ -31,7 +29,6 @@ const QString kCancelCaption = QStringLiteral("&Cancel Processing");
 const QString kProcessCaption = QStringLiteral("&Process Thumbnails");
 
 constexpr int kRunInterval = 900;
-constexpr int kShortListHeight = 840;  // twips; the list makes room for the source boxes
 constexpr int kLoadErrorPause = 2000;
 constexpr qint16 kBlinks = 7;
 
@@ -160,16 +157,6 @@ void FrmResizeRun::cmdProcess_Click() {
 
 // ---- start checks and start -------------------------------------------------------------------
 
-bool FrmResizeRun::destinationChosen() const {
-    // The placeholders and "Choose Path" say that no folder was chosen; a run must not make
-    // and fill a folder of that name.
-    const QString text = w.txtDestName->text();
-    const platform::PathStyle& style = w.services.paths;
-    return !text.trimmed().isEmpty() && !style.isPlaceholder(text) &&
-           text != style.withTrailingSeparator(style.placeholderFile()) &&
-           text != QLatin1String("Choose Path");
-}
-
 void FrmResizeRun::refuseDestination() {
     w.services.dialogs.message(
         QStringLiteral("Please enter the destination path or check the 'Save Files In Same "
@@ -190,7 +177,7 @@ bool FrmResizeRun::passStartChecks() {
             w.cmdBrowse2_Click();  // the picker
             return false;
         }
-        if (toFolder && !destinationChosen()) {
+        if (toFolder && !w.destinationChosen()) {
             refuseDestination();
             return false;
         }
@@ -199,7 +186,7 @@ bool FrmResizeRun::passStartChecks() {
         w.txtSourceFile->setReadOnly(true);
         return true;
     }
-    if (toFolder && !destinationChosen()) {
+    if (toFolder && !w.destinationChosen()) {
         refuseDestination();
         w.cmdBrowse_Click();  // the save-to chooser
         return false;
@@ -254,7 +241,7 @@ void FrmResizeRun::startRun() {
     w.cmdBrowse2->hide();
     w.Label14->show();
     w.txtSourcePath->show();
-    w.twips.setHeight(w.List1, kShortListHeight);
+    w.twips.setHeight(w.List1, FrmResize::kShortListHeight);
     w.frameani->show();
     w.setChooserOpen(false);
 
@@ -338,7 +325,7 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     if (w.indSingle == 1) {
         w.timerProcess.setEnabled(false);
         w.txtSourcePath->setText(w.services.paths.withTrailingSeparator(w.txtSourcePath->text()));
-        path = w.txtSourcePath->text() + w.txtSourceFile->text();
+        path = w.services.paths.join(w.txtSourcePath->text(), w.txtSourceFile->text());
     } else if (const QListWidgetItem* entry = w.List1->currentItem()) {
         path = entry->text();
     }
@@ -387,13 +374,13 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
         w.timerani.setEnabled(true);
     }
 
-    const auto width = options::toInt16(w.txtwidth->text());
-    const auto height = options::toInt16(w.txtHeight->text());
-    if (!width || !height || *width > SHRT_MAX - 2 || *height > SHRT_MAX - 2) {
+    const auto width = w.callSize(w.txtwidth);
+    const auto height = w.callSize(w.txtHeight);
+    if (!width || !height) {
         return TickEnd::Failed;
     }
-    w.varThumbW = static_cast<qint16>(*width + 2);
-    w.varThumbH = static_cast<qint16>(*height + 2);
+    w.varThumbW = *width;
+    w.varThumbH = *height;
     w.thumbnail(w.varThumbW, w.varThumbH, w.Picture1, w.Picture2);
 
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {

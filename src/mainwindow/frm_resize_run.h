@@ -31,7 +31,6 @@ class FrmResizeRun {
   private:
     bool confirmSettings();
     bool passStartChecks();
-    bool destinationChosen() const;
     void refuseDestination();
     void startRun();
     void normaliseQuality();

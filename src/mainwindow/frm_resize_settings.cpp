@@ -24,10 +24,6 @@ void setCheck(QCheckBox* box, std::optional<qint16> value) {
     }
 }
 
-QString checkText(const QCheckBox* box) {
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
 }  // namespace
 
 void FrmResize::subGetSettings() {
@@ -144,14 +140,12 @@ void FrmResize::subGetSettings() {
 void FrmResize::subSaveSettings() {
     settings.write(kWidth, txtwidth->text());
     settings.write(kHeight, txtHeight->text());
-    settings.write(kLandscape, checkText(chkLandscape));
-    settings.write(kFileLocation, checkText(chkFileLocation));
-    settings.write(kOverwrite, checkText(chkOverwrite));
+    settings.write(kLandscape, flagText(chkLandscape->isChecked()));
+    settings.write(kFileLocation, flagText(chkFileLocation->isChecked()));
+    settings.write(kOverwrite, flagText(chkOverwrite->isChecked()));
     settings.write(kQuality, txtQuality->text());
     settings.write(kLetters, txtLetters->text());
-    // "Choose Path" is the box's caption for no destination, not a folder to save into.
-    if (!services.paths.isPlaceholder(txtDestName->text()) &&
-        txtDestName->text() != QLatin1String("Choose Path")) {
+    if (destinationChosen()) {
         settings.write(kDestination, txtDestName->text());
     }
     settings.write(kName, chkPrefix->isChecked()   ? kNamePrefix
@@ -162,6 +156,16 @@ void FrmResize::subSaveSettings() {
                           : optGIF->isChecked() ? kTypeGif
                           : optJPG->isChecked() ? kTypeJpg
                                                 : QString());
+}
+
+bool FrmResize::destinationChosen() const {
+    // The placeholders and "Choose Path" say that no folder was chosen: a run must not make
+    // and fill a folder of that name, and shutdown must not store it as the destination.
+    const QString text = txtDestName->text();
+    const platform::PathStyle& style = services.paths;
+    return !text.trimmed().isEmpty() && !style.isPlaceholder(text) &&
+           text != style.withTrailingSeparator(style.placeholderFile()) &&
+           text != QLatin1String("Choose Path");
 }
 
 QString FrmResize::programFolder() const {

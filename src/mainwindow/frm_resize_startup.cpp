@@ -153,8 +153,19 @@ void FrmResize::subShowPath() {
     subShowPathText(txtPathText);
 }
 
+void FrmResize::showDestination(const QString& folder) {
+    txtDestName->setText(folder);
+    txtDestName->setToolTip(folder);
+    // A run shows the name it writes instead of the path.
+    if (timerProcess.enabled()) {
+        lblPath->hide();
+        lblSaveTo->hide();
+    } else {
+        subShowPath();
+    }
+}
+
 void FrmResize::subShowPathText(const QString& text) {
-    strFullLength = static_cast<qint32>(text.size());
     ui::setCaption(lblPath, engine::shortenLabel(text, engine::kPathLabel));
     lblPath->setToolTip(text);
     lblDestPath->hide();

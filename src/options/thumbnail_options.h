@@ -51,6 +51,11 @@ inline const QString kNamePrefix = QStringLiteral("Prefix");
 inline const QString kNameSuffix = QStringLiteral("Suffix");
 inline const QString kNameNumber = QStringLiteral("Number");
 
+// A switch as the store keeps it.
+inline QString flagText(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
 // Text read as a number the way the stored values always were: blanks around it allowed, a
 // fraction rounded to even; no value when it is not a number or does not fit.
 std::optional<qint16> toInt16(const QString& text);

@@ -5,7 +5,6 @@
 
 #include "engine/picture_loader.h"
 #include "mainwindow/frm_resize.h"
-#include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
@@ -45,15 +44,16 @@ class FrmBrowse::Busy {
     ~Busy() {
         if (!done_) {
             flag_ = 0;
-            hideOverlay();
-            enable();
+            finish();
         }
     }
     Busy(const Busy&) = delete;
     Busy& operator=(const Busy&) = delete;
 
-    void hideOverlay() { overlay_->hide(); }
-    void enable() {
+    // Hides the overlay and enables the window again; the caller clears the flag when its
+    // own order asks for it.
+    void finish() {
+        overlay_->hide();
         window_.setBusy(false, closeToo_);
         done_ = true;
     }
@@ -354,8 +354,7 @@ void FrmBrowse::cmdAdd_Click() {
     }
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.hideOverlay();
-    busy.enable();
+    busy.finish();
     indAdding = 0;
 
     frmResize.varDirectoryPath = File1->path();
@@ -384,8 +383,7 @@ void FrmBrowse::Command2_Click() {
     }
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.hideOverlay();
-    busy.enable();
+    busy.finish();
     indAdding = 0;
     updateProcessMenu();
     cmdOK->setFocus();
@@ -481,8 +479,7 @@ void FrmBrowse::cmdRemove_Click() {
     indRemoving = 0;
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.hideOverlay();
-    busy.enable();
+    busy.finish();
 
     if (frmResize.List1->count() > 0) {
         frmResize.mnuProcess->setEnabled(true);
@@ -521,25 +518,19 @@ void FrmBrowse::resetSourceDisplay() {
 
 // ---- image buttons ------------------------------------------------------------------------
 
-void FrmBrowse::pressImage(ui::ImageButton* image) {
-    image->setPressed(true);
-    Pause(services.loop, 300);
-    image->setPressed(false);
-}
-
 void FrmBrowse::Image19_Click() {
-    pressImage(Image19);
+    frmResize.showPressed(Image19);
     services.shell.showFolder(Dir1->path());
 }
 
 void FrmBrowse::Image18_Click() {
-    pressImage(Image18);
+    frmResize.showPressed(Image18);
     if (!frmResize.varMyPics.isEmpty()) {
         services.shell.showFolder(frmResize.varMyPics);
     }
 }
 
 void FrmBrowse::Image9_Click() {
-    pressImage(Image9);
+    frmResize.showPressed(Image9);
     frmResize.Image9_Click();
 }

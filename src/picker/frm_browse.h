@@ -145,8 +145,6 @@ class FrmBrowse : public QWidget {
     void resetSourceDisplay();
     void showPlaceholder();
     void showPreview(const QString& path);
-    // Shows the image's pressed twin for 300 ms; events run meanwhile.
-    void pressImage(ui::ImageButton* image);
     void runTipsAfterClosing();
     // Lets pending events run; false when the window unloaded meanwhile.
     bool letEventsRun();

@@ -3,6 +3,7 @@
 #include "picker/frm_browse.h"
 
 #include "ui/artwork.h"
+#include "ui/builder.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 #include "ui/list_click.h"
@@ -16,29 +17,10 @@
 #include <QPushButton>
 #include <QUrl>
 
+using ui::arial;
 using ui::Art;
-
-namespace {
-
-constexpr quint32 kGrey = 0x00C0C0C0;
-constexpr quint32 kGreen = 0x00008000;
-
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-QFont arial(bool bold = false) {
-    return ui::designFont(QStringLiteral("Arial"), 8.25, bold);
-}
-
-QPixmap art(Art picture, int twipsSize, const ui::Twips& twips, bool pressed = false) {
-    return ui::artwork(picture, pressed, QSize(twips.pxX(twipsSize), twips.pxY(twipsSize)));
-}
-
-}  // namespace
+using ui::kBlack;
+using ui::kGreen;
 
 DropList::DropList(QWidget* parent) : QListWidget(parent) {
     setAcceptDrops(true);
@@ -73,104 +55,73 @@ void FrmBrowse::createControls() {
     setFont(arial());
     setAutoFillBackground(true);
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, ui::bgrColor(kGrey));
+    grey.setColor(QPalette::Window, ui::bgrColor(ui::kGrey));
     setPalette(grey);
     setFixedSize(twips.pxX(10365), twips.pxY(4965));
 
-    auto label = [this](const QString& caption) { return new QLabel(caption, this); };
-    auto button = [this](const QString& caption, const QString& tip) {
-        auto* b = new QPushButton(caption, this);
-        b->setFont(arial(true));
-        b->setToolTip(tip);
-        b->setAutoDefault(true);  // Enter presses the focused button, as Space does
-        return b;
+    const ui::Builder make(twips);
+    // The counters are centred over their buttons, with room for large counts.
+    auto counter = [&](const QString& caption, const ui::Place& at) {
+        QLabel* label = make.label(this, caption, at, arial(8.25, true), kGreen);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
     };
-    auto counter = [this](const QString& caption) {
-        auto* l = new QLabel(caption, this);
-        l->setFont(arial(true));
-        l->setAlignment(Qt::AlignCenter);
-        QPalette green = l->palette();
-        green.setColor(QPalette::WindowText, ui::bgrColor(kGreen));
-        l->setPalette(green);
-        return l;
-    };
-    auto overlay = [this] {
-        auto* l = new QListWidget(this);
-        l->setFocusPolicy(Qt::NoFocus);
-        l->hide();
-        return l;
-    };
-    auto imageButton = [this](Art picture, int size, const QString& tip) {
-        auto* b =
-            new ui::ImageButton(this, art(picture, size, twips), art(picture, size, twips, true));
-        b->setToolTip(tip);
-        return b;
+    // A busy overlay, exactly over the list made before it.
+    auto overlay = [&](const ui::Place& at) {
+        auto* list = make.placed(new QListWidget(this), at, arial(), kBlack);
+        list->setFocusPolicy(Qt::NoFocus);
+        list->hide();
+        return list;
     };
 
-    lblDrives = label(QStringLiteral("Drives:"));
-    Drive1 = new ui::DriveList(this, services.volumes);
-    lblFolders = label(QStringLiteral("Folders:"));
-    Dir1 = new ui::DirList(this);
-    lblFileList = label(QStringLiteral("Files:"));
-    List2 = new QListWidget(this);
+    lblDrives = make.label(this, QStringLiteral("Drives:"), {120, 15, 3615, 225});
+    Drive1 = make.placed(new ui::DriveList(this, services.volumes), {120, 240, 3615, 315}, arial(),
+                         kBlack);
+    lblFolders = make.label(this, QStringLiteral("Folders:"), {120, 615, 3615, 225});
+    Dir1 = make.placed(new ui::DirList(this), {120, 840, 3615, 1665}, arial(), kBlack);
+    lblFileList = make.label(this, QStringLiteral("Files:"), {120, 2535, 3615, 225});
+    List2 = make.placed(new QListWidget(this), {120, 2760, 3615, 1230}, arial(), kBlack);
     List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstDummy = overlay();
+    lstDummy = overlay({120, 2760, 3615, 1230});
     File1 = new ui::FileList(this, QStringLiteral("*.bmp;*.jpg;*.gif"));
     File1->hide();
-    Image19 =
-        imageButton(Art::OpenFolder, 360, QStringLiteral("Open Source Folder Using Explorer"));
-    lblFiles = counter(QStringLiteral("0 Files"));
-    Command2 =
-        button(QStringLiteral("      Add A&ll ->->"), QStringLiteral("Add All Files To List"));
+    Image19 = make.imageButton(this, Art::OpenFolder, {120, 4005, 360, 360},
+                               QStringLiteral("Open Source Folder Using Explorer"));
+    lblFiles = counter(QStringLiteral("0 Files"), {1080, 4080, 1815, 255});
+    Command2 = make.button(this, QStringLiteral("      Add A&ll ->->"), {1200, 4440, 1575, 375},
+                           QStringLiteral("Add All Files To List"));
 
-    Image18 = imageButton(Art::MyPictures, 480, QStringLiteral("Go To My Pictures"));
-    Image9 = imageButton(Art::Help, 480, QStringLiteral("Program Help"));
-    framePreview = new QGroupBox(QStringLiteral("Preview"), this);
+    Image18 = make.imageButton(this, Art::MyPictures, {4080, 240, 480, 480},
+                               QStringLiteral("Go To My Pictures"));
+    Image9 =
+        make.imageButton(this, Art::Help, {4560, 240, 480, 480}, QStringLiteral("Program Help"));
+    framePreview = make.frame(this, QStringLiteral("Preview"), {3960, 840, 1215, 1575}, QString(),
+                              arial(), kBlack);
     const QPixmap placeholder = ui::artwork(Art::Placeholder);
-    imgPicture = new ui::Image(framePreview, placeholder);
+    imgPicture = make.image(framePreview, placeholder, {60, 240, 1095, 1215});
     imgPicture->hide();
-    imgPreview = new ui::Image(framePreview, placeholder);
+    imgPreview = make.image(framePreview, placeholder, {60, 240, 1095, 1215});
     imgPreview->setBorder(true);
-    ImgError = new ui::Image(framePreview, ui::artwork(Art::Error));
+    ImgError = make.image(framePreview, ui::artwork(Art::Error), {60, 240, 1095, 1215});
     ImgError->setBorder(true);
     ImgError->hide();
-    cmdAdd = button(QStringLiteral("&Add ->"), QStringLiteral("Add Selected Files To List"));
-    cmdRemove =
-        button(QStringLiteral("<- &Remove"), QStringLiteral("Remove Selected Files From List"));
-    cmdOK =
-        button(QStringLiteral("-> &Done <-"), QStringLiteral("Finish Selecting Files To Process"));
-    cmdClose = button(QStringLiteral("Cl&ose"), QStringLiteral("Close Window With No Changes"));
+    cmdAdd = make.button(this, QStringLiteral("&Add ->"), {3960, 2880, 1215, 375},
+                         QStringLiteral("Add Selected Files To List"));
+    cmdRemove = make.button(this, QStringLiteral("<- &Remove"), {3960, 3240, 1215, 375},
+                            QStringLiteral("Remove Selected Files From List"));
+    cmdOK = make.button(this, QStringLiteral("-> &Done <-"), {3960, 3600, 1215, 375},
+                        QStringLiteral("Finish Selecting Files To Process"));
+    cmdClose = make.button(this, QStringLiteral("Cl&ose"), {3960, 4440, 1215, 375},
+                           QStringLiteral("Close Window With No Changes"));
 
-    lblFilesToProcess = label(QStringLiteral(" Files To Process:"));
-    List1 = new DropList(this);
+    lblFilesToProcess =
+        make.label(this, QStringLiteral(" Files To Process:"), {5400, 15, 4815, 225});
+    List1 = make.placed(new DropList(this), {5400, 240, 4815, 3765}, arial(), kBlack);
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstDummy2 = overlay();
-    lblSelected = counter(QStringLiteral("0 Selected"));
-    Command1 =
-        button(QStringLiteral("<-<- R&emove All"), QStringLiteral("Remove All Files From List"));
-
-    // The counters are centred over their buttons, with room for large counts.
-    const struct {
-        QWidget* widget;
-        Place at;
-    } places[] = {
-        {lblDrives, {120, 15, 3615, 225}},          {Drive1, {120, 240, 3615, 315}},
-        {lblFolders, {120, 615, 3615, 225}},        {Dir1, {120, 840, 3615, 1665}},
-        {lblFileList, {120, 2535, 3615, 225}},      {List2, {120, 2760, 3615, 1230}},
-        {lstDummy, {120, 2760, 3615, 1230}},        {Image19, {120, 4005, 360, 360}},
-        {lblFiles, {1080, 4080, 1815, 255}},        {Command2, {1200, 4440, 1575, 375}},
-        {Image18, {4080, 240, 480, 480}},           {Image9, {4560, 240, 480, 480}},
-        {framePreview, {3960, 840, 1215, 1575}},    {imgPicture, {60, 240, 1095, 1215}},
-        {imgPreview, {60, 240, 1095, 1215}},        {ImgError, {60, 240, 1095, 1215}},
-        {cmdAdd, {3960, 2880, 1215, 375}},          {cmdRemove, {3960, 3240, 1215, 375}},
-        {cmdOK, {3960, 3600, 1215, 375}},           {cmdClose, {3960, 4440, 1215, 375}},
-        {lblFilesToProcess, {5400, 15, 4815, 225}}, {List1, {5400, 240, 4815, 3765}},
-        {lstDummy2, {5400, 240, 4815, 3765}},       {lblSelected, {6720, 4080, 2055, 255}},
-        {Command1, {6960, 4440, 1575, 375}},
-    };
-    for (const auto& [widget, at] : places) {
-        twips.place(widget, at.left, at.top, at.width, at.height);
-    }
+    lstDummy2 = overlay({5400, 240, 4815, 3765});
+    lblSelected = counter(QStringLiteral("0 Selected"), {6720, 4080, 2055, 255});
+    Command1 = make.button(this, QStringLiteral("<-<- R&emove All"), {6960, 4440, 1575, 375},
+                           QStringLiteral("Remove All Files From List"));
 }
 
 void FrmBrowse::connectHandlers() {

@@ -17,13 +17,8 @@ const QString kOperationError = QStringLiteral("Operation Error 1");
 const QString kTargetError = QStringLiteral("Error Opening Target Folder");
 const QString kError400 = QStringLiteral("Open Folder Error 400");
 
-class Chooser : public FrmResizeTest {
+class Chooser : public ReturningUserTest {
   protected:
-    void SetUp() override {
-        platform.store("PHT", "1");
-        platform.store("Tips", "0");
-    }
-
     // The window loaded, with the chooser opened as a user opens it.
     FrmResize& open() {
         FrmResize& w = load();

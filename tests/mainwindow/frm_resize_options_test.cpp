@@ -5,12 +5,8 @@ using testing_support::typeKeys;
 
 namespace {
 
-class OptionsPanel : public FrmResizeTest {
+class OptionsPanel : public ReturningUserTest {
   protected:
-    void SetUp() override {
-        platform.store("PHT", "1");
-        platform.store("Tips", "0");
-    }
     // Replaces the box's text as a user does: select everything, type over it.
     static void retype(QLineEdit* box, const QString& text) {
         box->selectAll();

@@ -11,16 +11,9 @@ class Previews : public FrmResizeTest {
   protected:
     void SetUp() override { platform.store("PHT", "1"); }
 
-    // A picture whose every pixel differs from its neighbours, so a wrong sample shows.
     QString fixture(int width, int height, const char* name = "source.bmp") {
-        QImage image(width, height, QImage::Format_RGB32);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                image.setPixel(x, y, qRgb(x % 256, y % 256, (x * 7 + y * 3) % 256));
-            }
-        }
         const QString path = platform.pictures() + "/" + name;
-        EXPECT_TRUE(image.save(path, "BMP"));
+        EXPECT_TRUE(pattern(width, height).save(path, "BMP"));
         return path;
     }
 };
@@ -71,10 +64,7 @@ TEST_F(Previews, ClickOnTheCurrentEntryDrawsAgainAfterASizeChange) {
 TEST_F(Previews, UnreadableEntryKeepsThePreviousPicture) {
     const QString good = fixture(40, 30);
     const QString bad = platform.pictures() + "/broken.jpg";
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
+    testing_support::writeFile(bad, "not a picture");
     FrmResize& w = load();
     w.List1->addItems({good, bad});
     w.List1->setCurrentRow(0);

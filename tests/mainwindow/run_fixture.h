@@ -8,26 +8,14 @@
 
 // A main window with pictures to process and a save-to folder that does not exist yet.
 // Every tick of the run timer is counted and the window caption it left is kept.
-class RunTest : public FrmResizeTest {
+class RunTest : public ReturningUserTest {
   protected:
     void SetUp() override {
-        platform.store("PHT", "1");
-        platform.store("Tips", "0");
+        ReturningUserTest::SetUp();
         destination = platform.home() + "/thumbs";
         platform.store("Destination", destination);
         platform.store("Name", "Suffix");
         platform.store("Suffix", "_th");
-    }
-
-    // A picture whose every pixel differs from its neighbours, so a wrong sample shows.
-    static QImage pattern(int width, int height) {
-        QImage image(width, height, QImage::Format_RGB32);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                image.setPixel(x, y, qRgb(x * 5 % 256, y * 3 % 256, (x * 7 + y * 11) % 256));
-            }
-        }
-        return image;
     }
 
     // Saved in the Pictures folder, or in `folder`; the format follows the extension.
@@ -40,9 +28,7 @@ class RunTest : public FrmResizeTest {
 
     QString unreadable(const QString& name) const {
         const QString path = platform.pictures() + "/" + name;
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("this is no picture");
+        testing_support::writeFile(path, "this is no picture");
         return path;
     }
 

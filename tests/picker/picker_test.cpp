@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -28,25 +27,13 @@
 namespace {
 
 using testing_support::TestPlatform;
-
-QStringList texts(const QListWidget* list) {
-    QStringList out;
-    for (int row = 0; row < list->count(); ++row) {
-        out.append(list->item(row)->text());
-    }
-    return out;
-}
+using testing_support::texts;
+using testing_support::writeFile;
 
 void savePicture(const QString& path, QColor colour, const char* format) {
     QImage image(16, 12, QImage::Format_RGB32);
     image.fill(colour);
     ASSERT_TRUE(image.save(path, format)) << path.toStdString();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 QPoint middleOf(QListWidget* list, int row) {
@@ -83,11 +70,11 @@ class PickerTest : public ::testing::Test {
         savePicture(pics + QStringLiteral("/b.bmp"), Qt::red, "BMP");
         savePicture(pics + QStringLiteral("/a.JPG"), Qt::green, "JPG");
         savePicture(pics + QStringLiteral("/d.jpg"), Qt::blue, "JPG");
-        writeBytes(pics + QStringLiteral("/c.bmp"), "BM not really a bitmap");
-        writeBytes(pics + QStringLiteral("/notes.txt"), "not a picture");
-        writeBytes(pics + QStringLiteral("/.hidden.bmp"), "hidden");
+        writeFile(pics + QStringLiteral("/c.bmp"), "BM not really a bitmap");
+        writeFile(pics + QStringLiteral("/notes.txt"), "not a picture");
+        writeFile(pics + QStringLiteral("/.hidden.bmp"), "hidden");
         empty = platform.makeFolder(QStringLiteral("Documents/empty"));
-        writeBytes(empty + QStringLiteral("/readme.txt"), "no pictures here");
+        writeFile(empty + QStringLiteral("/readme.txt"), "no pictures here");
 
         main = std::make_unique<FrmResize>(platform.services());
         main->varMyDocs = platform.documents() + QLatin1Char('/');

@@ -1,6 +1,9 @@
 #include "support/test_platform.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -9,6 +12,12 @@ const QString kApp = QStringLiteral("CorvelXP");
 const QString kSection = QStringLiteral("Settings");
 const QString kMissing = QStringLiteral("\x01missing");
 }  // namespace
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
+}
 
 TestPlatform::TestPlatform() : settings(home_.path() + QStringLiteral("/.config/corvel")) {
     folders.documents = makeFolder(QStringLiteral("Documents"));

@@ -42,6 +42,9 @@ class FixedVolumes : public platform::Volumes {
     QList<platform::Volume> volumes{{QStringLiteral("/"), QStringLiteral("System")}};
 };
 
+// Writes `bytes` to a new file at `path`; a file that cannot be written fails the test.
+void writeFile(const QString& path, const QByteArray& bytes = {});
+
 // Everything a window needs, on a virtual clock, in a temporary home with Documents and
 // Pictures folders and a real settings store under it.
 class TestPlatform {

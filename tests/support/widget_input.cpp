@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -35,6 +36,14 @@ void click(QWidget* widget, QPoint at) {
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+QStringList texts(const QListWidget* list) {
+    QStringList out;
+    for (int row = 0; row < list->count(); ++row) {
+        out.append(list->item(row)->text());
+    }
+    return out;
 }
 
 }  // namespace testing_support

@@ -2,7 +2,9 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
+class QListWidget;
 class QWidget;
 
 namespace testing_support {
@@ -12,5 +14,8 @@ namespace testing_support {
 void typeKeys(QWidget* widget, const QString& text);  // "\b" types Backspace
 void pressKey(QWidget* widget, int key, const QString& text = {});
 void click(QWidget* widget, QPoint at = {-1, -1});  // the centre unless given
+
+// What a list shows, top to bottom.
+QStringList texts(const QListWidget* list);
 
 }  // namespace testing_support

@@ -15,11 +15,8 @@
 namespace {
 
 using testing_support::TestPlatform;
-
-void touch(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
+using testing_support::texts;
+using testing_support::writeFile;
 
 // Every text a signal carried, in order.
 template <typename Sender, typename Signal>
@@ -27,14 +24,6 @@ std::shared_ptr<QStringList> record(Sender* sender, Signal signal) {
     auto seen = std::make_shared<QStringList>();
     QObject::connect(sender, signal, [seen](const QString& text) { seen->append(text); });
     return seen;
-}
-
-QStringList texts(const QListWidget& list) {
-    QStringList out;
-    for (int row = 0; row < list.count(); ++row) {
-        out.append(list.item(row)->text());
-    }
-    return out;
 }
 
 // ---- folder list ----------------------------------------------------------------------------
@@ -46,7 +35,7 @@ class DirListTest : public ::testing::Test {
         for (const char* child : {"zoo", "Beach", "attic", ".cache"}) {
             platform.makeFolder(QStringLiteral("tree/Albums/") + QLatin1String(child));
         }
-        touch(base + QStringLiteral("/notes.bmp"));
+        writeFile(base + QStringLiteral("/notes.bmp"));
     }
 
     TestPlatform platform;
@@ -62,7 +51,7 @@ TEST_F(DirListTest, ShowsTheChainToTheFolderThenItsSortedChildren) {
     expected += parts;
     const int current = static_cast<int>(expected.size()) - 1;
     expected += QStringList{"attic", "Beach", "zoo"};  // no dot-folder, no file
-    EXPECT_EQ(texts(list), expected);
+    EXPECT_EQ(texts(&list), expected);
 
     EXPECT_EQ(list.currentFolderRow(), current);
     EXPECT_EQ(list.currentRow(), current);
@@ -106,7 +95,7 @@ TEST_F(DirListTest, FoldersThatCannotBeListedAreNotOpened) {
     EXPECT_EQ(changes->size(), 0);
 
     // A child that vanished after it was listed: opening it leaves the list where it was.
-    const int zoo = static_cast<int>(texts(list).indexOf(QStringLiteral("zoo")));
+    const int zoo = static_cast<int>(texts(&list).indexOf(QStringLiteral("zoo")));
     ASSERT_TRUE(QDir(base + QStringLiteral("/zoo")).removeRecursively());
     emit list.itemDoubleClicked(list.item(zoo));
     EXPECT_EQ(list.path(), base);
@@ -122,7 +111,7 @@ TEST_F(DirListTest, DoubleClickAndEnterOpenAFolder) {
     ui::DirList list(nullptr, base);
     const auto changes = record(&list, &ui::DirList::pathChanged);
 
-    const int beach = static_cast<int>(texts(list).indexOf(QStringLiteral("Beach")));
+    const int beach = static_cast<int>(texts(&list).indexOf(QStringLiteral("Beach")));
     emit list.itemDoubleClicked(list.item(beach));
     EXPECT_EQ(list.path(), base + QStringLiteral("/Beach"));
 
@@ -158,7 +147,7 @@ TEST(FileListTest, ListsRegularVisibleMatchingFilesSortedByName) {
     const QString folder = platform.makeFolder(QStringLiteral("pics"));
     for (const char* name : {"zebra.gif", "Apple.JPG", "mango.bmp", "banana.jpeg", "kiwi.png",
                              ".secret.bmp", "Cherry.Bmp"}) {
-        touch(folder + QLatin1Char('/') + QLatin1String(name));
+        writeFile(folder + QLatin1Char('/') + QLatin1String(name));
     }
     platform.makeFolder(QStringLiteral("pics/folder.bmp"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder + QStringLiteral("/pipe.jpg")).constData(), 0600),
@@ -183,7 +172,7 @@ TEST(FileListTest, ListsRegularVisibleMatchingFilesSortedByName) {
 TEST(FileListTest, AFolderThatCannotBeListedLeavesTheListingAsItWas) {
     TestPlatform platform;
     const QString folder = platform.makeFolder(QStringLiteral("pics"));
-    touch(folder + QStringLiteral("/one.bmp"));
+    writeFile(folder + QStringLiteral("/one.bmp"));
     ui::FileList files(nullptr);
     ASSERT_TRUE(files.setPath(folder));
     const auto changes = record(&files, &ui::FileList::pathChanged);
@@ -195,7 +184,7 @@ TEST(FileListTest, AFolderThatCannotBeListedLeavesTheListingAsItWas) {
     EXPECT_EQ(changes->size(), 0);
 
     // Setting the same folder again reads it again.
-    touch(folder + QStringLiteral("/two.bmp"));
+    writeFile(folder + QStringLiteral("/two.bmp"));
     EXPECT_TRUE(files.setPath(folder));
     EXPECT_EQ(files.fileNames(), (QStringList{"one.bmp", "two.bmp"}));
     EXPECT_EQ(changes->size(), 0);
