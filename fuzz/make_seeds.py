@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes small BMPs of every layout the reader knows into a folder: the fuzzer's seeds."""
+"""Writes small BMPs and GIFs of every layout the readers know into a folder: the fuzzer's
+seeds."""
 import struct
 import sys
 from pathlib import Path
@@ -25,6 +26,91 @@ def bmp(width, height, bits, compression=0, header=40, palette=(), masks=()):
     return head + info + after + pal + pixels
 
 
+def lzw(indices, min_size, clear_when_full=True):
+    """LZW codes as GIF encoders write them, packed least significant bit first."""
+    clear = 1 << min_size
+    out = bytearray()
+    state = {"bits": 0, "count": 0, "size": min_size + 1, "next": clear + 2}
+
+    def put(code):
+        state["bits"] |= code << state["count"]
+        state["count"] += state["size"]
+        while state["count"] >= 8:
+            out.append(state["bits"] & 0xFF)
+            state["bits"] >>= 8
+            state["count"] -= 8
+        # The decoder makes each entry one code later; it widens once the next code may need it.
+        if state["next"] >= 1 << state["size"] and state["size"] < 12:
+            state["size"] += 1
+
+    def reset():
+        put(clear)
+        state["size"], state["next"] = min_size + 1, clear + 2
+        return {}
+
+    table = reset()
+    prefix = None
+    for index in indices:
+        if prefix is None:
+            prefix = index
+        elif (prefix, index) in table:
+            prefix = table[(prefix, index)]
+        else:
+            put(prefix)
+            if state["next"] < 4096:
+                table[(prefix, index)] = state["next"]
+                state["next"] += 1
+            prefix = index
+            if state["next"] == 4096 and clear_when_full:
+                table = reset()
+    put(prefix)
+    put(clear + 1)
+    if state["count"]:
+        out.append(state["bits"] & 0xFF)
+    return bytes(out)
+
+
+def sub_blocks(data):
+    return b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
+                    for i in range(0, len(data), 255)) + b"\0"
+
+
+def gif(screen, frames, table=None, extensions=False):
+    """frames: dicts of rect (x, y, w, h), indices, min_size, and optionally local (a table),
+    interlaced, transparent."""
+    def table_bytes(colours):
+        field = max(0, (len(colours) - 1).bit_length() - 1)
+        padded = list(colours) + [(0, 0, 0)] * ((2 << field) - len(colours))
+        return field, b"".join(bytes(c) for c in padded)
+
+    head = b"GIF89a" + struct.pack("<HH", *screen)
+    if table:
+        field, data = table_bytes(table)
+        head += bytes([0x80 | field << 4 | field, 0, 0]) + data
+    else:
+        head += b"\0\0\0"
+    if extensions:
+        head += b"\x21\xFE" + sub_blocks(b"seed") + b"\x21\xFF\x0BNETSCAPE2.0\x03\x01\0\0\0"
+    for f in frames:
+        x, y, w, h = f["rect"]
+        if "transparent" in f:
+            head += b"\x21\xF9\x04\x01\0\0" + bytes([f["transparent"]]) + b"\0"
+        flags, local = 0, b""
+        if "local" in f:
+            field, local = table_bytes(f["local"])
+            flags = 0x80 | field
+        indices = f["indices"]
+        if f.get("interlaced"):
+            flags |= 0x40
+            rows = [indices[r * w:(r + 1) * w] for r in range(h)]
+            order = [r for start, step in ((0, 8), (4, 8), (2, 4), (1, 2))
+                     for r in range(start, h, step)]
+            indices = [p for r in order for p in rows[r]]
+        head += b"," + struct.pack("<HHHHB", x, y, w, h, flags) + local
+        head += bytes([f["min_size"]]) + sub_blocks(lzw(indices, f["min_size"]))
+    return head + b";"
+
+
 def main():
     folder = Path(sys.argv[1])
     folder.mkdir(parents=True, exist_ok=True)
@@ -43,6 +129,25 @@ def main():
     }
     for name, data in seeds.items():
         (folder / f"{name}.bmp").write_bytes(data)
+
+    colours = [(i * 17, 255 - i * 17, (i * 53) & 0xFF) for i in range(16)]
+    noise = [(x * 7 + y * 13 + (x * y) % 11) & 0xFF for y in range(48) for x in range(64)]
+    gifs = {
+        "4colours": gif((9, 7), [{"rect": (0, 0, 9, 7), "min_size": 2,
+                                  "indices": [(x + y) % 4 for y in range(7) for x in range(9)]}],
+                        table=colours[:4]),
+        "256colours": gif((64, 48), [{"rect": (0, 0, 64, 48), "min_size": 8, "indices": noise}],
+                          table=[(i, i, 255 - i) for i in range(256)], extensions=True),
+        "interlaced": gif((5, 11), [{"rect": (0, 0, 5, 11), "min_size": 4, "interlaced": True,
+                                     "indices": [y for y in range(11) for x in range(5)]}],
+                          table=colours),
+        "small-frame-local-table": gif((12, 10), [
+            {"rect": (3, 2, 4, 3), "min_size": 2, "local": colours[4:8], "transparent": 1,
+             "indices": [i % 4 for i in range(12)]},
+            {"rect": (0, 0, 12, 10), "min_size": 2, "indices": [1] * 120}]),
+    }
+    for name, data in gifs.items():
+        (folder / f"{name}.gif").write_bytes(data)
 
 
 if __name__ == "__main__":

@@ -185,7 +185,7 @@ class ThumbRun {
   private:
     struct Deferred {
         qsizetype index;
-        QImage thumbnail;
+        engine::RgbImage thumbnail;
         QString name;
     };
 
@@ -246,7 +246,7 @@ class ThumbRun {
         fail(index, QStringLiteral("skipped: %1 exists (use --overwrite to replace it)").arg(name));
     }
 
-    void write(qsizetype index, const QImage& thumbnail, const QString& name) {
+    void write(qsizetype index, const engine::RgbImage& thumbnail, const QString& name) {
         const WriteResult result = writeThumbnailFile(thumbnail, name, options_.type,
                                                       options_.quality, options_.overwrite);
         switch (result.status) {

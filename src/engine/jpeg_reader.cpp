@@ -22,19 +22,19 @@ bool readHeader(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, std:
     return jpeg_read_header(codec, TRUE) == JPEG_HEADER_OK;
 }
 
-QRgb fromCmyk(const JSAMPLE* p, bool inverted) {
+Rgb fromCmyk(const JSAMPLE* p, bool inverted) {
     // Adobe writes CMYK inverted (0 = full ink), which is what most CMYK files hold.
     const int c = inverted ? p[0] : 255 - p[0];
     const int m = inverted ? p[1] : 255 - p[1];
     const int y = inverted ? p[2] : 255 - p[2];
     const int k = inverted ? p[3] : 255 - p[3];
-    return qRgb(c * k / 255, m * k / 255, y * k / 255);
+    return rgb(c * k / 255, m * k / 255, y * k / 255);
 }
 
 struct DecodeJob {
     const std::vector<int>* rows;
     const RowSink* sink;
-    QRgb* rgb;      // one output row
+    Rgb* rgb;       // one output row
     JSAMPLE* cmyk;  // one CMYK row when the file is CMYK
 };
 
@@ -98,12 +98,14 @@ class JpegDecoder : public PictureDecoder {
         return true;
     }
 
-    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
+    // Every column of a row comes out of the decoder anyway.
+    bool decode(const std::vector<int>& rows, const std::vector<int>* /*columns*/,
+                const RowSink& sink) override {
         if (decoded_) {
             return false;
         }
         decoded_ = true;
-        std::vector<QRgb> rgb(std::size_t(size_.width()));
+        std::vector<Rgb> rgb(std::size_t(size_.width()));
         std::vector<JSAMPLE> cmyk(4 * std::size_t(size_.width()));
         DecodeJob job{&rows, &sink, rgb.data(), cmyk.data()};
         for (int row : rows) {

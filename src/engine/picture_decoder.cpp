@@ -1,9 +1,7 @@
 #include "engine/picture_decoder.h"
 
 #include "engine/bmp_reader.h"
-#include "engine/picture_limits.h"
-
-#include <QImageReader>
+#include "engine/gif_reader.h"
 
 #include <algorithm>
 
@@ -14,7 +12,7 @@ namespace {
 enum class Kind { Unknown, Bmp, Jpeg, Gif };
 
 Kind sniff(const QString& path) {
-    bmp::FileSource file(path);
+    FileSource file(path);
     char head[4] = {};
     if (!file.read(0, 4, head)) {
         return Kind::Unknown;
@@ -48,11 +46,17 @@ class BmpDecoder : public PictureDecoder {
         return true;
     }
 
-    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
+    bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
+                const RowSink& sink) override {
+        if (columns != nullptr && std::any_of(columns->begin(), columns->end(),
+                                              [&](int x) { return x < 0 || x >= size_.width(); })) {
+            return false;
+        }
         bmp::RowReader reader(source_, *layout_);
-        std::vector<QRgb> rgb(std::size_t(size_.width()));
+        // Only the columns sampled are converted: a thumbnail takes a few of a wide row.
+        std::vector<Rgb> rgb(std::size_t(size_.width()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if ((i == 0 || rows[i] != rows[i - 1]) && !reader.rgb(rows[i], rgb.data())) {
+            if ((i == 0 || rows[i] != rows[i - 1]) && !reader.rgb(rows[i], rgb.data(), columns)) {
                 return false;
             }
             sink(int(i), rgb.data());
@@ -61,59 +65,44 @@ class BmpDecoder : public PictureDecoder {
     }
 
   private:
-    bmp::FileSource source_;
+    FileSource source_;
     std::optional<bmp::Layout> layout_;
 };
 
-// GIF through Qt's reader: its first frame, decoded whole.
 class GifDecoder : public PictureDecoder {
   public:
-    explicit GifDecoder(const QString& path) : reader_(path, "gif") {
-        reader_.setAutoTransform(false);
-    }
+    explicit GifDecoder(const QString& path) : source_(path), frame_(source_) {}
 
     bool open() {
-        size_ = reader_.size();
-        const qint64 pixels = qint64(size_.width()) * size_.height();
-        return size_.isValid() && pixels > 0 && pixels <= kMaxPicturePixels;
-    }
-
-    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
-        QImage frame = reader_.read().convertToFormat(QImage::Format_RGB32);
-        if (frame.isNull()) {
+        if (!source_.isOpen() || !frame_.readHeaders()) {
             return false;
         }
-        if (frame.size() != size_) {
-            // The size the header promised is the size the caller planned for.
-            QImage canvas(size_, QImage::Format_RGB32);
-            canvas.fill(qRgb(0, 0, 0));
-            for (int y = 0; y < std::min(size_.height(), frame.height()); ++y) {
-                std::copy_n(frame.constScanLine(y), 4 * std::min(size_.width(), frame.width()),
-                            canvas.scanLine(y));
-            }
-            frame = canvas;
+        size_ = frame_.size();
+        return true;
+    }
+
+    bool decode(const std::vector<int>& rows, const std::vector<int>* /*columns*/,
+                const RowSink& sink) override {
+        if (!frame_.decode()) {
+            return false;
         }
+        std::vector<Rgb> rgb(std::size_t(size_.width()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i] < 0 || rows[i] >= frame.height()) {
+            if (rows[i] < 0 || rows[i] >= size_.height()) {
                 return false;
             }
-            sink(int(i), reinterpret_cast<const QRgb*>(frame.constScanLine(rows[i])));
+            if (i == 0 || rows[i] != rows[i - 1]) {
+                frame_.row(rows[i], rgb.data());
+            }
+            sink(int(i), rgb.data());
         }
         return true;
     }
 
   private:
-    QImageReader reader_;
+    FileSource source_;
+    gif::FirstFrame frame_;
 };
-
-// Qt refuses images over 256 MiB by default; ours may reach kMaxPicturePixels.
-void raiseQtAllocationLimit() {
-    static const bool raised = [] {
-        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)));
-        return true;
-    }();
-    (void)raised;
-}
 
 template <class Decoder>
 std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
@@ -132,7 +121,6 @@ std::unique_ptr<PictureDecoder> openPicture(const QString& path) {
         case Kind::Jpeg:
             return openJpeg(path);
         case Kind::Gif:
-            raiseQtAllocationLimit();
             return opened(std::make_unique<GifDecoder>(path));
         case Kind::Unknown:
             break;
