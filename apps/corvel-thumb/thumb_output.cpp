@@ -81,15 +81,15 @@ WriteResult moveIntoPlace(const QString& temporary, const QString& path, bool re
 }  // namespace
 
 RenderedPicture renderPicture(const QString& path, int width, int height, bool landscape) {
-    const QSize size = engine::pictureSize(path);
-    if (!size.isValid()) {
+    const std::unique_ptr<engine::PictureDecoder> picture = engine::openPicture(path);
+    if (!picture) {
         return {{}, loadError(path)};
     }
-    if (landscape && size.width() > size.height()) {
+    if (landscape && picture->size().width() > picture->size().height()) {
         std::swap(width, height);
     }
     // The call size: the canvas frame eats 2 pixels in each direction.
-    engine::RgbImage thumbnail = engine::readThumbnail(path, width + 2, height + 2);
+    engine::RgbImage thumbnail = engine::readThumbnail(*picture, width + 2, height + 2);
     if (thumbnail.isNull()) {
         return {{}, QStringLiteral("cannot be loaded: the picture data is damaged")};
     }
