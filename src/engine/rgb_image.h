@@ -3,6 +3,7 @@
 #include <QSize>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace engine {
@@ -46,6 +47,18 @@ class RgbImage {
     // All black. A null image when the size is empty, above kMaxPicturePixels, or there is no
     // memory for it.
     RgbImage(int width, int height);
+    RgbImage(const RgbImage&) = default;
+    RgbImage& operator=(const RgbImage&) = default;
+    // A moved-from image is null, size and all.
+    RgbImage(RgbImage&& other) noexcept { *this = std::move(other); }
+    RgbImage& operator=(RgbImage&& other) noexcept {
+        if (this != &other) {
+            width_ = std::exchange(other.width_, 0);
+            height_ = std::exchange(other.height_, 0);
+            pixels_ = std::exchange(other.pixels_, {});
+        }
+        return *this;
+    }
 
     bool isNull() const { return pixels_.empty(); }
     int width() const { return width_; }
@@ -57,7 +70,8 @@ class RgbImage {
     Rgb pixel(int x, int y) const { return row(y)[x]; }
 
     RgbView view() const { return {pixels_.data(), width_, height_, width_}; }
-    operator RgbView() const { return view(); }  // NOLINT: an image is readable as its rows
+    // Implicit: whatever reads rows reads an image.
+    operator RgbView() const { return view(); }
 
     friend bool operator==(const RgbImage&, const RgbImage&) = default;
 
