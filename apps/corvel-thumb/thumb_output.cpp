@@ -50,7 +50,7 @@ bool openTemporaryBeside(const QString& path, QFile& file, QString* error) {
     return false;
 }
 
-// The window's encoders: the bitmap writer, and the JPEG writer for JPG and GIF alike (GIF
+// The encoders under the window's writers: bitmap, and JPEG for JPG and GIF alike (GIF
 // thumbnails hold JPEG data).
 bool encode(const engine::RgbImage& thumbnail, ThumbType type, int quality, QFile& file) {
     const QByteArray bytes = type == ThumbType::Bmp ? engine::encodeBitmap(thumbnail)
