@@ -11,10 +11,9 @@ namespace {
 
 enum class Kind { Unknown, Bmp, Jpeg, Gif };
 
-Kind sniff(const QString& path) {
-    FileSource file(path);
+Kind sniff(ByteSource& source) {
     char head[4] = {};
-    if (!file.read(0, 4, head)) {
+    if (!source.read(0, 4, head)) {
         return Kind::Unknown;
     }
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
@@ -32,13 +31,10 @@ Kind sniff(const QString& path) {
 
 class BmpDecoder : public PictureDecoder {
   public:
-    explicit BmpDecoder(const QString& path) : source_(path) {}
+    explicit BmpDecoder(std::unique_ptr<ByteSource> source) : source_(std::move(source)) {}
 
     bool open() {
-        if (!source_.isOpen()) {
-            return false;
-        }
-        layout_ = bmp::readLayout(source_);
+        layout_ = bmp::readLayout(*source_);
         if (!layout_) {
             return false;
         }
@@ -52,7 +48,7 @@ class BmpDecoder : public PictureDecoder {
                                               [&](int x) { return x < 0 || x >= size_.width(); })) {
             return false;
         }
-        bmp::RowReader reader(source_, *layout_);
+        bmp::RowReader reader(*source_, *layout_);
         // Only the columns sampled are converted: a thumbnail takes a few of a wide row.
         std::vector<Rgb> rgb(std::size_t(size_.width()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -65,16 +61,17 @@ class BmpDecoder : public PictureDecoder {
     }
 
   private:
-    FileSource source_;
+    std::unique_ptr<ByteSource> source_;
     std::optional<bmp::Layout> layout_;
 };
 
 class GifDecoder : public PictureDecoder {
   public:
-    explicit GifDecoder(const QString& path) : source_(path), frame_(source_) {}
+    explicit GifDecoder(std::unique_ptr<ByteSource> source)
+        : source_(std::move(source)), frame_(*source_) {}
 
     bool open() {
-        if (!source_.isOpen() || !frame_.readHeaders()) {
+        if (!frame_.readHeaders()) {
             return false;
         }
         size_ = frame_.size();
@@ -100,7 +97,7 @@ class GifDecoder : public PictureDecoder {
     }
 
   private:
-    FileSource source_;
+    std::unique_ptr<ByteSource> source_;
     gif::FirstFrame frame_;
 };
 
@@ -115,13 +112,18 @@ std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
 }  // namespace
 
 std::unique_ptr<PictureDecoder> openPicture(const QString& path) {
-    switch (sniff(path)) {
+    auto file = std::make_unique<FileSource>(path);
+    return file->isOpen() ? openPicture(std::move(file)) : nullptr;
+}
+
+std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source) {
+    switch (sniff(*source)) {
         case Kind::Bmp:
-            return opened(std::make_unique<BmpDecoder>(path));
+            return opened(std::make_unique<BmpDecoder>(std::move(source)));
         case Kind::Jpeg:
-            return openJpeg(path);
+            return openJpeg(std::move(source));
         case Kind::Gif:
-            return opened(std::make_unique<GifDecoder>(path));
+            return opened(std::make_unique<GifDecoder>(std::move(source)));
         case Kind::Unknown:
             break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/byte_source.h"
 #include "engine/rgb_image.h"
 
 #include <QSize>
@@ -36,9 +37,11 @@ class PictureDecoder {
 // be opened, is of another kind, or its header is bad or claims too many pixels.
 // Decoders share no state: several may run on different threads at once.
 std::unique_ptr<PictureDecoder> openPicture(const QString& path);
+// The same for bytes from elsewhere; the decoder keeps the source.
+std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source);
 
 // The JPEG decoder (jpeg_reader.cpp): accurate integer DCT, fancy upsampling. Baseline files
 // skip the rows not asked for; progressive ones decode every row.
-std::unique_ptr<PictureDecoder> openJpeg(const QString& path);
+std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source);
 
 }  // namespace engine
