@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes small BMPs and GIFs of every layout the readers know into a folder: the fuzzer's
-seeds."""
+"""Writes small BMPs, GIFs and JPEGs of the layouts the readers know into a folder: the
+fuzzer's seeds."""
 import struct
 import sys
 from pathlib import Path
@@ -111,6 +111,43 @@ def gif(screen, frames, table=None, extensions=False):
     return head + b";"
 
 
+def jpeg(width, height, sampling=((1, 1),), restart=0):
+    """A flat baseline JPEG: every block codes "no change, end of block" with one-code Huffman
+    tables. Plain to make, and it carries every marker the decoder reads."""
+    def segment(marker, payload):
+        return bytes([0xFF, marker]) + struct.pack(">H", len(payload) + 2) + payload
+
+    components = len(sampling)
+    out = b"\xFF\xD8" + segment(0xDB, bytes([0]) + bytes([1] * 64))
+    frame = struct.pack(">BHHB", 8, height, width, components)
+    frame += b"".join(bytes([i + 1, h << 4 | v, 0]) for i, (h, v) in enumerate(sampling))
+    out += segment(0xC0, frame)
+    one_code = bytes([1] + [0] * 15) + b"\0"
+    out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
+    if restart:
+        out += segment(0xDD, struct.pack(">H", restart))
+    scan = b"".join(bytes([i + 1, 0x00]) for i in range(components))
+    out += segment(0xDA, bytes([components]) + scan + b"\x00\x3F\x00")
+    h_max = max(h for h, _ in sampling) if components > 1 else 1
+    v_max = max(v for _, v in sampling) if components > 1 else 1
+    mcus = -(-width // (8 * h_max)) * -(-height // (8 * v_max))
+    blocks = sum(h * v for h, v in sampling) if components > 1 else 1
+    data, bits = bytearray(), ""
+
+    def flush(bits):
+        bits += "1" * (-len(bits) % 8)
+        data.extend(int(bits[i:i + 8], 2) for i in range(0, len(bits), 8))
+        return ""
+
+    for mcu in range(mcus):
+        bits += "00" * blocks
+        if restart and (mcu + 1) % restart == 0 and mcu + 1 < mcus:
+            bits = flush(bits)
+            data.extend(bytes([0xFF, 0xD0 + ((mcu + 1) // restart - 1) % 8]))
+    flush(bits)
+    return out + bytes(data) + b"\xFF\xD9"
+
+
 def main():
     folder = Path(sys.argv[1])
     folder.mkdir(parents=True, exist_ok=True)
@@ -148,6 +185,15 @@ def main():
     }
     for name, data in gifs.items():
         (folder / f"{name}.gif").write_bytes(data)
+
+    jpegs = {
+        "grey": jpeg(13, 9),
+        "420": jpeg(35, 21, ((2, 2), (1, 1), (1, 1))),
+        "422-restarts": jpeg(40, 16, ((2, 1), (1, 1), (1, 1)), restart=2),
+        "444": jpeg(16, 8, ((1, 1), (1, 1), (1, 1))),
+    }
+    for name, data in jpegs.items():
+        (folder / f"{name}.jpg").write_bytes(data)
 
 
 if __name__ == "__main__":

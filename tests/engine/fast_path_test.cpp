@@ -119,6 +119,24 @@ TEST_F(FastPath, GifDecodesWhole) {
     expectSameAsFullDecode(path, {50, 40});
 }
 
+// Metadata the decoder skips (camera data, previews) can be larger than what it reads at once.
+TEST_F(FastPath, JpegSkipsLargeMetadata) {
+    const QImage picture = photographicPicture(97, 61);
+    const QByteArray plain = encodeJpegFixture(picture, {});
+    QByteArray segments;
+    for (const int length : {65533, 40000, 65533}) {
+        // End-of-image markers inside: a wrong skip lands on one.
+        segments += QByteArray("\xFF\xE1", 2) + char(((length + 2) >> 8) & 0xFF) +
+                    char((length + 2) & 0xFF) + QByteArray("\xFF\xD9", 2).repeated(length / 2) +
+                    QByteArray(length % 2, '\0');
+    }
+    const QString path = write(plain.left(2) + segments + plain.mid(2), "metadata.jpg");
+    const QImage expected = engine::loadPicture(write(plain, "plain.jpg"));
+    ASSERT_FALSE(expected.isNull());
+    EXPECT_EQ(engine::loadPicture(path), expected);
+    expectSameAsFullDecode(path, {97, 61});
+}
+
 // The decoder's colours are right, not only self-consistent.
 TEST_F(FastPath, JpegDecodesCloseToWhatWasEncoded) {
     QImage picture(64, 48, QImage::Format_RGB32);
