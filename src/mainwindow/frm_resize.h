@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/frm_resize_output.h"
+#include "mainwindow/frm_resize_run.h"
 #include "options/thumbnail_options.h"
 #include "platform/services.h"
 #include "platform/timer.h"
@@ -31,7 +33,8 @@
 // and their design places), frm_resize_startup.cpp (loading, screen adaptation, shutdown),
 // frm_resize_settings.cpp (options load and save), frm_resize_options.cpp (the options
 // panel), frm_resize_render.cpp (thumbnail rendering and the previews),
-// frm_resize_pending.cpp (call sites of the parts that other windows and the run bring).
+// frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
+// stages), frm_resize_pending.cpp (call sites of the parts that other windows bring).
 class FrmResize : public QMainWindow {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
@@ -361,10 +364,17 @@ class FrmResize : public QMainWindow {
     QString strSlashRight;
     qint16 varPeriod = 0;
 
+    // ---- the processing run and its naming and output stages --------------------------------
+    FrmResizeRun run{*this};
+    FrmResizeOutput output{*this};
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend class FrmResizeRun;
+    friend class FrmResizeOutput;
+
     // frm_resize_layout.cpp
     void createControls();
     void createUpperArea();

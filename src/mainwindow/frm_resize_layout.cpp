@@ -427,6 +427,11 @@ void FrmResize::createChooser() {
     frameBrowse = make.frame(form, QStringLiteral("Choose Save To Path"), {5160, 4710, 5250, 2525},
                              QStringLiteral("Double Click Folder To Select OR Create A New Folder"),
                              arial(8.25, true));
+    // Open, it covers the options panel, so it paints the window's grey behind its controls.
+    QPalette covering = frameBrowse->palette();
+    covering.setColor(QPalette::Window, ui::bgrColor(kGrey));
+    frameBrowse->setPalette(covering);
+    frameBrowse->setAutoFillBackground(true);
     QWidget* f = frameBrowse;
     Label16 = make.label(f, QStringLiteral("Save To Folder"), {120, 285});
     Dir1 = make.placed(new ui::DirList(f), {120, 480, 4935, 990}, arial(), kBlack);

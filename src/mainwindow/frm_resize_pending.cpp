@@ -1,6 +1,6 @@
 // Call sites of the parts that later work brings: the helper tips, the save-to chooser, the
-// processing run and its timers, the picker, the about window, help and web actions, and the
-// visual theme. Each does nothing yet, except where the window's own rule is already known.
+// picker, the about window, help and web actions, and the visual theme. Each does nothing
+// yet, except where the window's own rule is already known.
 #include "mainwindow/frm_resize.h"
 
 #include "ui/image.h"
@@ -26,40 +26,7 @@ void FrmResize::timerTip_Timer() {}
 // Visual theme support: hands frames and graphical buttons to the desktop's theme painter.
 void FrmResize::subApplyVisualTheme() {}
 
-// The processing run: the naming and output stages that follow the render during a run.
-void FrmResize::subNameAndSaveThumbnail() {}
-
-void FrmResize::cmdProcess_Click() {}
-
-void FrmResize::Image2_Click() {}
-
-void FrmResize::mnuProcess_Click() {}
-
-void FrmResize::timerProcess_Timer() {}
-
-void FrmResize::timerani_Timer() {}
-
-void FrmResize::timerLblFinished_Timer() {}
-
 // The save-to chooser.
-void FrmResize::cmdBrowse_Click() {}
-
-void FrmResize::cmdOpen_Click() {}
-
-void FrmResize::mnuOpenFolder_Click() {}
-
-void FrmResize::Dir1_Change() {}
-
-void FrmResize::Drive1_Change() {}
-
-void FrmResize::cmdOk_Click() {}
-
-void FrmResize::cmdCancel_Click() {}
-
-void FrmResize::Image5_Click() {}
-
-void FrmResize::imgOpenFolder_Click() {}
-
 void FrmResize::cmdSame_Click() {
     if (indTips == 1) {
         subHideTipBubble();

@@ -60,7 +60,8 @@ void FrmResize::txtSourceFile_KeyPress(int keyAscii) {
     constexpr int kEnter = 13;
     if (keyAscii == kEnter && List1->count() == 0 && holdsText(txtSourcePath) &&
         holdsText(txtSourceFile)) {
-        // A single picture named in the boxes: the run starts as from the process button.
-        cmdProcess_Click();
+        // A single picture named in the boxes: the run starts as from the toolbar, warning
+        // included.
+        run.start();
     }
 }

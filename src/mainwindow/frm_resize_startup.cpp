@@ -2,7 +2,7 @@
 #include "mainwindow/frm_resize.h"
 
 #include "engine/naming.h"
-#include "mainwindow/special_folders.h"
+#include "mainwindow/user_folders.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"

@@ -7,7 +7,7 @@
 #include "platform/screen.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
-#include "platform/special_folders.h"
+#include "platform/user_folders.h"
 #include "platform/volumes.h"
 
 namespace platform {

@@ -1,4 +1,4 @@
-#include "mainwindow/special_folders.h"
+#include "mainwindow/user_folders.h"
 
 QString GetSpecialFolder(const platform::SpecialFolders& folders, const platform::PathStyle& paths,
                          int id) {

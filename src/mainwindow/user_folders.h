@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/path_style.h"
-#include "platform/special_folders.h"
+#include "platform/user_folders.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/special_folders.h"
+#include "mainwindow/user_folders.h"
 #include "platform/real_platform.h"
 #include "support/test_platform.h"
 

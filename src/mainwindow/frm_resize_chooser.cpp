@@ -1,0 +1,189 @@
+// The save-to chooser `frameBrowse`: folder and drive lists, OK and Close, a new folder, and the
+// two commands that show the destination in the file manager. Every folder change takes effect
+// at once: the destination box, the path label and the stored "Destination" follow the list.
+#include "mainwindow/frm_resize.h"
+
+#include "ui/folder_lists.h"
+#include "ui/image.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using platform::Icon;
+
+namespace {
+
+// The folder that message texts give as an example of a full path.
+QString exampleFolder(const platform::PathStyle& paths) {
+    return paths.isWindows() ? QStringLiteral("c:\\temp") : QStringLiteral("/tmp/thumbs");
+}
+
+// The destination box, its tooltip and the path label (in full) show `folder`, which is stored
+// as "Destination" unless it is a placeholder.
+void showChosenFolder(FrmResize& w, const QString& folder) {
+    w.txtDestName->setText(folder);
+    w.txtDestName->setToolTip(folder);
+    w.lblPath->setText(folder);
+    w.lblPath->adjustSize();
+    if (!w.services.paths.isPlaceholder(folder)) {
+        w.settings.write(options::kDestination, folder);
+    }
+}
+
+// Hands `folder` to the file manager. A file manager may open a window on a path that is gone
+// and still report success, so a folder that is not there fails here.
+bool showInFileManager(FrmResize& w, const QString& folder) {
+    return w.services.paths.hasDrive(folder) && QFileInfo(folder).isDir() &&
+           w.services.shell.showFolder(folder);
+}
+
+}  // namespace
+
+void FrmResize::cmdBrowse_Click() {
+    if (indTips == 1) {
+        subHideTipBubble();
+    }
+    if (imgRedOff->isHidden()) {
+        Image18_Click();  // the same-folder option is on: turn it off first
+    }
+    cmdProcess->setEnabled(false);
+    frameBrowse->raise();
+    frameBrowse->show();
+}
+
+void FrmResize::Dir1_Change() {
+    if (!File1->setPath(Dir1->path())) {
+        // Back to the last folder listed; that change shows it again.
+        if (!File1->path().isEmpty()) {
+            Dir1->setPath(File1->path());
+        }
+        return;
+    }
+    Drive1->followFolder(Dir1->path());
+    if (indDirReady == 0) {
+        indDirReady = 1;  // the change start-up makes
+        return;
+    }
+    showChosenFolder(*this, File1->path());
+}
+
+void FrmResize::Drive1_Change() {
+    if (!Dir1->setPath(Drive1->currentFolder())) {
+        Drive1->followFolder(Dir1->path());
+    }
+    update();
+}
+
+void FrmResize::cmdOk_Click() {
+    cmdProcess->setEnabled(true);
+    frameBrowse->hide();
+    // Turning the same-folder option off lays out the name row, which puts the start-up
+    // destination into the box; done first, so the box keeps the folder being confirmed.
+    chkFileLocation->setChecked(false);
+    txtDestName->setText(Dir1->path());
+    txtDestName->setToolTip(Dir1->path());
+    if (!timerProcess.enabled()) {
+        subShowPath();
+    } else {
+        lblPath->hide();
+        lblSaveTo->hide();
+    }
+    settings.write(options::kPath, txtDestName->text());
+    txtDestName->setToolTip(Dir1->path());
+    strPathHolder = txtDestName->text();
+    Image2->show();
+    if (indTips == 1 && indTipNumber == 3) {
+        subRunTips();
+    }
+    List1->setFocus();
+}
+
+void FrmResize::cmdCancel_Click() {
+    cmdProcess->setEnabled(true);
+    frameBrowse->hide();
+    strPathHolder.clear();
+    indProcessing = 0;
+    indCmdProcessClick = 0;
+    lblDestPath->hide();
+    txtDestName->setEnabled(true);
+    Image2->show();
+    if (indTips == 1 && indTipNumber == 3) {
+        subRunTips();
+    }
+    List1->setFocus();
+}
+
+void FrmResize::Image5_Click() {
+    showPressed(Image5);
+    const QString example = exampleFolder(services.paths);
+    QString folder = services.dialogs.input(QStringLiteral("Enter a new folder name:\n"
+                                                           "(The drive must be included.)\n"
+                                                           "ie: ") +
+                                                example,
+                                            QStringLiteral("Create New Folder"), QString());
+    if (folder.isEmpty()) {
+        return;
+    }
+    if (!services.paths.hasDrive(folder)) {
+        services.dialogs.message(
+            QStringLiteral("The drive must be included with the new folder name!\n(ie ") + example +
+                QLatin1Char(')'),
+            QStringLiteral("Error 353"), Icon::Exclamation);
+        return;
+    }
+    folder = services.paths.withTrailingSeparator(folder);
+
+    // Each step that fails is reported and the next runs as if it had worked: a folder that
+    // exists already is reported, then opened as if it had been made.
+    const auto step = [this](bool done) {
+        if (!done) {
+            services.dialogs.message(
+                QStringLiteral("The folder already exists, write error or disk is full.\n"
+                               "Use file explorer confirm folders!"),
+                QStringLiteral("Operation Error 1"), Icon::Exclamation);
+        }
+    };
+    step(QDir().mkdir(folder));
+    step(Dir1->setPath(folder));
+    step(File1->setPath(Dir1->path()));
+    step(Drive1->setDriveOf(Dir1->path()));
+    showChosenFolder(*this, File1->path());
+}
+
+void FrmResize::imgOpenFolder_Click() {
+    showPressed(imgOpenFolder);
+    const QString destination = settings.read(options::kDestination);
+    if (destination.isEmpty()) {
+        return;
+    }
+    if (!showInFileManager(*this, destination)) {
+        services.dialogs.message(
+            QStringLiteral("Error opening the target folder! Use your File Explorer to check "
+                           "that the folder, ") +
+                destination +
+                QStringLiteral(" still exists. The folder might have been accidentally renamed "
+                               "or deleted!"),
+            QStringLiteral("Error Opening Target Folder"), Icon::Exclamation);
+    }
+}
+
+void FrmResize::cmdOpen_Click() {
+    if (services.paths.isPlaceholder(txtDestName->text())) {
+        services.dialogs.message(
+            QStringLiteral("Save to original folder option in use. Turn option off or use "
+                           "Windows Explorer to open the source folder."),
+            QStringLiteral("Open Folder Error 400"), Icon::Information);
+        return;
+    }
+    showInFileManager(*this, txtDestName->text());
+}
+
+void FrmResize::mnuOpenFolder_Click() {
+    cmdOpen_Click();
+}

@@ -1,0 +1,188 @@
+// The naming and output stages of a run: the name preview row filled for each picture, the
+// output path composed from it, and the thumbnail written as a bitmap and, for the JPG and
+// GIF types, converted in place to JPEG data.
+#include "mainwindow/frm_resize_output.h"
+
+#include "engine/bitmap_writer.h"
+#include "engine/bmp_to_jpg.h"
+#include "mainwindow/frm_resize.h"
+#include "startup/pause.h"
+#include "ui/controls.h"
+#include "ui/image.h"
+#include "ui/picture_box.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+constexpr qint32 kSavePause = 200;
+constexpr qint32 kOverwritePause = 2000;  // after a confirmed overwrite
+constexpr qint16 kPromptsPerAdvice = 3;
+
+void setWithTip(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setToolTip(text);
+}
+
+}  // namespace
+
+void FrmResize::subNameAndSaveThumbnail() {
+    output.subNameAndSaveThumbnail();
+}
+
+engine::NameChoice FrmResizeOutput::nameChoice() const {
+    engine::NameChoice choice;
+    choice.mode = w.chkPrefix->isChecked()   ? engine::NameMode::Prefix
+                  : w.chkSufix->isChecked()  ? engine::NameMode::Suffix
+                  : w.chkNumber->isChecked() ? engine::NameMode::Number
+                                             : engine::NameMode::None;
+    choice.location = w.chkFileLocation->isChecked() ? engine::FileLocation::SourceFolder
+                                                     : engine::FileLocation::SaveToFolder;
+    return choice;
+}
+
+// ---- preparation, in the run tick ---------------------------------------------------------
+
+void FrmResizeOutput::splitName(const QString& path) {
+    const engine::SourceParts parts = engine::splitSourcePath(w.services.paths, path);
+    w.strExtention = parts.extension;
+    w.varTextName = parts.textName;
+    w.strPath = parts.folder;
+    w.strSlashRight = parts.baseName;
+}
+
+void FrmResizeOutput::showRunningNumber() {
+    // Through the mirror the letters box shows it too, and keeps it as the stored Numbers.
+    w.txtIncrementer->setText(QString::number(w.varIncNumber));
+}
+
+bool FrmResizeOutput::prepareName(const QString& path) {
+    const engine::NameRow shown{w.txtDestName->text(), w.txtFilename->text(),
+                                w.txtIncrementer->text(), w.txtExtention->text()};
+    const engine::NamePreparation prepared =
+        engine::prepareName(w.services.paths, path, nameChoice(), shown, w.varIncNumber);
+    if (prepared.status == engine::NameStatus::PathTooLong) {
+        w.services.dialogs.message(
+            QStringLiteral("The selected files path is to long! Use Explorer to move the file to "
+                           "another location and try again!"),
+            QStringLiteral("Path Length Error"), Icon::Critical);
+        // No thumbnail comes of this picture; the finish report says so.
+        ++w.varErrorCount;
+        return false;
+    }
+    subStripName(prepared);
+    subStripName2(prepared);
+    return true;
+}
+
+// The source side: the picture's folder and file name.
+void FrmResizeOutput::subStripName(const engine::NamePreparation& prepared) {
+    setWithTip(w.txtSourcePath, prepared.sourcePath);
+    setWithTip(w.txtSourceFile, prepared.sourceFile);
+}
+
+// The preview row: where the thumbnail goes and the name it is built from.
+void FrmResizeOutput::subStripName2(const engine::NamePreparation& prepared) {
+    w.txtIncrementer->setText(prepared.row.incrementer);
+    setWithTip(w.txtDestName, prepared.row.destName);
+    w.txtFilename->setText(prepared.row.filename);
+    if (w.timerProcess.enabled()) {
+        w.lblPath->hide();
+        w.lblSaveTo->hide();
+    } else {
+        w.subShowPath();
+    }
+}
+
+// ---- composition and output, inside thumbnail ---------------------------------------------------
+
+void FrmResizeOutput::subNameAndSaveThumbnail() {
+    composeName();
+    if (w.chkOverwrite->isChecked() && QFileInfo(w.picName).isFile()) {
+        confirmOverwrite();
+        return;
+    }
+    save(kSavePause);
+}
+
+void FrmResizeOutput::composeName() {
+    const engine::NameChoice choice = nameChoice();
+    const engine::NameRow row{w.txtDestName->text(), w.txtFilename->text(),
+                              w.txtIncrementer->text(), w.txtExtention->text()};
+    w.picName = engine::composeName(w.services.paths, row, choice);
+    if (choice.mode == engine::NameMode::Number) {
+        w.varIncNumber = engine::nextRunningNumber(w.varIncNumber);
+    }
+
+    ui::setCaption(w.lblDestPath, engine::shortenLabel(w.picName, engine::kDestPathLabel));
+    w.lblDestPath->setToolTip(w.picName);
+    w.lblPath->hide();
+    w.lblDestPath->show();
+    w.lblSaveTo->show();
+    if (w.indCanceled == 1) {
+        w.timerani.setEnabled(false);
+        for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+            step->hide();
+        }
+        w.imgLogo->show();
+    }
+}
+
+void FrmResizeOutput::confirmOverwrite() {
+    const Answer answer = w.services.dialogs.message(
+        QStringLiteral("The file already exists! Do you want to overwrite the file?"),
+        QStringLiteral("Confirm Overwrite"), Icon::Question, Buttons::YesNo);
+    if (answer == Answer::Yes && !save(kOverwritePause)) {
+        return;  // the save failure handler ends the stage
+    }
+    countPrompt();
+}
+
+void FrmResizeOutput::countPrompt() {
+    if (++w.varPromptCount < kPromptsPerAdvice) {
+        return;
+    }
+    w.varPromptCount = 0;
+    if (w.settings.readInt16(options::kOverwrite) != qint16{1}) {
+        return;
+    }
+    const Answer answer = w.services.dialogs.message(
+        QStringLiteral(
+            "ATTENTION: To keep from seeing the 'Prompt On Overwrite File' message you need to "
+            "turn that option OFF! If the overwrite files message has been shown many times in "
+            "a row then there could be lots of files with same name in the process list and/or "
+            "in the destination folder. You can turn the 'Prompt On Overwrite' files option OFF "
+            "after you 'Cancel' the operation. Do you want to 'Cancel Processing' to allow you to "
+            "check files and turn the 'Prompt On Overwrite Files' option OFF?"),
+        QStringLiteral("Confirm Cancel Processing"), Icon::Question, Buttons::YesNo);
+    // Only a run still going is cancelled: the menu command would start a new one instead.
+    if (answer == Answer::Yes && w.run.isActive()) {
+        w.mnuProcess_Click();
+    }
+}
+
+bool FrmResizeOutput::save(qint32 pauseMs) {
+    w.indSaving = 1;
+    bool saved = engine::writeBitmap(w.Picture2->drawing(), w.picName);
+    if (saved) {
+        Pause(w.services.loop, pauseMs);
+        if (w.optJPG->isChecked() || w.optGIF->isChecked()) {
+            saved = engine::BmpToJpg(w.picName, w.picName, w.txtQuality->text(),
+                                     w.services.dialogs) == engine::ConvertStatus::Converted;
+        }
+    }
+    w.indSaving = 0;
+    if (!saved) {
+        // A thumbnail that did not come out as asked is a failure of the run, not a success.
+        ++w.varErrorCount;
+    }
+    return saved;
+}

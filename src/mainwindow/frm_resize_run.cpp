@@ -1,0 +1,630 @@
+// The processing run: one source picture per tick of timerProcess, from the start checks to
+// the finish report, with the cancel and the two little animations that go with it.
+#include "mainwindow/frm_resize_run.h"
+
+#include "engine/naming.h"
+#include "engine/picture_loader.h"
+#include "mainwindow/frm_resize.h"
+#include "startup/pause.h"
+#include "ui/controls.h"
+#include "ui/image.h"
+#include "ui/picture_box.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <climits>
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+namespace {
+
+const QString kCancelCaption = QStringLiteral("&Cancel Processing");
+const QString kProcessCaption = QStringLiteral("&Process Thumbnails");
+
+constexpr int kRunInterval = 900;
+constexpr int kShortListHeight = 840;  // twips; the list makes room for the source boxes
+constexpr int kLoadErrorPause = 2000;
+constexpr qint16 kBlinks = 7;
+
+// The run's source preview: natural size when the picture fits, else stretched.
+constexpr int kSourceCentreX = 170;  // pixels, once the window works in pixels
+constexpr int kSourceCentreY = 145;
+constexpr int kFirstCentreX = 2700;  // twips, before the first render
+constexpr int kFirstCentreY = 2145;
+constexpr int kSizerTallerBy = 480;  // twips a natural-size preview may exceed picSizer
+
+bool isBlank(const QString& text) {
+    return text.isEmpty() || text == QLatin1String(" ");
+}
+
+QString processingCaption(const QString& lead, const QString& taken, const QString& of) {
+    return lead + taken + QStringLiteral(" of ") + of;
+}
+
+}  // namespace
+
+// ---- the window's handlers ------------------------------------------------------------------
+
+void FrmResize::Image2_Click() {
+    run.Image2_Click();
+}
+
+void FrmResize::cmdProcess_Click() {
+    run.cmdProcess_Click();
+}
+
+void FrmResize::mnuProcess_Click() {
+    run.mnuProcess_Click();
+}
+
+void FrmResize::timerProcess_Timer() {
+    run.timerProcess_Timer();
+}
+
+void FrmResize::timerani_Timer() {
+    run.timerani_Timer();
+}
+
+void FrmResize::timerLblFinished_Timer() {
+    run.timerLblFinished_Timer();
+}
+
+// ---- ways into a run --------------------------------------------------------------------------
+
+bool FrmResizeRun::isActive() const {
+    return w.cmdProcess->text() == kCancelCaption;
+}
+
+void FrmResizeRun::Image2_Click() {
+    if (isActive()) {
+        w.services.dialogs.beep();
+        return;
+    }
+    w.showPressed(w.Image2);
+    if (!w.frameBrowse->isHidden()) {
+        w.cmdCancel_Click();  // the chooser's Close
+    }
+    if (const auto quality = options::toInt16(w.txtQuality->text());
+        quality && (*quality > options::kMaxQuality || *quality == 0)) {
+        w.txtQuality->setText(QStringLiteral("100"));
+    }
+    if (w.indTips == 1) {
+        w.subHideTipBubble();
+    }
+    if (!w.cmdProcess->isEnabled()) {
+        return;
+    }
+    start();
+}
+
+void FrmResizeRun::mnuProcess_Click() {
+    if (isActive()) {
+        cmdProcess_Click();
+        return;
+    }
+    start();
+}
+
+void FrmResizeRun::start() {
+    // Toolbar, menu and Enter all ask before thumbnails could replace the source pictures.
+    if (isActive() || !confirmSettings()) {
+        return;
+    }
+    w.indCmdProcessClick = 1;
+    cmdProcess_Click();
+}
+
+bool FrmResizeRun::confirmSettings() {
+    const bool safe = !w.chkFileLocation->isChecked() || w.chkOverwrite->isChecked() ||
+                      w.chkPrefix->isChecked() || w.chkSufix->isChecked() ||
+                      w.chkNumber->isChecked();
+    if (safe) {
+        return true;
+    }
+    const Answer answer = w.services.dialogs.message(
+        QStringLiteral("WARNING: The current settings configuration will save the newly created "
+                       "thumbnail pictures to the source folder. Original made thumbnail pictures "
+                       "could be lost if you continue! Are you sure that you want to continue "
+                       "processing the thumbnails?"),
+        QStringLiteral("Confirm Continue Processing"), Icon::Question, Buttons::YesNo);
+    if (answer == Answer::Yes) {
+        return true;
+    }
+    Pause(w.services.loop, 2000);
+    w.services.dialogs.message(
+        QStringLiteral("You need to change the 'Save To Same Location' or the 'Prompt On "
+                       "Overwrite' option to safely process thumbnails! Change option then try "
+                       "processing thumbnail pictures again!"),
+        QStringLiteral("Change Options To Continue Processing"), Icon::Information);
+    return false;
+}
+
+void FrmResizeRun::cmdProcess_Click() {
+    if (isActive()) {
+        cancel();
+        return;
+    }
+    if (passStartChecks()) {
+        startRun();
+    }
+}
+
+// ---- start checks and start -------------------------------------------------------------------
+
+bool FrmResizeRun::destinationChosen() const {
+    // The placeholders and "Choose Path" say that no folder was chosen; a run must not make
+    // and fill a folder of that name.
+    const QString text = w.txtDestName->text();
+    const platform::PathStyle& style = w.services.paths;
+    return !text.trimmed().isEmpty() && !style.isPlaceholder(text) &&
+           text != style.withTrailingSeparator(style.placeholderFile()) &&
+           text != QLatin1String("Choose Path");
+}
+
+void FrmResizeRun::refuseDestination() {
+    w.services.dialogs.message(
+        QStringLiteral("Please enter the destination path or check the 'Save Files In Same "
+                       "Location As Originals' option!"),
+        QStringLiteral("Enter Destination Path"), Icon::Information);
+    w.indCmdProcessClick = 0;
+    w.List1->setFocus();
+}
+
+bool FrmResizeRun::passStartChecks() {
+    const bool toFolder = !w.chkFileLocation->isChecked();
+    if (w.List1->count() == 0) {
+        if (isBlank(w.txtSourcePath->text()) || isBlank(w.txtSourceFile->text())) {
+            w.services.dialogs.message(QStringLiteral("Please select some files to process!"),
+                                       QStringLiteral("Process Error 203"), Icon::Information);
+            w.indCmdProcessClick = 0;
+            w.List1->setFocus();
+            w.cmdBrowse2_Click();  // the picker
+            return false;
+        }
+        if (toFolder && !destinationChosen()) {
+            refuseDestination();
+            return false;
+        }
+        w.indSingle = 1;
+        w.txtSourcePath->setReadOnly(true);
+        w.txtSourceFile->setReadOnly(true);
+        return true;
+    }
+    if (toFolder && !destinationChosen()) {
+        refuseDestination();
+        w.cmdBrowse_Click();  // the save-to chooser
+        return false;
+    }
+    w.indSingle = 0;
+    return true;
+}
+
+void FrmResizeRun::normaliseQuality() {
+    // Anything the converter could not use becomes 100, so no ".jpg" is left holding a bitmap.
+    const QString text = w.txtQuality->text();
+    const auto quality = options::toInt16(text);
+    if (text.isEmpty() || text.startsWith(QLatin1Char('0')) || !quality ||
+        *quality > options::kMaxQuality || *quality < 1) {
+        w.txtQuality->setText(QStringLiteral("100"));
+    }
+}
+
+void FrmResizeRun::lockOptions(bool locked) {
+    for (QWidget* option : std::initializer_list<QWidget*>{
+             w.optGIF, w.optJPG, w.optBMP, w.chkSufix, w.chkPrefix, w.chkNumber, w.chkLandscape,
+             w.chkFileLocation, w.cmdBrowse2, w.List1, w.txtDestName}) {
+        option->setEnabled(!locked);
+    }
+    w.txtwidth->setReadOnly(locked);
+    w.txtHeight->setReadOnly(locked);
+}
+
+void FrmResizeRun::startRun() {
+    w.mnuProcess->setText(kCancelCaption);
+    w.mnuProcess->setEnabled(true);
+    for (QWidget* tool : std::initializer_list<QWidget*>{w.Image19, w.Image8, w.imgHelperTips_Off,
+                                                         w.imgHelperTips}) {
+        tool->hide();
+    }
+    normaliseQuality();
+    if (w.List1->count() > 0 && w.List1->currentRow() != 0) {
+        w.List1->setCurrentRow(0);
+    }
+    if (!w.chkFileLocation->isChecked()) {
+        // The folder the names will be composed into, so a typed "thumbs" is made where the
+        // thumbnails go and not below the working folder. One level only.
+        const QString folder =
+            engine::normaliseDestination(w.services.paths, w.txtDestName->text());
+        if (!QDir(folder).exists()) {
+            QDir().mkdir(folder);
+        }
+    }
+
+    w.lblSaveTo->hide();
+    w.lblPath->hide();
+    w.cmdBrowse2->hide();
+    w.Label14->show();
+    w.txtSourcePath->show();
+    w.twips.setHeight(w.List1, kShortListHeight);
+    w.frameani->show();
+    w.frameBrowse->hide();
+
+    w.cmdProcess->setText(kCancelCaption);
+    w.cmdProcess->setToolTip(QStringLiteral("Cancel Picture Processing"));
+    w.cmdProcess->show();
+    w.Image2->setToolTip(QStringLiteral("Cancel Picture Processing"));
+
+    w.indTipsHolder = w.indTips;
+    w.indTips = 0;
+    w.indCanceled = 0;
+    w.varErrorCount = 0;
+
+    lockOptions(true);
+    for (QWidget* shown : std::initializer_list<QWidget*>{
+             w.lblSourceImage, w.lblThumbnail, w.Picture2, w.imgLogo, w.Picture1, w.lblDestPath}) {
+        shown->hide();
+    }
+
+    w.incA = 0;
+    if (w.List1->count() > 0) {
+        w.List1->setCurrentRow(0);
+    }
+    w.lblFinished->hide();
+    if (w.chkNumber->isChecked()) {
+        w.strIncNumber = w.txtIncrementer->text();
+        w.varIncNumber = engine::startRunningNumber(w.strIncNumber, w.varIncNumber);
+    }
+    w.timerProcess.setInterval(kRunInterval);
+    w.timerProcess.setEnabled(true);
+}
+
+// ---- the run tick -----------------------------------------------------------------------------
+
+void FrmResizeRun::timerProcess_Timer() {
+    if (w.indProcessing == 1) {
+        return;
+    }
+    if (w.indCanceled == 1) {
+        w.timerProcess.setEnabled(false);
+        return;
+    }
+    w.lblFinished->hide();
+    w.timerLblFinished.setEnabled(false);
+    w.indProcessing = 1;
+    w.lblSourceImage->hide();
+    w.imgSourceImage->hide();
+
+    const int current = w.List1->currentRow();
+    const int count = w.List1->count();
+    if (current == count - 1 && count >= 2) {
+        finish(w.incA);
+        return;
+    }
+    if (processPicture() == TickEnd::Failed) {
+        tickFailed();
+    }
+}
+
+FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
+    w.ImgError->hide();
+    w.lblSourceFile->clear();
+    w.lblSourceFile->hide();
+    for (QWidget* surface : std::initializer_list<QWidget*>{w.Picture1, w.PictureVis, w.Image1,
+                                                            w.Picture2, w.lblDestPath}) {
+        surface->hide();
+    }
+
+    const int count = w.List1->count();
+    if (count > 0) {
+        if (w.incA >= count) {
+            // Entries were removed while the run went on: nothing is left to take.
+            finish(w.incA);
+            return TickEnd::Done;
+        }
+        w.List1->setCurrentRow(w.incA);
+        ++w.incA;
+    }
+
+    QString path;
+    if (w.indSingle == 1) {
+        w.timerProcess.setEnabled(false);
+        w.txtSourcePath->setText(w.services.paths.withTrailingSeparator(w.txtSourcePath->text()));
+        path = w.txtSourcePath->text() + w.txtSourceFile->text();
+    } else if (const QListWidgetItem* entry = w.List1->currentItem()) {
+        path = entry->text();
+    }
+    w.lblSourceFile->setText(path);
+
+    w.indLoadPic = 1;
+    const QImage picture = engine::loadPicture(path);
+    if (picture.isNull()) {
+        return TickEnd::Failed;
+    }
+    w.Picture1->setPicture(picture);
+    w.Image1->setPicture(picture);
+    w.PictureVis->setPicture(picture);
+    w.indLoadPic = 0;
+
+    w.indLandscape = picture.width() > picture.height() ? 1 : 0;
+    if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
+        swapSizesForLandscape();
+    }
+    w.Picture2->hide();
+    w.Picture2->clear();
+    w.lblDestPath->hide();
+    w.Picture1->setAutoSize(true);
+
+    showRunSource(picture);
+    if (w.chkNumber->isChecked()) {
+        w.output.showRunningNumber();
+    }
+
+    w.output.splitName(path);
+    if (w.indSingle == 1) {
+        showProgressCaptions(QStringLiteral("1"), QStringLiteral("1"));
+    } else {
+        showProgressCaptions(QString::number(w.incA), QString::number(count));
+    }
+    ui::setCaption(w.lblSourceFile, engine::shortenLabel(path, engine::kSourceFileLabel));
+    w.lblSourceFile->show();
+
+    if (!w.output.prepareName(path)) {
+        return TickEnd::Failed;
+    }
+
+    if (!w.timerani.enabled()) {
+        w.imgLogo->hide();
+        w.imgProgress1->show();
+        w.timerani.setEnabled(true);
+    }
+
+    const auto width = options::toInt16(w.txtwidth->text());
+    const auto height = options::toInt16(w.txtHeight->text());
+    if (!width || !height || *width > SHRT_MAX - 2 || *height > SHRT_MAX - 2) {
+        return TickEnd::Failed;
+    }
+    w.varThumbW = static_cast<qint16>(*width + 2);
+    w.varThumbH = static_cast<qint16>(*height + 2);
+    w.thumbnail(w.varThumbW, w.varThumbH, w.Picture1, w.Picture2);
+
+    if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
+        restoreLandscapeSizes();
+    }
+    if (count == 0) {
+        finish(1);
+        return TickEnd::Done;
+    }
+    if (count == 1) {
+        finish(w.incA);
+        return TickEnd::Done;
+    }
+    w.indProcessing = 0;
+    w.indSingle = 0;
+    return TickEnd::Done;
+}
+
+void FrmResizeRun::showProgressCaptions(const QString& taken, const QString& of) {
+    w.setWindowTitle(
+        processingCaption(QStringLiteral("Corvel XP  --  Processing Image: "), taken, of));
+    ui::setCaption(w.Label21, processingCaption(QStringLiteral("Source File List -- Processing: "),
+                                                taken, of));
+}
+
+void FrmResizeRun::swapSizesForLandscape() {
+    // The size handlers stay out of it: the swapped height may exceed the height limit.
+    w.varHolderW = w.txtwidth->text();
+    w.varHolderH = w.txtHeight->text();
+    w.indChanged = 1;
+    w.txtwidth->setText(w.varHolderH);
+    w.txtHeight->setText(w.varHolderW);
+    w.indChanged = 0;
+}
+
+void FrmResizeRun::restoreLandscapeSizes() {
+    w.indChanged = 1;
+    w.txtwidth->setText(w.varHolderW);
+    w.txtHeight->setText(w.varHolderH);
+    w.indChanged = 0;
+}
+
+void FrmResizeRun::showRunSource(const QImage& picture) {
+    const int width = picture.width();
+    const int height = picture.height();
+    w.txtPixelWidth2->setText(QString::number(width));
+    w.txtPixelHeight2->setText(QString::number(height));
+
+    const auto stretched = [this] {
+        w.PictureVis->hide();
+        w.Image1->show();
+    };
+    const auto natural = [this] {
+        w.Image1->hide();
+        w.PictureVis->show();
+    };
+    w.PictureVis->setAutoSize(true);
+    if (w.indFirstRun == 1) {
+        // Picture1's outer size (a 2 px frame each side) against the preview area.
+        if (width + 4 > 290 || height + 4 > 240) {
+            stretched();
+            return;
+        }
+        w.PictureVis->move(kSourceCentreX - w.PictureVis->width() / 2,
+                           kSourceCentreY - w.PictureVis->height() / 2);
+        natural();
+        return;
+    }
+    if (width > 300 || height > 240) {
+        stretched();
+        return;
+    }
+    const int sizerWidth = w.picSizer->width();
+    const int sizerHeight = w.picSizer->height();
+    if (w.PictureVis->width() < sizerWidth || w.PictureVis->height() < sizerHeight) {
+        w.PictureVis->move(w.twips.pxX(kFirstCentreX) - w.PictureVis->width() / 2,
+                           w.twips.pxY(kFirstCentreY) - w.PictureVis->height() / 2);
+    }
+    if (w.PictureVis->width() > sizerWidth ||
+        w.PictureVis->height() > sizerHeight + w.twips.pxY(kSizerTallerBy)) {
+        stretched();
+    } else {
+        natural();
+    }
+}
+
+void FrmResizeRun::tickFailed() {
+    if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
+        restoreLandscapeSizes();
+    }
+    if (w.indLoadPic == 1) {
+        ++w.varErrorCount;
+        w.indLoadPic = 0;
+        w.ImgError->show();
+        ui::setCaption(w.lblSourceFile, QStringLiteral("Error Loading Picture"));
+        w.lblSourceFile->show();
+        w.Image1->hide();
+        w.PictureVis->hide();
+        Pause(w.services.loop, kLoadErrorPause);
+    }
+    if (w.indSingle == 1) {
+        w.timerProcess.setEnabled(false);
+        w.indSingle = 0;
+        w.mnuProcess->setText(QStringLiteral("&Start Processing"));
+        w.mnuProcess->setEnabled(false);
+    }
+    w.indProcessing = 0;
+    w.indCmdProcessClick = 0;
+    // The only entry of the queue is taken: no later tick would find one, so the run ends
+    // here and reports the failure.
+    if (w.List1->count() == 1) {
+        finish(w.incA);
+    }
+}
+
+// ---- the end of a run -------------------------------------------------------------------------
+
+void FrmResizeRun::setIdleCommands() {
+    w.mnuProcess->setText(QStringLiteral("&Start Processing"));
+    w.mnuProcess->setEnabled(w.List1->count() > 0);
+    w.cmdProcess->setText(kProcessCaption);
+    w.cmdProcess->setToolTip(QStringLiteral("Process Selected Pictures"));
+    w.cmdProcess->hide();
+    w.Image2->setToolTip(QStringLiteral("Process Source Files To Thumbnails"));
+}
+
+void FrmResizeRun::showFinishLabel(const QString& caption) {
+    w.lblFinished->move(w.lblFinished->x(), w.Picture2->y() + w.Picture2->height() - 2);
+    ui::setCaption(w.lblFinished, caption);
+    w.subCenter();
+    w.lblFinished->show();
+    w.timerLblFinished.setEnabled(true);
+}
+
+void FrmResizeRun::showSourceToolbar() {
+    ui::setCaption(w.Label21, QStringLiteral("Source File List:"));
+    w.Image19->show();
+    w.Image8->show();
+    w.imgHelperTips->show();
+}
+
+void FrmResizeRun::finish(qint32 processed) {
+    QString caption =
+        QStringLiteral("Corvel XP  --  Finished!  Images Processed: ") + QString::number(processed);
+    if (w.varErrorCount >= 1) {
+        caption += QStringLiteral(" -- Process Errors: ") + QString::number(w.varErrorCount);
+    }
+    w.setWindowTitle(caption);
+
+    w.timerProcess.setEnabled(false);
+    w.indCmdProcessClick = 0;
+    w.indProcessing = 0;
+    w.indSingle = 0;
+    w.indLandscape = 0;
+    w.cmdProcess->setEnabled(true);
+    setIdleCommands();
+
+    w.timerani.setEnabled(false);
+    w.imgLogo->show();
+    for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+        step->hide();
+    }
+    lockOptions(false);
+    w.chkOverwrite->setEnabled(true);
+    w.txtSourcePath->setReadOnly(false);
+    w.txtSourceFile->setReadOnly(false);
+
+    showFinishLabel(QStringLiteral("Finished Processing"));
+    showSourceToolbar();
+    if (const auto tips = w.settings.readInt16(options::kTips)) {
+        w.indTips = *tips;
+    }
+    if (w.indTips == 0) {
+        w.imgHelperTips_Off->show();
+    }
+    w.lblDestPath->hide();
+    w.subShowPath();
+}
+
+void FrmResizeRun::cancel() {
+    w.timerProcess.setEnabled(false);
+    w.timerani.setEnabled(false);
+    w.indCanceled = 1;
+    setIdleCommands();
+    w.setWindowTitle(QStringLiteral("Corvel XP"));
+    w.indProcessing = 0;
+    w.indCmdProcessClick = 0;
+
+    lockOptions(false);
+    w.chkOverwrite->setEnabled(true);
+    w.txtSourcePath->setReadOnly(false);
+    w.txtSourceFile->setReadOnly(false);
+    w.imgLogo->show();
+
+    showFinishLabel(QStringLiteral("Operation Canceled"));
+    showSourceToolbar();
+    if (w.settings.readInt16(options::kTips) == qint16{0}) {
+        w.imgHelperTips_Off->show();
+    }
+    w.indTips = w.indTipsHolder;
+    w.lblDestPath->hide();
+    w.subShowPath();
+    w.List1->setFocus();
+}
+
+// ---- animations -------------------------------------------------------------------------------
+
+void FrmResizeRun::timerani_Timer() {
+    if (w.indCanceled == 1) {
+        w.timerani.setEnabled(false);
+        for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+            step->hide();
+        }
+        w.List1->setEnabled(true);
+        w.imgLogo->show();
+    }
+    ui::Image* const steps[] = {w.imgProgress1, w.imgProgress2, w.imgProgress3};
+    for (int i = 0; i < 3; ++i) {
+        if (!steps[i]->isHidden()) {
+            steps[i]->hide();
+            steps[(i + 1) % 3]->show();
+            return;
+        }
+    }
+}
+
+void FrmResizeRun::timerLblFinished_Timer() {
+    ++w.varBlinkCount;
+    if (w.varBlinkCount == kBlinks) {
+        w.timerLblFinished.setEnabled(false);
+        w.varBlinkCount = 0;
+    }
+    w.lblFinished->setVisible(w.lblFinished->isHidden());
+}

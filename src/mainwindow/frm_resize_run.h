@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+class FrmResize;
+class QImage;
+
+// The processing run of the main window: the ways into a run and their start checks, the
+// start, the run tick with its failure handler, Finish, Cancel, the progress animation and
+// the finish label's blink. The run's state lives in the window's fields (indProcessing,
+// incA, varErrorCount, ...), so that every part of the window sees the same run.
+class FrmResizeRun {
+  public:
+    explicit FrmResizeRun(FrmResize& window) : w(window) {}
+
+    void Image2_Click();
+    void cmdProcess_Click();
+    void mnuProcess_Click();
+    void timerProcess_Timer();
+    void timerani_Timer();
+    void timerLblFinished_Timer();
+
+    // A run is active while the process button offers to cancel it.
+    bool isActive() const;
+    // Every way into a run comes here: the same question when the settings would write
+    // thumbnails over the source pictures, then the process command. Never cancels a run.
+    void start();
+
+  private:
+    bool confirmSettings();
+    bool passStartChecks();
+    bool destinationChosen() const;
+    void refuseDestination();
+    void startRun();
+    void normaliseQuality();
+    void lockOptions(bool locked);
+
+    enum class TickEnd { Done, Failed };
+    TickEnd processPicture();
+    void tickFailed();
+    void swapSizesForLandscape();
+    void restoreLandscapeSizes();
+    void showRunSource(const QImage& picture);
+    void showProgressCaptions(const QString& taken, const QString& of);
+
+    void finish(qint32 processed);
+    void cancel();
+    void showFinishLabel(const QString& caption);
+    void showSourceToolbar();
+    void setIdleCommands();
+
+    FrmResize& w;
+};

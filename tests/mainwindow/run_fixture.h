@@ -1,0 +1,88 @@
+#pragma once
+
+#include "frm_resize_fixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QStringList>
+
+// A main window with pictures to process and a save-to folder that does not exist yet.
+// Every tick of the run timer is counted and the window caption it left is kept.
+class RunTest : public FrmResizeTest {
+  protected:
+    void SetUp() override {
+        platform.store("PHT", "1");
+        platform.store("Tips", "0");
+        destination = platform.home() + "/thumbs";
+        platform.store("Destination", destination);
+        platform.store("Name", "Suffix");
+        platform.store("Suffix", "_th");
+    }
+
+    // A picture whose every pixel differs from its neighbours, so a wrong sample shows.
+    static QImage pattern(int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                image.setPixel(x, y, qRgb(x * 5 % 256, y * 3 % 256, (x * 7 + y * 11) % 256));
+            }
+        }
+        return image;
+    }
+
+    // Saved in the Pictures folder, or in `folder`; the format follows the extension.
+    QString picture(const QString& name, int width = 400, int height = 300,
+                    const QString& folder = {}) const {
+        const QString path = (folder.isEmpty() ? platform.pictures() : folder) + "/" + name;
+        EXPECT_TRUE(pattern(width, height).save(path)) << path.toStdString();
+        return path;
+    }
+
+    QString unreadable(const QString& name) const {
+        const QString path = platform.pictures() + "/" + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("this is no picture");
+        return path;
+    }
+
+    FrmResize& loadWithQueue(const QStringList& sources) {
+        FrmResize& w = load();
+        queue(w, sources);
+        return w;
+    }
+
+    // What the picker leaves behind: the entries, and the menu command enabled.
+    static void queue(FrmResize& w, const QStringList& sources) {
+        w.List1->addItems(sources);
+        w.mnuProcess->setEnabled(w.List1->count() > 0);
+    }
+
+    void watchTicks(FrmResize& w) {
+        w.timerProcess.onTick([this, &w] {
+            ++ticks;
+            w.timerProcess_Timer();
+            captions << w.windowTitle();
+        });
+    }
+
+    // Lets the run go on until it is no longer active (or `limitMs` have passed).
+    void runToEnd(FrmResize& w, quint32 limitMs = 60000) {
+        for (quint32 passed = 0; w.run.isActive() && passed < limitMs; passed += 100) {
+            platform.loop.advance(100);
+        }
+    }
+
+    QString thumb(const QString& name) const { return destination + "/" + name; }
+
+    static QByteArray head(const QString& path, int bytes = 3) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+    }
+    static bool isJpeg(const QString& path) { return head(path) == QByteArray("\xFF\xD8\xFF"); }
+    static bool isBitmap(const QString& path) { return head(path, 2) == QByteArray("BM"); }
+
+    QString destination;
+    int ticks = 0;
+    QStringList captions;
+};
