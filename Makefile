@@ -52,8 +52,8 @@ format:
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-# The BMP reader under libFuzzer with address and undefined-behaviour checks, in its own build
-# folder with clang; never part of `make test`. FUZZ_SECONDS sets the run's length.
+# The BMP and GIF readers under libFuzzer with address and undefined-behaviour checks, in their
+# own build folder with clang; never part of `make test`. FUZZ_SECONDS sets the run's length.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 180
 FUZZ_FLAGS := -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
@@ -62,10 +62,10 @@ fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_CXX_COMPILER=clang++ -DCORVEL_FUZZ=ON -DCORVEL_BUILD_TESTS=OFF \
 	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)"
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target loadbmp_fuzzer
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target picture_fuzzer
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
 	python3 fuzz/make_seeds.py $(FUZZ_BUILD)/seeds
-	cd $(FUZZ_BUILD) && ./bin/loadbmp_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	cd $(FUZZ_BUILD) && ./bin/picture_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
 	    -rss_limit_mb=2048 -print_final_stats=1 corpus seeds
 
 # Speed and memory of the command line against vipsthumbnail and ImageMagick on large

@@ -117,8 +117,8 @@ def main():
             seconds, mib = row[name]
             line += f"{seconds:>10.3f} s {mib:>6.1f} MiB"
         for name in ours:
-            line += f"{row[name][0] / row['vipsthumbnail'][0]:>23.2f}x"
-            line += f"{row[name][0] / row['ImageMagick'][0]:>21.2f}x"
+            line += f"{row[name][0] / row['vipsthumbnail'][0]:>23.3f}x"
+            line += f"{row[name][0] / row['ImageMagick'][0]:>21.3f}x"
         print(line)
 
     if core.exists():

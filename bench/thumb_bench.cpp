@@ -1,7 +1,7 @@
 // corvel-bench-thumb IN OUT.jpg [WIDTH HEIGHT QUALITY] | --start-only: one thumbnail the way the
 // command line makes it (file thumbnail, then the JPEG writer), with nothing else around it.
-#include "engine/jpeg_writer.h"
-#include "engine/thumbnail_file.h"
+#include "engine/jpeg_encoder.h"
+#include "engine/picture_file.h"
 
 #include <QString>
 
@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     const int width = argc == 6 ? std::atoi(argv[3]) : 110;
     const int height = argc == 6 ? std::atoi(argv[4]) : 130;
     const int quality = argc == 6 ? std::atoi(argv[5]) : 100;
-    const QImage thumb =
-        engine::thumbnailOfFile(QString::fromLocal8Bit(argv[1]), width + 2, height + 2);
+    const engine::RgbImage thumb =
+        engine::readThumbnail(QString::fromLocal8Bit(argv[1]), width + 2, height + 2);
     if (thumb.isNull()) {
         std::fprintf(stderr, "cannot load %s\n", argv[1]);
         return 1;

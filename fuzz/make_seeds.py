@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes small BMPs of every layout the reader knows into a folder: the fuzzer's seeds."""
+"""Writes small BMPs, GIFs and JPEGs of the layouts the readers know into a folder: the
+fuzzer's seeds."""
 import struct
 import sys
 from pathlib import Path
@@ -25,6 +26,128 @@ def bmp(width, height, bits, compression=0, header=40, palette=(), masks=()):
     return head + info + after + pal + pixels
 
 
+def lzw(indices, min_size, clear_when_full=True):
+    """LZW codes as GIF encoders write them, packed least significant bit first."""
+    clear = 1 << min_size
+    out = bytearray()
+    state = {"bits": 0, "count": 0, "size": min_size + 1, "next": clear + 2}
+
+    def put(code):
+        state["bits"] |= code << state["count"]
+        state["count"] += state["size"]
+        while state["count"] >= 8:
+            out.append(state["bits"] & 0xFF)
+            state["bits"] >>= 8
+            state["count"] -= 8
+        # The decoder makes each entry one code later; it widens once the next code may need it.
+        if state["next"] >= 1 << state["size"] and state["size"] < 12:
+            state["size"] += 1
+
+    def reset():
+        put(clear)
+        state["size"], state["next"] = min_size + 1, clear + 2
+        return {}
+
+    table = reset()
+    prefix = None
+    for index in indices:
+        if prefix is None:
+            prefix = index
+        elif (prefix, index) in table:
+            prefix = table[(prefix, index)]
+        else:
+            put(prefix)
+            if state["next"] < 4096:
+                table[(prefix, index)] = state["next"]
+                state["next"] += 1
+            prefix = index
+            if state["next"] == 4096 and clear_when_full:
+                table = reset()
+    put(prefix)
+    put(clear + 1)
+    if state["count"]:
+        out.append(state["bits"] & 0xFF)
+    return bytes(out)
+
+
+def sub_blocks(data):
+    return b"".join(bytes([len(data[i:i + 255])]) + data[i:i + 255]
+                    for i in range(0, len(data), 255)) + b"\0"
+
+
+def gif(screen, frames, table=None, extensions=False):
+    """frames: dicts of rect (x, y, w, h), indices, min_size, and optionally local (a table),
+    interlaced, transparent."""
+    def table_bytes(colours):
+        field = max(0, (len(colours) - 1).bit_length() - 1)
+        padded = list(colours) + [(0, 0, 0)] * ((2 << field) - len(colours))
+        return field, b"".join(bytes(c) for c in padded)
+
+    head = b"GIF89a" + struct.pack("<HH", *screen)
+    if table:
+        field, data = table_bytes(table)
+        head += bytes([0x80 | field << 4 | field, 0, 0]) + data
+    else:
+        head += b"\0\0\0"
+    if extensions:
+        head += b"\x21\xFE" + sub_blocks(b"seed") + b"\x21\xFF\x0BNETSCAPE2.0\x03\x01\0\0\0"
+    for f in frames:
+        x, y, w, h = f["rect"]
+        if "transparent" in f:
+            head += b"\x21\xF9\x04\x01\0\0" + bytes([f["transparent"]]) + b"\0"
+        flags, local = 0, b""
+        if "local" in f:
+            field, local = table_bytes(f["local"])
+            flags = 0x80 | field
+        indices = f["indices"]
+        if f.get("interlaced"):
+            flags |= 0x40
+            rows = [indices[r * w:(r + 1) * w] for r in range(h)]
+            order = [r for start, step in ((0, 8), (4, 8), (2, 4), (1, 2))
+                     for r in range(start, h, step)]
+            indices = [p for r in order for p in rows[r]]
+        head += b"," + struct.pack("<HHHHB", x, y, w, h, flags) + local
+        head += bytes([f["min_size"]]) + sub_blocks(lzw(indices, f["min_size"]))
+    return head + b";"
+
+
+def jpeg(width, height, sampling=((1, 1),), restart=0):
+    """A flat baseline JPEG: every block codes "no change, end of block" with one-code Huffman
+    tables. Plain to make, and it carries every marker the decoder reads."""
+    def segment(marker, payload):
+        return bytes([0xFF, marker]) + struct.pack(">H", len(payload) + 2) + payload
+
+    components = len(sampling)
+    out = b"\xFF\xD8" + segment(0xDB, bytes([0]) + bytes([1] * 64))
+    frame = struct.pack(">BHHB", 8, height, width, components)
+    frame += b"".join(bytes([i + 1, h << 4 | v, 0]) for i, (h, v) in enumerate(sampling))
+    out += segment(0xC0, frame)
+    one_code = bytes([1] + [0] * 15) + b"\0"
+    out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
+    if restart:
+        out += segment(0xDD, struct.pack(">H", restart))
+    scan = b"".join(bytes([i + 1, 0x00]) for i in range(components))
+    out += segment(0xDA, bytes([components]) + scan + b"\x00\x3F\x00")
+    h_max = max(h for h, _ in sampling) if components > 1 else 1
+    v_max = max(v for _, v in sampling) if components > 1 else 1
+    mcus = -(-width // (8 * h_max)) * -(-height // (8 * v_max))
+    blocks = sum(h * v for h, v in sampling) if components > 1 else 1
+    data, bits = bytearray(), ""
+
+    def flush(bits):
+        bits += "1" * (-len(bits) % 8)
+        data.extend(int(bits[i:i + 8], 2) for i in range(0, len(bits), 8))
+        return ""
+
+    for mcu in range(mcus):
+        bits += "00" * blocks
+        if restart and (mcu + 1) % restart == 0 and mcu + 1 < mcus:
+            bits = flush(bits)
+            data.extend(bytes([0xFF, 0xD0 + ((mcu + 1) // restart - 1) % 8]))
+    flush(bits)
+    return out + bytes(data) + b"\xFF\xD9"
+
+
 def main():
     folder = Path(sys.argv[1])
     folder.mkdir(parents=True, exist_ok=True)
@@ -43,6 +166,34 @@ def main():
     }
     for name, data in seeds.items():
         (folder / f"{name}.bmp").write_bytes(data)
+
+    colours = [(i * 17, 255 - i * 17, (i * 53) & 0xFF) for i in range(16)]
+    noise = [(x * 7 + y * 13 + (x * y) % 11) & 0xFF for y in range(48) for x in range(64)]
+    gifs = {
+        "4colours": gif((9, 7), [{"rect": (0, 0, 9, 7), "min_size": 2,
+                                  "indices": [(x + y) % 4 for y in range(7) for x in range(9)]}],
+                        table=colours[:4]),
+        "256colours": gif((64, 48), [{"rect": (0, 0, 64, 48), "min_size": 8, "indices": noise}],
+                          table=[(i, i, 255 - i) for i in range(256)], extensions=True),
+        "interlaced": gif((5, 11), [{"rect": (0, 0, 5, 11), "min_size": 4, "interlaced": True,
+                                     "indices": [y for y in range(11) for x in range(5)]}],
+                          table=colours),
+        "small-frame-local-table": gif((12, 10), [
+            {"rect": (3, 2, 4, 3), "min_size": 2, "local": colours[4:8], "transparent": 1,
+             "indices": [i % 4 for i in range(12)]},
+            {"rect": (0, 0, 12, 10), "min_size": 2, "indices": [1] * 120}]),
+    }
+    for name, data in gifs.items():
+        (folder / f"{name}.gif").write_bytes(data)
+
+    jpegs = {
+        "grey": jpeg(13, 9),
+        "420": jpeg(35, 21, ((2, 2), (1, 1), (1, 1))),
+        "422-restarts": jpeg(40, 16, ((2, 1), (1, 1), (1, 1)), restart=2),
+        "444": jpeg(16, 8, ((1, 1), (1, 1), (1, 1))),
+    }
+    for name, data in jpegs.items():
+        (folder / f"{name}.jpg").write_bytes(data)
 
 
 if __name__ == "__main__":

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "engine/bitmap_writer.h"
-#include "engine/jpeg_writer.h"
-#include "engine/thumbnail_file.h"
+#include "engine/bitmap_encoder.h"
+#include "engine/jpeg_encoder.h"
+#include "engine/picture_file.h"
 
 namespace thumb {
 
@@ -50,14 +50,12 @@ bool openTemporaryBeside(const QString& path, QFile& file, QString* error) {
     return false;
 }
 
-// The window's encoders: the bitmap writer, and the JPEG writer for JPG and GIF alike (GIF
+// The encoders under the window's writers: bitmap, and JPEG for JPG and GIF alike (GIF
 // thumbnails hold JPEG data).
-bool encode(const QImage& thumbnail, ThumbType type, int quality, QFile& file) {
-    if (type == ThumbType::Bmp) {
-        const QByteArray bytes = engine::encodeBitmap(thumbnail);
-        return !bytes.isEmpty() && file.write(bytes) == bytes.size();
-    }
-    return engine::encodeJpeg(thumbnail, quality, file);
+bool encode(const engine::RgbImage& thumbnail, ThumbType type, int quality, QFile& file) {
+    const QByteArray bytes = type == ThumbType::Bmp ? engine::encodeBitmap(thumbnail)
+                                                    : engine::encodeJpeg(thumbnail, quality);
+    return !bytes.isEmpty() && file.write(bytes) == bytes.size();
 }
 
 WriteResult moveIntoPlace(const QString& temporary, const QString& path, bool replace) {
@@ -83,23 +81,23 @@ WriteResult moveIntoPlace(const QString& temporary, const QString& path, bool re
 }  // namespace
 
 RenderedPicture renderPicture(const QString& path, int width, int height, bool landscape) {
-    const QSize size = engine::pictureSize(path);
-    if (!size.isValid()) {
+    const std::unique_ptr<engine::PictureDecoder> picture = engine::openPicture(path);
+    if (!picture) {
         return {{}, loadError(path)};
     }
-    if (landscape && size.width() > size.height()) {
+    if (landscape && picture->size().width() > picture->size().height()) {
         std::swap(width, height);
     }
     // The call size: the canvas frame eats 2 pixels in each direction.
-    QImage thumbnail = engine::thumbnailOfFile(path, width + 2, height + 2);
+    engine::RgbImage thumbnail = engine::readThumbnail(*picture, width + 2, height + 2);
     if (thumbnail.isNull()) {
         return {{}, QStringLiteral("cannot be loaded: the picture data is damaged")};
     }
     return {std::move(thumbnail), {}};
 }
 
-WriteResult writeThumbnailFile(const QImage& thumbnail, const QString& path, ThumbType type,
-                               int quality, bool replace) {
+WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const QString& path,
+                               ThumbType type, int quality, bool replace) {
     QFile file;
     QString error;
     if (!openTemporaryBeside(path, file, &error)) {

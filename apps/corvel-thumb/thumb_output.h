@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 
+#include "engine/rgb_image.h"
 #include "thumb_options.h"
 
 namespace thumb {
 
 struct RenderedPicture {
-    QImage thumbnail;  // null when the picture failed
-    QString error;     // why it failed
+    engine::RgbImage thumbnail;  // null when the picture failed
+    QString error;               // why it failed
 };
 
 // The thumbnail of one picture file at width x height (swapped for a landscape picture when
@@ -25,7 +25,7 @@ struct WriteResult {
 // Writes the thumbnail file of the type. The data goes to a temporary file in the destination
 // folder first and is renamed into place, so a failure never leaves a partial file under the
 // final name. An existing file is replaced only when `replace` is set.
-WriteResult writeThumbnailFile(const QImage& thumbnail, const QString& path, ThumbType type,
-                               int quality, bool replace);
+WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const QString& path,
+                               ThumbType type, int quality, bool replace);
 
 }  // namespace thumb

@@ -84,12 +84,15 @@ QString identityOf(const QString& absolutePath) {
 
 // Decodes and samples the pictures on worker threads, handing the results over in input
 // order, so names (and running numbers) are given exactly as a sequential run gives them.
-// Only a few finished thumbnails wait at a time, whatever the number of pictures.
+// Only a few finished thumbnails wait at a time, whatever the number of pictures. A single
+// picture is made on the calling thread: there is nothing to overlap, and a thread costs more
+// than a small thumbnail.
 class OrderedRenderer {
   public:
     OrderedRenderer(const QStringList& paths, const ThumbOptions& options)
         : paths_(paths), options_(options), results_(paths.size()) {
-        const int workers = std::min<int>(options.jobs, static_cast<int>(paths.size()));
+        const int workers =
+            paths.size() > 1 ? std::min<int>(options.jobs, static_cast<int>(paths.size())) : 0;
         window_ = static_cast<qsizetype>(workers) * 4;
         for (int i = 0; i < workers; ++i) {
             threads_.emplace_back([this] { work(); });
@@ -112,6 +115,9 @@ class OrderedRenderer {
 
     // The result of picture `index`; calls go 0, 1, 2, ...
     RenderedPicture take(qsizetype index) {
+        if (threads_.empty()) {
+            return render(index);
+        }
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return results_[index].has_value(); });
         RenderedPicture result = std::move(*results_[index]);
@@ -123,6 +129,10 @@ class OrderedRenderer {
     }
 
   private:
+    RenderedPicture render(qsizetype index) const {
+        return renderPicture(paths_[index], options_.width, options_.height, options_.landscape);
+    }
+
     void work() {
         for (;;) {
             std::unique_lock lock(mutex_);
@@ -134,8 +144,7 @@ class OrderedRenderer {
             }
             const qsizetype index = next_++;
             lock.unlock();
-            RenderedPicture result =
-                renderPicture(paths_[index], options_.width, options_.height, options_.landscape);
+            RenderedPicture result = render(index);
             lock.lock();
             results_[index] = std::move(result);
             lock.unlock();
@@ -185,7 +194,7 @@ class ThumbRun {
   private:
     struct Deferred {
         qsizetype index;
-        QImage thumbnail;
+        engine::RgbImage thumbnail;
         QString name;
     };
 
@@ -246,7 +255,7 @@ class ThumbRun {
         fail(index, QStringLiteral("skipped: %1 exists (use --overwrite to replace it)").arg(name));
     }
 
-    void write(qsizetype index, const QImage& thumbnail, const QString& name) {
+    void write(qsizetype index, const engine::RgbImage& thumbnail, const QString& name) {
         const WriteResult result = writeThumbnailFile(thumbnail, name, options_.type,
                                                       options_.quality, options_.overwrite);
         switch (result.status) {

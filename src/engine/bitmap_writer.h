@@ -1,17 +1,15 @@
 #pragma once
 
+#include "engine/bitmap_encoder.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
 namespace engine {
 
-// The picture as an uncompressed 24-bit BMP: file header, 40-byte information header and
-// bottom-up rows padded to 4 bytes. Empty for a null picture or one too big for the format.
+// The bitmap encoder (bitmap_encoder.h) on a window image.
 QByteArray encodeBitmap(const QImage& image);
-
-// Writes encodeBitmap(image) to `path`, replacing any file of that name only once the whole
-// file is written (a failed write leaves the old file as it was). False when nothing was written.
 bool writeBitmap(const QImage& image, const QString& path);
 
 }  // namespace engine

@@ -1,14 +1,7 @@
 #include "engine/bmp_reader.h"
 
-#include <QFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
-#include <cerrno>
 #include <cstring>
 
 namespace engine::bmp {
@@ -76,59 +69,15 @@ bool readPalette(ByteSource& source, qint64 offset, int entrySize, Layout& layou
         !source.read(offset, qint64(bytes.size()), bytes.data())) {
         return false;
     }
-    layout.palette.assign(std::size_t(entries), qRgb(0, 0, 0));
+    layout.palette.assign(std::size_t(entries), kBlack);
     for (int i = 0; i < stored; ++i) {
         const std::uint8_t* e = bytes.data() + std::size_t(i) * std::size_t(entrySize);
-        layout.palette[std::size_t(i)] = qRgb(e[2], e[1], e[0]);
+        layout.palette[std::size_t(i)] = rgb(e[2], e[1], e[0]);
     }
     return true;
 }
 
 }  // namespace
-
-FileSource::FileSource(const QString& path) {
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat info {};
-    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-    size_ = fd_ >= 0 ? qint64(info.st_size) : 0;
-}
-
-FileSource::~FileSource() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-}
-
-bool FileSource::read(qint64 offset, qint64 length, void* into) {
-    if (fd_ < 0 || offset < 0 || length < 0 || offset > size_ - length) {
-        return false;
-    }
-    auto* at = static_cast<char*>(into);
-    while (length > 0) {
-        const ssize_t got = ::pread(fd_, at, std::size_t(length), off_t(offset));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false;
-        }
-        at += got;
-        offset += got;
-        length -= got;
-    }
-    return true;
-}
-
-bool MemorySource::read(qint64 offset, qint64 length, void* into) {
-    if (offset < 0 || length < 0 || offset > bytes_.size() - length) {
-        return false;
-    }
-    std::memcpy(into, bytes_.data() + offset, std::size_t(length));
-    return true;
-}
 
 std::optional<Layout> readLayout(ByteSource& source) {
     const qint64 fileSize = source.size();
@@ -240,48 +189,63 @@ const std::uint8_t* RowReader::raw(int y) {
     return row_.data();
 }
 
+namespace {
+
+std::uint8_t indexAt(const std::uint8_t* row, int bitsPerPixel, int x) {
+    const int perByte = 8 / bitsPerPixel;
+    const int shift = 8 - bitsPerPixel * (x % perByte + 1);
+    return std::uint8_t((row[x / perByte] >> shift) & ((1 << bitsPerPixel) - 1));
+}
+
+}  // namespace
+
 bool RowReader::indices(int y, std::uint8_t* into) {
     const std::uint8_t* in = raw(y);
     const int bpp = layout_.bitsPerPixel;
     if (in == nullptr || bpp > 8) {
         return false;
     }
-    const int perByte = 8 / bpp;
-    const int mask = (1 << bpp) - 1;
     for (int x = 0; x < layout_.width; ++x) {
-        const int shift = 8 - bpp * (x % perByte + 1);
-        into[x] = std::uint8_t((in[x / perByte] >> shift) & mask);
+        into[x] = indexAt(in, bpp, x);
     }
     return true;
 }
 
-bool RowReader::rgb(int y, QRgb* into) {
-    const int bpp = layout_.bitsPerPixel;
-    const int width = layout_.width;
-    if (bpp <= 8) {
-        index_.resize(std::size_t(width));
-        if (!indices(y, index_.data())) {
-            return false;
-        }
-        for (int x = 0; x < width; ++x) {
-            into[x] = layout_.palette[index_[std::size_t(x)]];
-        }
-        return true;
-    }
+bool RowReader::rgb(int y, Rgb* into, const std::vector<int>* columns) {
     const std::uint8_t* in = raw(y);
     if (in == nullptr) {
         return false;
     }
-    const std::uint32_t* m = layout_.masks;
-    for (int x = 0; x < width; ++x) {
-        if (bpp == 24) {
-            const std::uint8_t* p = in + 3 * std::size_t(x);
-            into[x] = qRgb(p[2], p[1], p[0]);
-        } else {
-            const std::uint32_t v =
-                bpp == 16 ? u16(in + 2 * std::size_t(x)) : u32(in + 4 * std::size_t(x));
-            into[x] = qRgb(channel(v, m[0]), channel(v, m[1]), channel(v, m[2]));
+    const auto convert = [&](auto pixelAt) {
+        if (columns != nullptr) {
+            for (const int x : *columns) {
+                into[x] = pixelAt(std::size_t(x));
+            }
+            return;
         }
+        for (std::size_t x = 0; x < std::size_t(layout_.width); ++x) {
+            into[x] = pixelAt(x);
+        }
+    };
+    const int bpp = layout_.bitsPerPixel;
+    const std::uint32_t* m = layout_.masks;
+    switch (bpp) {
+        case 24:
+            convert([&](std::size_t x) {
+                const std::uint8_t* p = in + 3 * x;
+                return engine::rgb(p[2], p[1], p[0]);
+            });
+            break;
+        case 16:
+        case 32:
+            convert([&](std::size_t x) {
+                const std::uint32_t v = bpp == 16 ? u16(in + 2 * x) : u32(in + 4 * x);
+                return engine::rgb(channel(v, m[0]), channel(v, m[1]), channel(v, m[2]));
+            });
+            break;
+        default:
+            convert([&](std::size_t x) { return layout_.palette[indexAt(in, bpp, int(x))]; });
+            break;
     }
     return true;
 }

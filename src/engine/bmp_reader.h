@@ -1,51 +1,14 @@
 #pragma once
 
+#include "engine/byte_source.h"
 #include "engine/picture_limits.h"
-
-#include <QByteArrayView>
-#include <QRgb>
-#include <QString>
+#include "engine/rgb_image.h"
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace engine::bmp {
-
-// Random-access bytes of a picture file: a file on disk, or memory (tests, the fuzzer).
-class ByteSource {
-  public:
-    virtual ~ByteSource() = default;
-    virtual qint64 size() const = 0;
-    // Exactly `length` bytes at `offset`, or false.
-    virtual bool read(qint64 offset, qint64 length, void* into) = 0;
-};
-
-// Reads with pread(2): no shared file position, so nothing to guard between threads.
-class FileSource : public ByteSource {
-  public:
-    explicit FileSource(const QString& path);
-    ~FileSource() override;
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-    bool isOpen() const { return fd_ >= 0; }
-    qint64 size() const override { return size_; }
-    bool read(qint64 offset, qint64 length, void* into) override;
-
-  private:
-    int fd_ = -1;
-    qint64 size_ = 0;
-};
-
-class MemorySource : public ByteSource {
-  public:
-    explicit MemorySource(QByteArrayView bytes) : bytes_(bytes) {}
-    qint64 size() const override { return bytes_.size(); }
-    bool read(qint64 offset, qint64 length, void* into) override;
-
-  private:
-    QByteArrayView bytes_;
-};
 
 // What the headers of a BMP file say, checked: the layout fits the file and the pixel limit.
 struct Layout {
@@ -55,7 +18,7 @@ struct Layout {
     int bitsPerPixel = 0;  // 1, 4, 8, 16, 24 or 32
     std::uint32_t compression = 0;
     std::uint32_t masks[3] = {0, 0, 0};  // red, green, blue for 16 and 32 bits
-    std::vector<QRgb> palette;           // 1 << bitsPerPixel entries for 1 to 8 bits
+    std::vector<Rgb> palette;            // 1 << bitsPerPixel entries for 1 to 8 bits
     qint64 pixelOffset = 0;
     qint64 stride = 0;  // bytes per stored row, padded to 4
     // The fields of the 40-byte information header as stored (height keeps its sign).
@@ -77,8 +40,9 @@ class RowReader {
     RowReader(ByteSource& source, const Layout& layout);
     // The stored bytes of row `y` (0 = top); null when they cannot be read.
     const std::uint8_t* raw(int y);
-    // Row `y` as RGB (alpha 0xFF); false when it cannot be read.
-    bool rgb(int y, QRgb* into);
+    // Row `y` as RGB; false when it cannot be read. With `columns`, only those pixels of
+    // `into` are set.
+    bool rgb(int y, Rgb* into, const std::vector<int>* columns = nullptr);
     // Row `y` as palette indices, for 1 to 8 bits per pixel.
     bool indices(int y, std::uint8_t* into);
 
@@ -86,7 +50,6 @@ class RowReader {
     ByteSource& source_;
     const Layout& layout_;
     std::vector<std::uint8_t> row_;
-    std::vector<std::uint8_t> index_;
     int loaded_ = -1;
 };
 

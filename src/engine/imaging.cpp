@@ -29,7 +29,7 @@ bool accepts(int imageBits, int fileBits) {
            (imageBits == 1 && fileBits == 1);
 }
 
-QList<QRgb> colorTable(const std::vector<QRgb>& palette, int bitsPerPixel) {
+QList<QRgb> colorTable(const std::vector<Rgb>& palette, int bitsPerPixel) {
     QList<QRgb> table(qsizetype(1) << bitsPerPixel, qRgb(0, 0, 0));
     std::copy_n(palette.begin(), std::min<std::size_t>(palette.size(), std::size_t(table.size())),
                 table.begin());
@@ -38,7 +38,7 @@ QList<QRgb> colorTable(const std::vector<QRgb>& palette, int bitsPerPixel) {
 
 }  // namespace
 
-std::int32_t bmpinfo(bmp::ByteSource& source, BitmapInfoHeader& header) {
+std::int32_t bmpinfo(ByteSource& source, BitmapInfoHeader& header) {
     header = {};
     const std::optional<bmp::Layout> layout = bmp::readLayout(source);
     if (!layout) {
@@ -60,7 +60,7 @@ std::int32_t bmpinfo(bmp::ByteSource& source, BitmapInfoHeader& header) {
 
 std::int32_t bmpinfo(const QString& fileName, BitmapInfoHeader& header) {
     header = {};
-    bmp::FileSource source(fileName);
+    FileSource source(fileName);
     return source.isOpen() ? bmpinfo(source, header) : kCantOpen;
 }
 
@@ -86,7 +86,7 @@ std::int32_t allocimage(ImageDescriptor& image, int width, int height, int bitsP
     return kOk;
 }
 
-std::int32_t loadbmp(bmp::ByteSource& source, ImageDescriptor& image) {
+std::int32_t loadbmp(ByteSource& source, ImageDescriptor& image) {
     const std::optional<bmp::Layout> layout = bmp::readLayout(source);
     if (!layout) {
         return kBadFormat;
@@ -100,16 +100,16 @@ std::int32_t loadbmp(bmp::ByteSource& source, ImageDescriptor& image) {
     bmp::RowReader reader(source, *layout);
     const int width = layout->width;
     if (image.bitsPerPixel == 24) {
-        std::vector<QRgb> rgb(static_cast<std::size_t>(width));
+        std::vector<Rgb> rgb(static_cast<std::size_t>(width));
         for (int y = 0; y < layout->height; ++y) {
             if (!reader.rgb(y, rgb.data())) {
                 return kBadFormat;
             }
             std::uint8_t* out = buffer.scanLine(y);
             for (int x = 0; x < width; ++x) {
-                *out++ = std::uint8_t(qRed(rgb[std::size_t(x)]));
-                *out++ = std::uint8_t(qGreen(rgb[std::size_t(x)]));
-                *out++ = std::uint8_t(qBlue(rgb[std::size_t(x)]));
+                *out++ = std::uint8_t(redOf(rgb[std::size_t(x)]));
+                *out++ = std::uint8_t(greenOf(rgb[std::size_t(x)]));
+                *out++ = std::uint8_t(blueOf(rgb[std::size_t(x)]));
             }
         }
         return kOk;
@@ -131,7 +131,7 @@ std::int32_t loadbmp(bmp::ByteSource& source, ImageDescriptor& image) {
 }
 
 std::int32_t loadbmp(const QString& fileName, ImageDescriptor& image) {
-    bmp::FileSource source(fileName);
+    FileSource source(fileName);
     return source.isOpen() ? loadbmp(source, image) : kCantOpen;
 }
 

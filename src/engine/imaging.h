@@ -50,7 +50,7 @@ struct ImageDescriptor {
 // Fills `header` from the file's headers. On a file that is not a readable BMP, the header is
 // left zeroed and the status is non-zero, so a following allocimage refuses the sizes.
 std::int32_t bmpinfo(const QString& fileName, BitmapInfoHeader& header);
-std::int32_t bmpinfo(bmp::ByteSource& source, BitmapInfoHeader& header);
+std::int32_t bmpinfo(ByteSource& source, BitmapInfoHeader& header);
 
 // An empty (black) buffer of that size and depth (1, 4, 8 or 24 bits). A negative height
 // stands for its magnitude, as in a top-down file's header.
@@ -59,7 +59,7 @@ std::int32_t allocimage(ImageDescriptor& image, int width, int height, int bitsP
 // The file's pixels into `image`, whose size must be the file's; a 24-bit image takes any
 // file, an 8- or 4-bit one files of at most its depth, a 1-bit one only 1-bit files.
 std::int32_t loadbmp(const QString& fileName, ImageDescriptor& image);
-std::int32_t loadbmp(bmp::ByteSource& source, ImageDescriptor& image);
+std::int32_t loadbmp(ByteSource& source, ImageDescriptor& image);
 
 // `destination` (8 bits, the same size) takes the 1-bit `source` picture; nothing happens
 // when the descriptors do not fit.

@@ -2,39 +2,90 @@
 #include "engine/picture_decoder.h"
 #include "engine/picture_limits.h"
 
-#include <QFile>
+#include <jerror.h>
+
+#include <algorithm>
 
 namespace engine {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// Feeds libjpeg from a ByteSource in large reads (its stdio source reads 4 KiB at a time).
+struct Source {
+    jpeg_source_mgr manager;
+    ByteSource* bytes;
+    qint64 position;
+    JOCTET buffer[64 * 1024];
 };
 
+void initSource(j_decompress_ptr) {}
+void termSource(j_decompress_ptr) {}
+
+boolean fillBuffer(j_decompress_ptr codec) {
+    auto* source = reinterpret_cast<Source*>(codec->src);
+    const qint64 length =
+        std::min<qint64>(qint64(sizeof source->buffer), source->bytes->size() - source->position);
+    source->manager.next_input_byte = source->buffer;
+    if (length <= 0 || !source->bytes->read(source->position, length, source->buffer)) {
+        // A cut file ends in an end-of-image marker, as with libjpeg's own sources: what was
+        // there decodes, the rest comes out grey.
+        WARNMS(codec, JWRN_JPEG_EOF);
+        source->buffer[0] = 0xFF;
+        source->buffer[1] = JPEG_EOI;
+        source->manager.bytes_in_buffer = 2;
+        return TRUE;
+    }
+    source->position += length;
+    source->manager.bytes_in_buffer = std::size_t(length);
+    return TRUE;
+}
+
+void skipInput(j_decompress_ptr codec, long count) {
+    auto* source = reinterpret_cast<Source*>(codec->src);
+    if (count <= 0) {
+        return;
+    }
+    if (std::size_t(count) <= source->manager.bytes_in_buffer) {
+        source->manager.next_input_byte += count;
+        source->manager.bytes_in_buffer -= std::size_t(count);
+        return;
+    }
+    // Past the buffer: the next fill reads from there.
+    source->position = std::min(source->bytes->size(),
+                                source->position + count - qint64(source->manager.bytes_in_buffer));
+    source->manager.bytes_in_buffer = 0;
+}
+
 // Plain data only on the frames below: see ErrorHandler.
-bool readHeader(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, std::FILE* file) {
+bool readHeader(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, Source* source) {
     if (setjmp(handler->jump)) {
         return false;
     }
     jpeg_create_decompress(codec);
-    jpeg_stdio_src(codec, file);
+    source->manager.init_source = initSource;
+    source->manager.fill_input_buffer = fillBuffer;
+    source->manager.skip_input_data = skipInput;
+    source->manager.resync_to_restart = jpeg_resync_to_restart;
+    source->manager.term_source = termSource;
+    source->manager.bytes_in_buffer = 0;
+    source->manager.next_input_byte = nullptr;
+    codec->src = &source->manager;
     return jpeg_read_header(codec, TRUE) == JPEG_HEADER_OK;
 }
 
-QRgb fromCmyk(const JSAMPLE* p, bool inverted) {
+Rgb fromCmyk(const JSAMPLE* p, bool inverted) {
     // Adobe writes CMYK inverted (0 = full ink), which is what most CMYK files hold.
     const int c = inverted ? p[0] : 255 - p[0];
     const int m = inverted ? p[1] : 255 - p[1];
     const int y = inverted ? p[2] : 255 - p[2];
     const int k = inverted ? p[3] : 255 - p[3];
-    return qRgb(c * k / 255, m * k / 255, y * k / 255);
+    return rgb(c * k / 255, m * k / 255, y * k / 255);
 }
 
 struct DecodeJob {
     const std::vector<int>* rows;
     const RowSink* sink;
-    QRgb* rgb;      // one output row
+    Rgb* rgb;       // one output row
     JSAMPLE* cmyk;  // one CMYK row when the file is CMYK
 };
 
@@ -79,15 +130,18 @@ bool decodeRows(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, Deco
 
 class JpegDecoder : public PictureDecoder {
   public:
-    explicit JpegDecoder(std::FILE* file) : file_(file) {
+    explicit JpegDecoder(std::unique_ptr<ByteSource> bytes)
+        : bytes_(std::move(bytes)), source_(std::make_unique<Source>()) {
         codec_.err = jpeg::installErrorHandler(handler_);
+        source_->bytes = bytes_.get();
+        source_->position = 0;
     }
     ~JpegDecoder() override { jpeg_destroy_decompress(&codec_); }
     JpegDecoder(const JpegDecoder&) = delete;
     JpegDecoder& operator=(const JpegDecoder&) = delete;
 
     bool open() {
-        if (!readHeader(&codec_, &handler_, file_.get())) {
+        if (!readHeader(&codec_, &handler_, source_.get())) {
             return false;
         }
         const qint64 pixels = qint64(codec_.image_width) * codec_.image_height;
@@ -98,12 +152,14 @@ class JpegDecoder : public PictureDecoder {
         return true;
     }
 
-    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
+    // Every column of a row comes out of the decoder anyway.
+    bool decode(const std::vector<int>& rows, const std::vector<int>* /*columns*/,
+                const RowSink& sink) override {
         if (decoded_) {
             return false;
         }
         decoded_ = true;
-        std::vector<QRgb> rgb(std::size_t(size_.width()));
+        std::vector<Rgb> rgb(std::size_t(size_.width()));
         std::vector<JSAMPLE> cmyk(4 * std::size_t(size_.width()));
         DecodeJob job{&rows, &sink, rgb.data(), cmyk.data()};
         for (int row : rows) {
@@ -115,7 +171,8 @@ class JpegDecoder : public PictureDecoder {
     }
 
   private:
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    std::unique_ptr<ByteSource> bytes_;
+    std::unique_ptr<Source> source_;
     jpeg::ErrorHandler handler_{};
     jpeg_decompress_struct codec_{};
     bool decoded_ = false;
@@ -123,12 +180,8 @@ class JpegDecoder : public PictureDecoder {
 
 }  // namespace
 
-std::unique_ptr<PictureDecoder> openJpeg(const QString& path) {
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    if (file == nullptr) {
-        return nullptr;
-    }
-    auto decoder = std::make_unique<JpegDecoder>(file);
+std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source) {
+    auto decoder = std::make_unique<JpegDecoder>(std::move(source));
     if (!decoder->open()) {
         return nullptr;
     }

@@ -1,9 +1,7 @@
 #include "engine/picture_decoder.h"
 
 #include "engine/bmp_reader.h"
-#include "engine/picture_limits.h"
-
-#include <QImageReader>
+#include "engine/gif_reader.h"
 
 #include <algorithm>
 
@@ -13,10 +11,9 @@ namespace {
 
 enum class Kind { Unknown, Bmp, Jpeg, Gif };
 
-Kind sniff(const QString& path) {
-    bmp::FileSource file(path);
+Kind sniff(ByteSource& source) {
     char head[4] = {};
-    if (!file.read(0, 4, head)) {
+    if (!source.read(0, 4, head)) {
         return Kind::Unknown;
     }
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
@@ -34,13 +31,10 @@ Kind sniff(const QString& path) {
 
 class BmpDecoder : public PictureDecoder {
   public:
-    explicit BmpDecoder(const QString& path) : source_(path) {}
+    explicit BmpDecoder(std::unique_ptr<ByteSource> source) : source_(std::move(source)) {}
 
     bool open() {
-        if (!source_.isOpen()) {
-            return false;
-        }
-        layout_ = bmp::readLayout(source_);
+        layout_ = bmp::readLayout(*source_);
         if (!layout_) {
             return false;
         }
@@ -48,11 +42,17 @@ class BmpDecoder : public PictureDecoder {
         return true;
     }
 
-    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
-        bmp::RowReader reader(source_, *layout_);
-        std::vector<QRgb> rgb(std::size_t(size_.width()));
+    bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
+                const RowSink& sink) override {
+        if (columns != nullptr && std::any_of(columns->begin(), columns->end(),
+                                              [&](int x) { return x < 0 || x >= size_.width(); })) {
+            return false;
+        }
+        bmp::RowReader reader(*source_, *layout_);
+        // Only the columns sampled are converted: a thumbnail takes a few of a wide row.
+        std::vector<Rgb> rgb(std::size_t(size_.width()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if ((i == 0 || rows[i] != rows[i - 1]) && !reader.rgb(rows[i], rgb.data())) {
+            if ((i == 0 || rows[i] != rows[i - 1]) && !reader.rgb(rows[i], rgb.data(), columns)) {
                 return false;
             }
             sink(int(i), rgb.data());
@@ -61,59 +61,45 @@ class BmpDecoder : public PictureDecoder {
     }
 
   private:
-    bmp::FileSource source_;
+    std::unique_ptr<ByteSource> source_;
     std::optional<bmp::Layout> layout_;
 };
 
-// GIF through Qt's reader: its first frame, decoded whole.
 class GifDecoder : public PictureDecoder {
   public:
-    explicit GifDecoder(const QString& path) : reader_(path, "gif") {
-        reader_.setAutoTransform(false);
-    }
+    explicit GifDecoder(std::unique_ptr<ByteSource> source)
+        : source_(std::move(source)), frame_(*source_) {}
 
     bool open() {
-        size_ = reader_.size();
-        const qint64 pixels = qint64(size_.width()) * size_.height();
-        return size_.isValid() && pixels > 0 && pixels <= kMaxPicturePixels;
-    }
-
-    bool decode(const std::vector<int>& rows, const RowSink& sink) override {
-        QImage frame = reader_.read().convertToFormat(QImage::Format_RGB32);
-        if (frame.isNull()) {
+        if (!frame_.readHeaders()) {
             return false;
         }
-        if (frame.size() != size_) {
-            // The size the header promised is the size the caller planned for.
-            QImage canvas(size_, QImage::Format_RGB32);
-            canvas.fill(qRgb(0, 0, 0));
-            for (int y = 0; y < std::min(size_.height(), frame.height()); ++y) {
-                std::copy_n(frame.constScanLine(y), 4 * std::min(size_.width(), frame.width()),
-                            canvas.scanLine(y));
-            }
-            frame = canvas;
+        size_ = frame_.size();
+        return true;
+    }
+
+    bool decode(const std::vector<int>& rows, const std::vector<int>* /*columns*/,
+                const RowSink& sink) override {
+        if (!frame_.decode()) {
+            return false;
         }
+        std::vector<Rgb> rgb(std::size_t(size_.width()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i] < 0 || rows[i] >= frame.height()) {
+            if (rows[i] < 0 || rows[i] >= size_.height()) {
                 return false;
             }
-            sink(int(i), reinterpret_cast<const QRgb*>(frame.constScanLine(rows[i])));
+            if (i == 0 || rows[i] != rows[i - 1]) {
+                frame_.row(rows[i], rgb.data());
+            }
+            sink(int(i), rgb.data());
         }
         return true;
     }
 
   private:
-    QImageReader reader_;
+    std::unique_ptr<ByteSource> source_;
+    gif::FirstFrame frame_;
 };
-
-// Qt refuses images over 256 MiB by default; ours may reach kMaxPicturePixels.
-void raiseQtAllocationLimit() {
-    static const bool raised = [] {
-        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024)));
-        return true;
-    }();
-    (void)raised;
-}
 
 template <class Decoder>
 std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
@@ -126,14 +112,18 @@ std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
 }  // namespace
 
 std::unique_ptr<PictureDecoder> openPicture(const QString& path) {
-    switch (sniff(path)) {
+    auto file = std::make_unique<FileSource>(path);
+    return file->isOpen() ? openPicture(std::move(file)) : nullptr;
+}
+
+std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source) {
+    switch (sniff(*source)) {
         case Kind::Bmp:
-            return opened(std::make_unique<BmpDecoder>(path));
+            return opened(std::make_unique<BmpDecoder>(std::move(source)));
         case Kind::Jpeg:
-            return openJpeg(path);
+            return openJpeg(std::move(source));
         case Kind::Gif:
-            raiseQtAllocationLimit();
-            return opened(std::make_unique<GifDecoder>(path));
+            return opened(std::make_unique<GifDecoder>(std::move(source)));
         case Kind::Unknown:
             break;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QRgb>
+#include "engine/byte_source.h"
+#include "engine/rgb_image.h"
+
 #include <QSize>
 #include <QString>
 
@@ -11,8 +13,8 @@
 namespace engine {
 
 // Receives decoded rows: `index` is the position in the list of rows asked for, `row` the
-// source row as RGB32 (alpha 0xFF), valid only during the call.
-using RowSink = std::function<void(int index, const QRgb* row)>;
+// source row, valid only during the call.
+using RowSink = std::function<void(int index, const Rgb* row)>;
 
 // A picture file opened for decoding: its header has been read, its pixels not yet. The same
 // row comes out with the same pixels whichever other rows are asked for, so a thumbnail made
@@ -21,9 +23,11 @@ class PictureDecoder {
   public:
     virtual ~PictureDecoder() = default;
     QSize size() const { return size_; }
-    // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder.
-    // False when the picture turns out unreadable.
-    virtual bool decode(const std::vector<int>& rows, const RowSink& sink) = 0;
+    // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder. Given
+    // `columns`, a decoder may set only those pixels of each row. False when the picture
+    // turns out unreadable or a row or column is outside it.
+    virtual bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
+                        const RowSink& sink) = 0;
 
   protected:
     QSize size_;
@@ -33,9 +37,11 @@ class PictureDecoder {
 // be opened, is of another kind, or its header is bad or claims too many pixels.
 // Decoders share no state: several may run on different threads at once.
 std::unique_ptr<PictureDecoder> openPicture(const QString& path);
+// The same for bytes from elsewhere; the decoder keeps the source.
+std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source);
 
 // The JPEG decoder (jpeg_reader.cpp): accurate integer DCT, fancy upsampling. Baseline files
 // skip the rows not asked for; progressive ones decode every row.
-std::unique_ptr<PictureDecoder> openJpeg(const QString& path);
+std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source);
 
 }  // namespace engine

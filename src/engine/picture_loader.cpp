@@ -1,9 +1,6 @@
 #include "engine/picture_loader.h"
 
-#include "engine/picture_decoder.h"
-
-#include <cstring>
-#include <numeric>
+#include "engine/picture_file.h"
 
 namespace engine {
 
@@ -12,17 +9,16 @@ QImage loadPicture(const QString& path) {
     if (!decoder) {
         return {};
     }
+    // Decoded straight into the image: a large picture is never held twice.
     QImage picture(decoder->size(), QImage::Format_RGB32);
     if (picture.isNull()) {
         return {};
     }
-    std::vector<int> rows(std::size_t(picture.height()));
-    std::iota(rows.begin(), rows.end(), 0);
-    const auto rowBytes = std::size_t(picture.width()) * sizeof(QRgb);
-    const bool decoded = decoder->decode(rows, [&](int index, const QRgb* row) {
-        std::memcpy(picture.scanLine(index), row, rowBytes);
-    });
-    return decoded ? picture : QImage();
+    const auto stride = std::ptrdiff_t(picture.bytesPerLine() / qsizetype(sizeof(Rgb)));
+    if (!decodeWhole(*decoder, reinterpret_cast<Rgb*>(picture.bits()), stride)) {
+        return {};
+    }
+    return picture;
 }
 
 }  // namespace engine

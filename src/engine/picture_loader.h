@@ -5,10 +5,9 @@
 
 namespace engine {
 
-// The one picture loader of the program: the same file gives the same pixels in the window
-// and on the command line. BMP, JPEG and GIF (its first frame), recognised by their content;
-// the picture comes as RGB32. A null image when the file cannot be loaded, is of another
-// kind, or has more than kMaxPicturePixels pixels. Safe to call from several threads at once.
+// The one picture loader of the program, for the window: readPicture (picture_file.h) as a
+// window image, RGB32. The same file gives the same pixels in the window and on the command
+// line. A null image when the file cannot be loaded. Safe to call from several threads at once.
 QImage loadPicture(const QString& path);
 
 }  // namespace engine

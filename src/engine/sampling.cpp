@@ -1,56 +1,12 @@
 #include "engine/sampling.h"
 
-#include <algorithm>
+#include "engine/qimage_pixels.h"
 
 namespace engine {
 
-std::vector<int> samplePositions(int sourceSize, int callSize) {
-    std::vector<int> positions;
-    if (sourceSize <= 0 || callSize <= 0) {
-        return positions;
-    }
-    const float step = static_cast<float>(sourceSize) / static_cast<float>(callSize);
-    const auto last = static_cast<float>(sourceSize - 1);
-    // The grid counters are 16-bit; no sensible call size comes near that limit.
-    for (float at = 0; at <= last && positions.size() < 32767; at += step) {
-        positions.push_back(std::min(static_cast<int>(at), sourceSize - 1));
-    }
-    return positions;
-}
-
-ThumbnailSampler::ThumbnailSampler(QSize source, int callWidth, int callHeight) {
-    const int width = callWidth - 2;
-    const int height = callHeight - 2;
-    if (source.isEmpty() || width <= 0 || height <= 0) {
-        return;
-    }
-    columns_ = samplePositions(source.width(), callWidth);
-    rows_ = samplePositions(source.height(), callHeight);
-    // The last two columns and rows of the grid fall on the frame.
-    columns_.resize(std::min<std::size_t>(columns_.size(), std::size_t(width)));
-    rows_.resize(std::min<std::size_t>(rows_.size(), std::size_t(height)));
-    thumb_ = QImage(width, height, QImage::Format_RGB32);
-    thumb_.fill(qRgb(0, 0, 0));
-}
-
-void ThumbnailSampler::takeRow(int index, const QRgb* sourceRow) {
-    auto* out = reinterpret_cast<QRgb*>(thumb_.scanLine(index));
-    for (std::size_t col = 0; col < columns_.size(); ++col) {
-        out[col] = sourceRow[columns_[col]];
-    }
-}
-
 QImage sampleThumbnail(const QImage& source, int callWidth, int callHeight) {
-    ThumbnailSampler sampler(source.size(), callWidth, callHeight);
-    if (!sampler.isValid()) {
-        return {};
-    }
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
-    const std::vector<int>& rows = sampler.rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        sampler.takeRow(int(i), reinterpret_cast<const QRgb*>(rgb.constScanLine(rows[i])));
-    }
-    return sampler.thumbnail();
+    return toQImage(sampleThumbnail(viewOf(rgb), callWidth, callHeight));
 }
 
 }  // namespace engine

@@ -347,4 +347,22 @@ TEST_F(CorvelThumb, TheProgramExitsWithTheStatusOfItsRun) {
     }
 }
 
+// The toolkit's core library is all the command loads: the window libraries cost more time
+// and memory to load than a thumbnail costs to make.
+TEST_F(CorvelThumb, TheProgramLoadsNoWindowLibraries) {
+    const QString source = picture("photo.jpg", 40, 30);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "libs");
+    process.setProcessEnvironment(environment);
+    process.start(CORVEL_THUMB_PROGRAM, {"-o", at("out"), source});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QByteArray loaded = process.readAllStandardError();
+    ASSERT_TRUE(loaded.contains("libQt6Core")) << "the loader listed nothing";
+    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6DBus"}) {
+        EXPECT_FALSE(loaded.contains(library)) << library;
+    }
+}
+
 }  // namespace

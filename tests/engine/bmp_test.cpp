@@ -33,7 +33,7 @@ TEST_F(Bmp, WrittenThenReadBackPixelEqual) {
     const QByteArray bytes = readFile(path);
     ASSERT_EQ(bytes.size(), 54 + 112 * 5);
     EXPECT_TRUE(bytes.startsWith("BM"));
-    engine::bmp::MemorySource source(bytes);
+    engine::MemorySource source(bytes);
     const auto layout = engine::bmp::readLayout(source);
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->bitsPerPixel, 24);

@@ -78,14 +78,33 @@ TEST_F(FastPath, BmpRowReadingGivesTheFullDecodePixels) {
     expectSameAsFullDecode(write(engine::encodeBitmap(coordinatePicture(37, 23)), "small.bmp"),
                            {37, 23});
 
-    BmpFixture topDown{301, -199, 8, 0, 40, {}, {}, {}};
-    for (int i = 0; i < 256; ++i) {
-        topDown.palette.push_back(qRgb(i, 255 - i, (i * 7) & 0xFF));
+    // Every depth, since only the sampled columns of a row are converted.
+    const struct {
+        const char* name;
+        int height;
+        int bits;
+        std::uint32_t compression;
+        std::vector<std::uint32_t> masks;
+    } depths[] = {
+        {"8 bits, top-down", -199, 8, 0, {}},
+        {"1 bit", 199, 1, 0, {}},
+        {"4 bits", 199, 4, 0, {}},
+        {"16 bits 5-6-5", -199, 16, 3, {0xF800, 0x07E0, 0x001F}},
+        {"32 bits", 199, 32, 0, {}},
+    };
+    for (const auto& depth : depths) {
+        SCOPED_TRACE(depth.name);
+        BmpFixture bmp{301, depth.height, depth.bits, depth.compression, 40, {}, depth.masks, {}};
+        const int colours = depth.bits <= 8 ? 1 << depth.bits : 0;
+        for (int i = 0; i < colours; ++i) {
+            bmp.palette.push_back(qRgb(i * 255 / (colours - 1), 255 - i, (i * 7) & 0xFF));
+        }
+        const std::uint32_t mask = depth.bits == 32 ? 0xFFFFFFu : (1u << depth.bits) - 1;
+        for (std::uint32_t i = 0; i < 301 * 199; ++i) {
+            bmp.pixels.push_back((i * 2654435761u >> 7) & mask);
+        }
+        expectSameAsFullDecode(write(encodeBmpFixture(bmp), "depth.bmp"), {301, 199});
     }
-    for (int i = 0; i < 301 * 199; ++i) {
-        topDown.pixels.push_back(std::uint32_t(i * 31 % 256));
-    }
-    expectSameAsFullDecode(write(encodeBmpFixture(topDown), "top-down.bmp"), {301, 199});
 }
 
 TEST_F(FastPath, GifDecodesWhole) {
@@ -98,6 +117,24 @@ TEST_F(FastPath, GifDecodesWhole) {
     const QString path = write(encodeGifFixture(picture), "picture.gif");
     EXPECT_EQ(engine::loadPicture(path), picture);
     expectSameAsFullDecode(path, {50, 40});
+}
+
+// Metadata the decoder skips (camera data, previews) can be larger than what it reads at once.
+TEST_F(FastPath, JpegSkipsLargeMetadata) {
+    const QImage picture = photographicPicture(97, 61);
+    const QByteArray plain = encodeJpegFixture(picture, {});
+    QByteArray segments;
+    for (const int length : {65533, 40000, 65533}) {
+        // End-of-image markers inside: a wrong skip lands on one.
+        segments += QByteArray("\xFF\xE1", 2) + char(((length + 2) >> 8) & 0xFF) +
+                    char((length + 2) & 0xFF) + QByteArray("\xFF\xD9", 2).repeated(length / 2) +
+                    QByteArray(length % 2, '\0');
+    }
+    const QString path = write(plain.left(2) + segments + plain.mid(2), "metadata.jpg");
+    const QImage expected = engine::loadPicture(write(plain, "plain.jpg"));
+    ASSERT_FALSE(expected.isNull());
+    EXPECT_EQ(engine::loadPicture(path), expected);
+    expectSameAsFullDecode(path, {97, 61});
 }
 
 // The decoder's colours are right, not only self-consistent.

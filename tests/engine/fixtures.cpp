@@ -184,60 +184,181 @@ QByteArray encodeBmpFixture(const BmpFixture& bmp) {
 QByteArray encodeGifFixture(const QImage& picture) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, int> index;
-    std::vector<QRgb> colours;
-    std::vector<int> pixels;
+    GifFixture gif{rgb.size(), {}, 0, {GifFrame{rgb.rect(), {}, {}, 8, false, -1, {}}}};
     for (int y = 0; y < rgb.height(); ++y) {
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = rgb.pixel(x, y);
-            auto [at, added] = index.emplace(c, int(colours.size()));
+            auto [at, added] = index.emplace(c, int(gif.globalTable.size()));
             if (added) {
-                colours.push_back(c);
+                gif.globalTable.push_back(c);
             }
-            pixels.push_back(at->second);
+            gif.frames[0].indices.push_back(std::uint8_t(at->second));
         }
     }
-    QByteArray bytes("GIF89a");
-    put(bytes, std::uint32_t(rgb.width()), 2);
-    put(bytes, std::uint32_t(rgb.height()), 2);
-    bytes.append(char(0xF7)).append('\0').append('\0');  // global table of 256 colours
-    for (int i = 0; i < 256; ++i) {
-        const QRgb c = i < int(colours.size()) ? colours[std::size_t(i)] : 0;
-        bytes.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
-    }
-    bytes.append(',');
-    put(bytes, 0, 4);
-    put(bytes, std::uint32_t(rgb.width()), 2);
-    put(bytes, std::uint32_t(rgb.height()), 2);
-    bytes.append('\0').append(char(8));  // no local table; minimum code size 8
-    // Codes stay 9 bits wide: a clear code before the table would need a tenth bit.
+    return encodeGif(gif);
+}
+
+QByteArray packCodes(const std::vector<int>& codes, int codeSize) {
     QByteArray data;
-    std::uint32_t bitBuffer = 0;
-    int bitCount = 0;
-    const auto emitCode = [&](int code) {
-        bitBuffer |= std::uint32_t(code) << bitCount;
-        bitCount += 9;
-        while (bitCount >= 8) {
-            data.append(char(bitBuffer & 0xFF));
-            bitBuffer >>= 8;
-            bitCount -= 8;
+    std::uint32_t bits = 0;
+    int count = 0;
+    for (const int code : codes) {
+        bits |= std::uint32_t(code) << count;
+        count += codeSize;
+        for (; count >= 8; count -= 8, bits >>= 8) {
+            data.append(char(bits & 0xFF));
+        }
+    }
+    if (count > 0) {
+        data.append(char(bits & 0xFF));
+    }
+    return data;
+}
+
+QByteArray lzwCodes(const std::vector<std::uint8_t>& indices, int minimumCodeSize, int clearEvery,
+                    bool clearWhenFull) {
+    const int clear = 1 << minimumCodeSize;
+    QByteArray data;
+    std::uint32_t bits = 0;
+    int count = 0;
+    int codeSize = minimumCodeSize + 1;
+    // The string table: code of (prefix code, next index), 0 where there is none yet.
+    std::vector<std::uint16_t> table(4096 * 256, 0);
+    int next = clear + 2;
+    const auto putCode = [&](int code) {
+        bits |= std::uint32_t(code) << count;
+        count += codeSize;
+        for (; count >= 8; count -= 8, bits >>= 8) {
+            data.append(char(bits & 0xFF));
+        }
+        // The decoder has made one entry less so far; it widens its codes once it has made
+        // the entry the next code may name.
+        if (next >= (1 << codeSize) && codeSize < 12) {
+            ++codeSize;
         }
     };
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        if (i % 250 == 0) {
-            emitCode(256);
+    int emitted = 0;
+    const auto reset = [&] {
+        putCode(clear);
+        std::fill(table.begin(), table.end(), 0);
+        next = clear + 2;
+        codeSize = minimumCodeSize + 1;
+        emitted = 0;
+    };
+    reset();
+    int prefix = -1;
+    for (const std::uint8_t index : indices) {
+        if (prefix < 0) {
+            prefix = index;
+            continue;
         }
-        emitCode(pixels[i]);
+        const std::size_t key = std::size_t(prefix) * 256 + index;
+        if (table[key] != 0) {
+            prefix = table[key];
+            continue;
+        }
+        putCode(prefix);
+        ++emitted;
+        if (next < 4096) {
+            table[key] = std::uint16_t(next++);
+        }
+        prefix = index;
+        if ((next == 4096 && clearWhenFull) || (clearEvery > 0 && emitted >= clearEvery)) {
+            reset();
+        }
     }
-    emitCode(257);
-    if (bitCount > 0) {
-        data.append(char(bitBuffer & 0xFF));
+    if (prefix >= 0) {
+        putCode(prefix);
     }
+    putCode(clear + 1);
+    if (count > 0) {
+        data.append(char(bits & 0xFF));
+    }
+    return data;
+}
+
+QByteArray subBlocks(const QByteArray& data) {
+    QByteArray blocks;
     for (qsizetype at = 0; at < data.size(); at += 255) {
         const QByteArray block = data.mid(at, 255);
-        bytes.append(char(block.size())).append(block);
+        blocks.append(char(block.size())).append(block);
     }
-    bytes.append('\0').append(';');
-    return bytes;
+    return blocks.append('\0');
+}
+
+namespace {
+
+// A colour table's size field: the table holds 2 << field entries.
+int tableField(const std::vector<QRgb>& table) {
+    int field = 0;
+    while ((2u << field) < table.size()) {
+        ++field;
+    }
+    return field;
+}
+
+void appendTable(QByteArray& bytes, const std::vector<QRgb>& table) {
+    for (std::size_t i = 0; i < (2u << tableField(table)); ++i) {
+        const QRgb c = i < table.size() ? table[i] : 0;
+        bytes.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
+    }
+}
+
+}  // namespace
+
+QByteArray encodeGif(const GifFixture& gif) {
+    QByteArray bytes(gif.signature);
+    put(bytes, std::uint32_t(gif.screen.width()), 2);
+    put(bytes, std::uint32_t(gif.screen.height()), 2);
+    const int global = tableField(gif.globalTable);
+    bytes.append(char(gif.globalTable.empty() ? 0 : 0x80 | global << 4 | global));
+    bytes.append(char(gif.background)).append('\0');
+    if (!gif.globalTable.empty()) {
+        appendTable(bytes, gif.globalTable);
+    }
+    if (gif.extensions) {
+        bytes.append("\x21\xFE").append(subBlocks("made by the tests"));
+        bytes
+            .append(
+                "\x21\xFF\x0B"
+                "NETSCAPE2.0")
+            .append(QByteArray("\x03\x01\x00\x00\x00", 5));
+    }
+    for (const GifFrame& frame : gif.frames) {
+        if (frame.transparentIndex >= 0) {
+            bytes.append(QByteArray("\x21\xF9\x04\x01\x00\x00", 6))
+                .append(char(frame.transparentIndex))
+                .append('\0');
+        }
+        bytes.append(',');
+        put(bytes, std::uint32_t(frame.rect.x()), 2);
+        put(bytes, std::uint32_t(frame.rect.y()), 2);
+        put(bytes, std::uint32_t(frame.rect.width()), 2);
+        put(bytes, std::uint32_t(frame.rect.height()), 2);
+        const int local = tableField(frame.localTable);
+        bytes.append(
+            char((frame.localTable.empty() ? 0 : 0x80 | local) | (frame.interlaced ? 0x40 : 0)));
+        if (!frame.localTable.empty()) {
+            appendTable(bytes, frame.localTable);
+        }
+        std::vector<std::uint8_t> order = frame.indices;
+        if (frame.interlaced) {
+            order.clear();
+            const int width = frame.rect.width();
+            for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+                for (int y = start; y < frame.rect.height(); y += step) {
+                    const auto row = frame.indices.begin() + std::ptrdiff_t(y) * width;
+                    order.insert(order.end(), row, row + width);
+                }
+            }
+        }
+        bytes.append(char(frame.minimumCodeSize));
+        bytes.append(subBlocks(
+            !frame.codes.isEmpty()
+                ? frame.codes
+                : lzwCodes(order, frame.minimumCodeSize, gif.clearEvery, gif.clearWhenFull)));
+    }
+    return bytes.append(';');
 }
 
 void put32(QByteArray& bytes, int offset, std::uint32_t value) {

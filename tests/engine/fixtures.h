@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 
@@ -45,8 +46,37 @@ struct BmpFixture {
 };
 QByteArray encodeBmpFixture(const BmpFixture& bmp);
 
-// A GIF of one frame (at most 256 colours), LZW-coded without compression.
+// A GIF of one frame (at most 256 colours) covering its screen.
 QByteArray encodeGifFixture(const QImage& picture);
+
+// GIFs built part by part, LZW-coded as encoders do, so tests can make every layout.
+struct GifFrame {
+    QRect rect;                         // on the screen
+    std::vector<std::uint8_t> indices;  // rect's pixels, top row first
+    std::vector<QRgb> localTable;       // none when empty
+    int minimumCodeSize = 8;
+    bool interlaced = false;
+    int transparentIndex = -1;  // a graphic control extension names it when >= 0
+    QByteArray codes;           // when not empty, the image data instead of coded `indices`
+};
+struct GifFixture {
+    QSize screen;
+    std::vector<QRgb> globalTable;  // none when empty
+    int background = 0;
+    std::vector<GifFrame> frames;
+    const char* signature = "GIF89a";
+    bool extensions = false;    // a comment and an application extension before the frames
+    int clearEvery = 0;         // a clear code after every so many codes (0: when the table fills)
+    bool clearWhenFull = true;  // false: a full table is kept and codes stay 12 bits wide
+};
+QByteArray encodeGif(const GifFixture& gif);
+// The LZW codes of `indices`, packed, without the sub-block framing.
+QByteArray lzwCodes(const std::vector<std::uint8_t>& indices, int minimumCodeSize,
+                    int clearEvery = 0, bool clearWhenFull = true);
+// Codes as given, packed at `codeSize` bits each: for data no encoder would write.
+QByteArray packCodes(const std::vector<int>& codes, int codeSize);
+// Image data bytes as GIF sub-blocks of at most 255 bytes, with the terminator.
+QByteArray subBlocks(const QByteArray& data);
 
 // Little-endian field patching for hostile variants of a file.
 void put32(QByteArray& bytes, int offset, std::uint32_t value);

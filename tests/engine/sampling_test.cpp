@@ -105,3 +105,41 @@ TEST(Sampling, ZeroSizesGiveNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window hands the engine images of any format, and images over memory of their own
+// whose rows are padded; they are sampled and written as their RGB32 copies are.
+TEST(Sampling, WindowImagesOfEveryFormatAndRowLayout) {
+    const QImage rgb = coordinatePicture(41, 23);
+    std::vector<uchar> memory(std::size_t(23) * (41 + 5) * 4);
+    QImage padded(memory.data(), 41, 23, (41 + 5) * 4, QImage::Format_RGB32);
+    for (int y = 0; y < 23; ++y) {
+        std::copy_n(rgb.constScanLine(y), 41 * 4, padded.scanLine(y));
+    }
+    const struct {
+        const char* name;
+        QImage image;
+    } cases[] = {
+        {"rows padded", padded},
+        {"RGB888", rgb.convertToFormat(QImage::Format_RGB888)},
+        {"ARGB32, half transparent",
+         [&] {
+             QImage argb = rgb.convertToFormat(QImage::Format_ARGB32);
+             argb.setPixel(3, 4, qRgba(200, 100, 50, 128));
+             return argb;
+         }()},
+        {"indexed", rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage reference = c.image.convertToFormat(QImage::Format_RGB32).copy();
+        ASSERT_EQ(reference.bytesPerLine(), 41 * 4);
+        const QImage sampled = sampleThumbnail(c.image, 112, 132);
+        ASSERT_FALSE(sampled.isNull());
+        EXPECT_EQ(sampled, sampleThumbnail(reference, 112, 132));
+        EXPECT_EQ(engine::encodeBitmap(c.image), engine::encodeBitmap(reference));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#include "engine/picture_file.h"
+
+#include "engine/point_sampling.h"
+
+#include <cstring>
+#include <numeric>
+
+namespace engine {
+
+QSize pictureSize(const QString& path) {
+    const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
+    return decoder ? decoder->size() : QSize();
+}
+
+bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride) {
+    std::vector<int> rows(std::size_t(decoder.size().height()));
+    std::iota(rows.begin(), rows.end(), 0);
+    const auto rowBytes = std::size_t(decoder.size().width()) * sizeof(Rgb);
+    return decoder.decode(rows, nullptr, [&](int index, const Rgb* row) {
+        std::memcpy(pixels + index * stride, row, rowBytes);
+    });
+}
+
+RgbImage readPicture(const QString& path) {
+    const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
+    if (!decoder) {
+        return {};
+    }
+    RgbImage picture(decoder->size().width(), decoder->size().height());
+    if (picture.isNull() || !decodeWhole(*decoder, picture.row(0), picture.width())) {
+        return {};
+    }
+    return picture;
+}
+
+RgbImage readThumbnail(const QString& path, int callWidth, int callHeight) {
+    if (callWidth <= 2 || callHeight <= 2) {
+        return {};
+    }
+    const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
+    return decoder ? readThumbnail(*decoder, callWidth, callHeight) : RgbImage();
+}
+
+RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight) {
+    ThumbnailSampler sampler(decoder.size(), callWidth, callHeight);
+    if (!sampler.isValid()) {
+        return {};
+    }
+    const bool decoded =
+        decoder.decode(sampler.rows(), &sampler.columns(),
+                       [&](int index, const Rgb* row) { sampler.takeRow(index, row); });
+    return decoded ? sampler.takeThumbnail() : RgbImage();
+}
+
+}  // namespace engine

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QSize>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace engine {
+
+// A pixel as 0xFFRRGGBB in one 32-bit word: the layout of QImage::Format_RGB32, so rows pass
+// between the engine and the window's images without conversion.
+using Rgb = std::uint32_t;
+
+constexpr Rgb rgb(int red, int green, int blue) {
+    return 0xFF000000u | (std::uint32_t(red & 0xFF) << 16) | (std::uint32_t(green & 0xFF) << 8) |
+           std::uint32_t(blue & 0xFF);
+}
+constexpr int redOf(Rgb pixel) {
+    return int((pixel >> 16) & 0xFF);
+}
+constexpr int greenOf(Rgb pixel) {
+    return int((pixel >> 8) & 0xFF);
+}
+constexpr int blueOf(Rgb pixel) {
+    return int(pixel & 0xFF);
+}
+
+inline constexpr Rgb kBlack = rgb(0, 0, 0);
+
+// Rows of pixels owned elsewhere, `stride` pixels apart.
+struct RgbView {
+    const Rgb* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t stride = 0;
+
+    bool isNull() const { return pixels == nullptr || width <= 0 || height <= 0; }
+    QSize size() const { return {width, height}; }
+    const Rgb* row(int y) const { return pixels + y * stride; }
+};
+
+// A picture in memory, rows top to bottom without padding.
+class RgbImage {
+  public:
+    RgbImage() = default;
+    // All black. A null image when the size is empty, above kMaxPicturePixels, or there is no
+    // memory for it.
+    RgbImage(int width, int height);
+    RgbImage(const RgbImage&) = default;
+    RgbImage& operator=(const RgbImage&) = default;
+    // A moved-from image is null, size and all.
+    RgbImage(RgbImage&& other) noexcept { *this = std::move(other); }
+    RgbImage& operator=(RgbImage&& other) noexcept {
+        if (this != &other) {
+            width_ = std::exchange(other.width_, 0);
+            height_ = std::exchange(other.height_, 0);
+            pixels_ = std::exchange(other.pixels_, {});
+        }
+        return *this;
+    }
+
+    bool isNull() const { return pixels_.empty(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    QSize size() const { return {width_, height_}; }
+
+    Rgb* row(int y) { return pixels_.data() + std::ptrdiff_t(y) * width_; }
+    const Rgb* row(int y) const { return pixels_.data() + std::ptrdiff_t(y) * width_; }
+    Rgb pixel(int x, int y) const { return row(y)[x]; }
+
+    RgbView view() const { return {pixels_.data(), width_, height_, width_}; }
+    // Implicit: whatever reads rows reads an image.
+    operator RgbView() const { return view(); }
+
+    friend bool operator==(const RgbImage&, const RgbImage&) = default;
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Rgb> pixels_;
+};
+
+}  // namespace engine
