@@ -13,17 +13,6 @@ constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kAlphaBitFields = 6;
 
-std::uint16_t u16(const std::uint8_t* p) {
-    return std::uint16_t(p[0] | (p[1] << 8));
-}
-std::uint32_t u32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-           (std::uint32_t(p[3]) << 24);
-}
-std::int32_t i32(const std::uint8_t* p) {
-    return std::int32_t(u32(p));
-}
-
 bool knownHeaderSize(std::uint32_t size) {
     return size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
 }

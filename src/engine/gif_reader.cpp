@@ -18,10 +18,6 @@ constexpr int kInterlaceFlag = 0x40;
 constexpr int kMaxCodeSize = 12;
 constexpr int kMaxCodes = 1 << kMaxCodeSize;
 
-int u16(const std::uint8_t* p) {
-    return p[0] | (p[1] << 8);
-}
-
 // The frame row each decoded row goes to: in order, or in the four passes of an interlaced
 // frame (every 8th row from 0, every 8th from 4, every 4th from 2, every 2nd from 1).
 class RowOrder {
