@@ -3,8 +3,6 @@
 #include "engine/jpeg_encoder.h"
 #include "engine/picture_file.h"
 
-#include <QString>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,13 +18,12 @@ int main(int argc, char** argv) {
     const int width = argc == 6 ? std::atoi(argv[3]) : 110;
     const int height = argc == 6 ? std::atoi(argv[4]) : 130;
     const int quality = argc == 6 ? std::atoi(argv[5]) : 100;
-    const engine::RgbImage thumb =
-        engine::readThumbnail(QString::fromLocal8Bit(argv[1]), width + 2, height + 2);
+    const engine::RgbImage thumb = engine::readThumbnail(argv[1], width + 2, height + 2);
     if (thumb.isNull()) {
         std::fprintf(stderr, "cannot load %s\n", argv[1]);
         return 1;
     }
-    if (!engine::writeJpeg(thumb, QString::fromLocal8Bit(argv[2]), quality)) {
+    if (!engine::writeJpeg(thumb, argv[2], quality)) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 using namespace engine::imaging;
 
@@ -64,11 +65,11 @@ void readGif(engine::ByteSource& source) {
 }
 
 void readThumbnailRows(const std::uint8_t* data, std::size_t size) {
-    const auto decoder = engine::openPicture(std::make_unique<engine::MemorySource>(
-        QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size))));
+    const auto decoder =
+        engine::openPicture(std::make_unique<engine::MemorySource>(std::span(data, size)));
     // Large pictures decode as small ones do, only slower: the fuzzer's time goes further
     // on many small inputs.
-    if (!decoder || qint64(decoder->size().width()) * decoder->size().height() > 4'000'000) {
+    if (!decoder || std::int64_t(decoder->size().width()) * decoder->size().height() > 4'000'000) {
         return;
     }
     const int width = decoder->size().width();
@@ -81,8 +82,7 @@ void readThumbnailRows(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    engine::MemorySource source(
-        QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    engine::MemorySource source(std::span(data, size));
     readBmp(source);
     readGif(source);
     readThumbnailRows(data, size);

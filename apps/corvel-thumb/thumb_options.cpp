@@ -1,24 +1,17 @@
 #include "thumb_options.h"
 
-#include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
-#include <QThread>
+#include <sched.h>
 
 #include <algorithm>
+#include <array>
+#include <filesystem>
 #include <limits>
 #include <optional>
-#include <vector>
+#include <thread>
 
 namespace thumb {
 
 namespace {
-
-// One entry per option: names, value name (empty for a switch).
-struct OptionSpec {
-    QStringList names;
-    QString valueName;
-};
 
 enum Option {
     Width,
@@ -38,99 +31,218 @@ enum Option {
     OptionCount
 };
 
-const OptionSpec kOptions[OptionCount] = {
-    {{"W", "width"}, "PIXELS"}, {{"H", "height"}, "PIXELS"},
-    {{"t", "type"}, "TYPE"},    {{"q", "quality"}, "PERCENT"},
-    {{"prefix"}, "LETTERS"},    {{"suffix"}, "LETTERS"},
-    {{"number"}, "K"},          {{"o", "dest"}, "DIR"},
-    {{"same-folder"}, {}},      {{"landscape"}, {}},
-    {{"overwrite"}, {}},        {{"j", "jobs"}, "N"},
-    {{"h", "help"}, {}},        {{"version"}, {}},
+// One entry per option: its short and long names, and whether it takes a value.
+struct OptionSpec {
+    char shortName;  // 0: none
+    const char* longName;
+    bool takesValue;
 };
 
-std::optional<int> wholeNumber(const QString& text, int low, int high) {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok || value < low || value > high) {
-        return std::nullopt;
+constexpr std::array<OptionSpec, OptionCount> kOptions = {{
+    {'W', "width", true},
+    {'H', "height", true},
+    {'t', "type", true},
+    {'q', "quality", true},
+    {0, "prefix", true},
+    {0, "suffix", true},
+    {0, "number", true},
+    {'o', "dest", true},
+    {0, "same-folder", false},
+    {0, "landscape", false},
+    {0, "overwrite", false},
+    {'j', "jobs", true},
+    {'h', "help", false},
+    {0, "version", false},
+}};
+
+std::optional<Option> optionNamed(std::string_view name, bool isLong) {
+    for (int i = 0; i < OptionCount; ++i) {
+        const OptionSpec& spec = kOptions[std::size_t(i)];
+        if (isLong ? name == spec.longName : name.size() == 1 && name[0] == spec.shortName) {
+            return Option(i);
+        }
     }
-    return value;
+    return std::nullopt;
 }
 
-QString rangeError(const char* what, int low, int high, const QString& given) {
-    return QStringLiteral("%1 must be a whole number from %2 to %3, not '%4'")
-        .arg(QLatin1String(what))
-        .arg(low)
-        .arg(high)
-        .arg(given);
+// The options and pictures of a command line, in the usual forms: "--width 90",
+// "--width=90", "-W 90", "-W90", switches grouped as "-hj4", "--" ending the options. A lone
+// "-" is a picture name. An option given twice takes its last value.
+class CommandLine {
+  public:
+    explicit CommandLine(const std::vector<std::string>& arguments) {
+        bool optionsEnded = false;
+        for (std::size_t i = 1; i < arguments.size() && error_.empty(); ++i) {
+            const std::string& argument = arguments[i];
+            if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+                positional_.push_back(argument);
+            } else if (argument == "--") {
+                optionsEnded = true;
+            } else if (argument[1] == '-') {
+                readLong(arguments, i);
+            } else {
+                readShort(arguments, i);
+            }
+        }
+    }
+
+    // Empty when the command line was read.
+    const std::string& error() const { return error_; }
+    bool isSet(Option option) const { return values_[option].has_value(); }
+    std::string value(Option option) const { return values_[option].value_or(std::string()); }
+    const std::vector<std::string>& positional() const { return positional_; }
+
+  private:
+    void readLong(const std::vector<std::string>& arguments, std::size_t& i) {
+        const std::string& argument = arguments[i];
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(2, equals - 2);
+        const std::optional<Option> option = optionNamed(name, true);
+        if (!option) {
+            error_ = "Unknown option '" + name + "'.";
+            return;
+        }
+        if (!kOptions[*option].takesValue) {
+            if (equals != std::string::npos) {
+                error_ = "Unexpected value after '--" + name + "'.";
+                return;
+            }
+            values_[*option] = std::string();
+            return;
+        }
+        if (equals != std::string::npos) {
+            values_[*option] = argument.substr(equals + 1);
+        } else {
+            takeNext(arguments, i, *option, "--" + name);
+        }
+    }
+
+    void readShort(const std::vector<std::string>& arguments, std::size_t& i) {
+        const std::string& argument = arguments[i];
+        for (std::size_t at = 1; at < argument.size(); ++at) {
+            const std::string name(1, argument[at]);
+            const std::optional<Option> option = optionNamed(name, false);
+            if (!option) {
+                error_ = "Unknown option '" + name + "'.";
+                return;
+            }
+            if (!kOptions[*option].takesValue) {
+                values_[*option] = std::string();
+                continue;
+            }
+            // The rest of the argument is the value, or else the next argument.
+            if (at + 1 < argument.size()) {
+                values_[*option] = argument.substr(at + 1);
+            } else {
+                takeNext(arguments, i, *option, "-" + name);
+            }
+            return;
+        }
+    }
+
+    void takeNext(const std::vector<std::string>& arguments, std::size_t& i, Option option,
+                  const std::string& written) {
+        if (i + 1 >= arguments.size()) {
+            error_ = "Missing value after '" + written + "'.";
+            return;
+        }
+        values_[option] = arguments[++i];
+    }
+
+    std::array<std::optional<std::string>, OptionCount> values_;
+    std::vector<std::string> positional_;
+    std::string error_;
+};
+
+std::optional<int> wholeNumber(const std::string& text, int low, int high) {
+    const std::optional<std::int32_t> value = engine::parseInt32(text);
+    if (!value || *value < low || *value > high) {
+        return std::nullopt;
+    }
+    return *value;
+}
+
+std::string rangeError(const char* what, int low, int high, const std::string& given) {
+    return std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
+           std::to_string(high) + ", not '" + given + "'";
+}
+
+// Characters, not bytes: the bytes of UTF-8 that do not start one are not counted.
+std::size_t characterCount(const std::string& text) {
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 // Letters join the file name, so they must not name a folder.
-QString lettersError(const QString& letters) {
-    if (letters.toUcs4().size() > kMaxLetters) {
-        return QStringLiteral("letters may have at most %1 characters, not '%2'")
-            .arg(kMaxLetters)
-            .arg(letters);
+std::string lettersError(const std::string& letters) {
+    if (characterCount(letters) > std::size_t(kMaxLetters)) {
+        return "letters may have at most " + std::to_string(kMaxLetters) + " characters, not '" +
+               letters + "'";
     }
-    if (letters.contains(QDir::separator()) || letters.contains(QChar(0))) {
-        return QStringLiteral("letters must not contain '%1'").arg(QDir::separator());
+    if (letters.find('/') != std::string::npos || letters.find('\0') != std::string::npos) {
+        return "letters must not contain '/'";
     }
     return {};
 }
 
+// The processors this process may run on.
+int processorCount() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0) {
+        return CPU_COUNT(&set);
+    }
+    return int(std::thread::hardware_concurrency());
+}
+
 class Parser {
   public:
-    explicit Parser(const QStringList& arguments) {
-        for (const OptionSpec& spec : kOptions) {
-            options_.emplace_back(spec.names, QString(), spec.valueName);
-            parser_.addOption(options_.back());
-        }
-        ok_ = parser_.parse(arguments);
-    }
+    explicit Parser(const std::vector<std::string>& arguments) : line_(arguments) {}
 
     ParsedCommand parse() {
         ParsedCommand command;
-        if (!ok_) {
-            return usage(parser_.errorText());
+        if (!line_.error().empty()) {
+            return usage(line_.error());
         }
-        if (isSet(Help)) {
+        if (line_.isSet(Help)) {
             command.action = ParsedCommand::Action::Help;
             return command;
         }
-        if (isSet(Version)) {
+        if (line_.isSet(Version)) {
             command.action = ParsedCommand::Action::Version;
             return command;
         }
         ThumbOptions& o = command.options;
-        o.pictures = parser_.positionalArguments();
-        if (o.pictures.isEmpty()) {
-            return usage(QStringLiteral("no pictures given"));
+        o.pictures = line_.positional();
+        if (o.pictures.empty()) {
+            return usage("no pictures given");
         }
-        o.jobs = std::clamp(QThread::idealThreadCount(), 1, kMaxJobs);
+        o.jobs = std::clamp(processorCount(), 1, kMaxJobs);
         for (const auto reader :
              {&Parser::readValues, &Parser::readNaming, &Parser::readDestination}) {
-            if (const QString error = (this->*reader)(o); !error.isEmpty()) {
+            if (const std::string error = (this->*reader)(o); !error.empty()) {
                 return usage(error);
             }
         }
-        if (o.naming.mode == engine::NameMode::Number &&
-            o.number > std::numeric_limits<qint32>::max() - (o.pictures.size() - 1)) {
-            return usage(QStringLiteral("--number %1 would count past %2 for %3 pictures")
-                             .arg(o.number)
-                             .arg(std::numeric_limits<qint32>::max())
-                             .arg(o.pictures.size()));
+        const auto more = std::int64_t(o.pictures.size()) - 1;
+        constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+        if (o.naming.mode == engine::NameMode::Number && o.number > kLargest - more) {
+            return usage("--number " + std::to_string(o.number) + " would count past " +
+                         std::to_string(kLargest) + " for " + std::to_string(o.pictures.size()) +
+                         " pictures");
         }
-        o.landscape = isSet(Landscape);
-        o.overwrite = isSet(Overwrite);
+        o.landscape = line_.isSet(Landscape);
+        o.overwrite = line_.isSet(Overwrite);
         command.action = ParsedCommand::Action::Run;
         return command;
     }
 
   private:
-    bool isSet(Option option) const { return parser_.isSet(options_[option]); }
-    QString value(Option option) const { return parser_.value(options_[option]); }
+    bool isSet(Option option) const { return line_.isSet(option); }
+    std::string value(Option option) const { return line_.value(option); }
 
-    static ParsedCommand usage(const QString& error) {
+    static ParsedCommand usage(const std::string& error) {
         ParsedCommand command;
         command.action = ParsedCommand::Action::UsageError;
         command.error = error;
@@ -138,7 +250,7 @@ class Parser {
     }
 
     // Each reader returns an error text, empty when its options are good.
-    QString readValues(ThumbOptions& o) const {
+    std::string readValues(ThumbOptions& o) const {
         struct Limit {
             Option option;
             const char* what;
@@ -162,24 +274,27 @@ class Parser {
             *limit.target = *number;
         }
         if (isSet(Type)) {
-            const QString type = value(Type).toLower();
-            if (type == QLatin1String("jpg")) {
+            std::string type = value(Type);
+            std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) {
+                return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            });
+            if (type == "jpg") {
                 o.type = ThumbType::Jpg;
-            } else if (type == QLatin1String("bmp")) {
+            } else if (type == "bmp") {
                 o.type = ThumbType::Bmp;
-            } else if (type == QLatin1String("gif")) {
+            } else if (type == "gif") {
                 o.type = ThumbType::Gif;
             } else {
-                return QStringLiteral("type must be jpg, bmp or gif, not '%1'").arg(value(Type));
+                return "type must be jpg, bmp or gif, not '" + value(Type) + "'";
             }
         }
         return {};
     }
 
-    QString readNaming(ThumbOptions& o) const {
+    std::string readNaming(ThumbOptions& o) const {
         const int modes = int(isSet(Prefix)) + int(isSet(Suffix)) + int(isSet(Number));
         if (modes > 1) {
-            return QStringLiteral("give only one of --prefix, --suffix and --number");
+            return "give only one of --prefix, --suffix and --number";
         }
         if (isSet(Prefix) || isSet(Suffix)) {
             o.naming.mode = isSet(Prefix) ? engine::NameMode::Prefix : engine::NameMode::Suffix;
@@ -188,92 +303,102 @@ class Parser {
         }
         if (isSet(Number)) {
             o.naming.mode = engine::NameMode::Number;
-            bool ok = false;
-            o.number = value(Number).toInt(&ok, 10);
-            if (!ok) {
-                return QStringLiteral("--number needs a whole number, not '%1'").arg(value(Number));
+            const std::optional<std::int32_t> number = engine::parseInt32(value(Number));
+            if (!number) {
+                return "--number needs a whole number, not '" + value(Number) + "'";
             }
+            o.number = *number;
         }
         return {};
     }
 
-    QString readDestination(ThumbOptions& o) const {
+    std::string readDestination(ThumbOptions& o) const {
         if (isSet(Dest) == isSet(SameFolder)) {
-            return isSet(Dest) ? QStringLiteral("give either --dest or --same-folder, not both")
-                               : QStringLiteral("no destination: give -o DIR or --same-folder");
+            return isSet(Dest) ? "give either --dest or --same-folder, not both"
+                               : "no destination: give -o DIR or --same-folder";
         }
         if (isSet(SameFolder)) {
             o.naming.location = engine::FileLocation::SourceFolder;
             return {};
         }
-        if (value(Dest).isEmpty()) {
-            return QStringLiteral("the destination folder name is empty");
+        if (value(Dest).empty()) {
+            return "the destination folder name is empty";
         }
         o.naming.location = engine::FileLocation::SaveToFolder;
-        o.destination = QDir::cleanPath(QFileInfo(value(Dest)).absoluteFilePath());
+        o.destination = absoluteClean(value(Dest));
         return {};
     }
 
-    QCommandLineParser parser_;
-    std::vector<QCommandLineOption> options_;
-    bool ok_ = false;
+    CommandLine line_;
 };
 
 }  // namespace
 
-QString extensionOf(ThumbType type) {
+std::string extensionOf(ThumbType type) {
     switch (type) {
         case ThumbType::Bmp:
-            return QStringLiteral(".bmp");
+            return ".bmp";
         case ThumbType::Gif:
-            return QStringLiteral(".gif");
+            return ".gif";
         case ThumbType::Jpg:
             break;
     }
-    return QStringLiteral(".jpg");
+    return ".jpg";
 }
 
-ParsedCommand parseCommandLine(const QStringList& arguments) {
+std::string absoluteClean(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) {
+        absolute = path;  // no working folder: the path as given
+    }
+    std::string clean = absolute.lexically_normal().string();
+    while (clean.size() > 1 && clean.back() == '/') {
+        clean.pop_back();
+    }
+    return clean;
+}
+
+ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     return Parser(arguments).parse();
 }
 
-QString helpText() {
-    return QStringLiteral(
-        "Usage: corvel-thumb [options] PICTURE...\n"
-        "Makes a thumbnail of each BMP, JPEG or GIF picture, stretched to exactly the given\n"
-        "size by point sampling, as the Corvel window does.\n"
-        "\n"
-        "Size and type:\n"
-        "  -W, --width PIXELS     thumbnail width, 1 to 280 (default 110)\n"
-        "  -H, --height PIXELS    thumbnail height, 1 to 240 (default 130)\n"
-        "      --landscape        swap width and height for pictures wider than tall\n"
-        "  -t, --type TYPE        jpg, bmp or gif (default jpg); gif files hold JPEG data\n"
-        "  -q, --quality PERCENT  JPEG quality, 1 to 100 (default 100)\n"
-        "\n"
-        "Names (one of these; without one the thumbnail keeps the picture's name):\n"
-        "      --prefix LETTERS   up to 3 characters before the name\n"
-        "      --suffix LETTERS   up to 3 characters after the name\n"
-        "      --number K         a running number from K after the name (name_K with\n"
-        "                         --dest, nameK with --same-folder)\n"
-        "\n"
-        "Destination (one of these):\n"
-        "  -o, --dest DIR         write the thumbnails into DIR (created when missing)\n"
-        "      --same-folder      write each thumbnail beside its picture\n"
-        "      --overwrite        replace existing files; without it they are skipped\n"
-        "\n"
-        "  -j, --jobs N           pictures made in parallel (default: number of cores)\n"
-        "  -h, --help             show this help\n"
-        "      --version          show the version\n"
-        "\n"
-        "Exit status: 0 all thumbnails written, 1 some failed or were skipped,\n"
-        "2 bad usage or unusable destination.\n"
-        "\n"
-        "Example:\n"
-        "  corvel-thumb -W 120 -H 90 --suffix _th -o ~/web/thumbs ~/Pictures/*.jpg\n");
+std::string helpText() {
+    return "Usage: corvel-thumb [options] PICTURE...\n"
+           "Makes a thumbnail of each BMP, JPEG or GIF picture, stretched to exactly the given\n"
+           "size by point sampling, as the Corvel window does.\n"
+           "\n"
+           "Size and type:\n"
+           "  -W, --width PIXELS     thumbnail width, 1 to 280 (default 110)\n"
+           "  -H, --height PIXELS    thumbnail height, 1 to 240 (default 130)\n"
+           "      --landscape        swap width and height for pictures wider than tall\n"
+           "  -t, --type TYPE        jpg, bmp or gif (default jpg); gif files hold JPEG data\n"
+           "  -q, --quality PERCENT  JPEG quality, 1 to 100 (default 100)\n"
+           "\n"
+           "Names (one of these; without one the thumbnail keeps the picture's name):\n"
+           "      --prefix LETTERS   up to 3 characters before the name\n"
+           "      --suffix LETTERS   up to 3 characters after the name\n"
+           "      --number K         a running number from K after the name (name_K with\n"
+           "                         --dest, nameK with --same-folder)\n"
+           "\n"
+           "Destination (one of these):\n"
+           "  -o, --dest DIR         write the thumbnails into DIR (created when missing)\n"
+           "      --same-folder      write each thumbnail beside its picture\n"
+           "      --overwrite        replace existing files; without it they are skipped\n"
+           "\n"
+           "  -j, --jobs N           pictures made in parallel (default: number of cores)\n"
+           "  -h, --help             show this help\n"
+           "      --version          show the version\n"
+           "\n"
+           "Exit status: 0 all thumbnails written, 1 some failed or were skipped,\n"
+           "2 bad usage or unusable destination.\n"
+           "\n"
+           "Example:\n"
+           "  corvel-thumb -W 120 -H 90 --suffix _th -o ~/web/thumbs ~/Pictures/*.jpg\n";
 }
 
-QString versionText() {
-    return QStringLiteral("corvel-thumb " CORVEL_VERSION "\n");
+std::string versionText() {
+    return "corvel-thumb " CORVEL_VERSION "\n";
 }
 
 }  // namespace thumb

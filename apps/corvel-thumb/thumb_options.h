@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "engine/naming.h"
 
+// Paths and names are as the file system spells them (bytes); letters are UTF-8.
 namespace thumb {
 
 enum class ThumbType { Jpg, Bmp, Gif };
@@ -16,13 +18,13 @@ struct ThumbOptions {
     ThumbType type = ThumbType::Jpg;
     int quality = 100;
     engine::NameChoice naming{engine::NameMode::None, engine::FileLocation::SaveToFolder};
-    QString letters;      // Prefix and Suffix modes
-    qint32 number = 0;    // Number mode: the first running number
-    QString destination;  // absolute; save-to-folder mode only
+    std::string letters;      // Prefix and Suffix modes
+    std::int32_t number = 0;  // Number mode: the first running number
+    std::string destination;  // absolute; save-to-folder mode only
     bool landscape = false;
     bool overwrite = false;
     int jobs = 1;
-    QStringList pictures;  // as given
+    std::vector<std::string> pictures;  // as given
 };
 
 // The window's limits. The height limit is lower than the width's; a landscape swap may
@@ -32,19 +34,23 @@ inline constexpr int kMaxHeight = 240;
 inline constexpr int kMaxLetters = 3;
 inline constexpr int kMaxJobs = 256;
 
-QString extensionOf(ThumbType type);
+std::string extensionOf(ThumbType type);
+
+// `path` made absolute against the working folder, with "." and ".." and doubled or trailing
+// separators taken out (links are not resolved).
+std::string absoluteClean(const std::string& path);
 
 struct ParsedCommand {
     enum class Action { Run, Help, Version, UsageError };
     Action action = Action::UsageError;
     ThumbOptions options;
-    QString error;  // UsageError: what is wrong, one line
+    std::string error;  // UsageError: what is wrong, one line
 };
 
-// `arguments` as QCoreApplication::arguments() gives them: the program name first.
-ParsedCommand parseCommandLine(const QStringList& arguments);
+// `arguments` as main() receives them: the program name first.
+ParsedCommand parseCommandLine(const std::vector<std::string>& arguments);
 
-QString helpText();
-QString versionText();
+std::string helpText();
+std::string versionText();
 
 }  // namespace thumb

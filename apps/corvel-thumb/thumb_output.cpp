@@ -1,11 +1,13 @@
 #include "thumb_output.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <random>
 #include <utility>
 
 #include "engine/bitmap_encoder.h"
@@ -16,71 +18,99 @@ namespace thumb {
 
 namespace {
 
-QString loadError(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return QStringLiteral("no such file");
-    }
-    if (info.isDir()) {
-        return QStringLiteral("is a folder, not a picture");
-    }
-    if (!info.isReadable()) {
-        return QStringLiteral("cannot be read (permission denied)");
-    }
-    return QStringLiteral(
-        "cannot be loaded: not a BMP, JPEG or GIF picture, damaged, or too large");
+std::string systemError(int error) {
+    return std::strerror(error);
 }
 
-// Opens a new, empty file beside `path`, with the usual permissions (the umask applies).
-bool openTemporaryBeside(const QString& path, QFile& file, QString* error) {
-    const QString folder = QFileInfo(path).absolutePath();
+std::string loadError(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT ? "no such file" : "cannot be read (" + systemError(errno) + ")";
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return "is a folder, not a picture";
+    }
+    if (::access(path.c_str(), R_OK) != 0) {
+        return "cannot be read (permission denied)";
+    }
+    return "cannot be loaded: not a BMP, JPEG or GIF picture, damaged, or too large";
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string randomHex() {
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(generator()));
+    return text;
+}
+
+// A new, empty file beside `path`, with the usual permissions (the umask applies).
+struct Temporary {
+    int fd = -1;
+    std::string name;
+};
+
+Temporary openTemporaryBeside(const std::string& path, std::string* error) {
+    const std::string folder = folderOf(path);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        file.setFileName(
-            folder + QStringLiteral("/.corvel-thumb-%1.part")
-                         .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            return true;
+        Temporary temporary;
+        temporary.name = folder + "/.corvel-thumb-" + randomHex() + ".part";
+        temporary.fd =
+            ::open(temporary.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temporary.fd >= 0) {
+            return temporary;
         }
-        if (!file.exists()) {
-            *error = QStringLiteral("cannot write in %1: %2").arg(folder, file.errorString());
-            return false;
+        if (errno != EEXIST) {
+            *error = "cannot write in " + folder + ": " + systemError(errno);
+            return {};
         }
     }
-    *error = QStringLiteral("cannot make a temporary file in %1").arg(folder);
-    return false;
+    *error = "cannot make a temporary file in " + folder;
+    return {};
 }
 
 // The encoders under the window's writers: bitmap, and JPEG for JPG and GIF alike (GIF
 // thumbnails hold JPEG data).
-bool encode(const engine::RgbImage& thumbnail, ThumbType type, int quality, QFile& file) {
-    const QByteArray bytes = type == ThumbType::Bmp ? engine::encodeBitmap(thumbnail)
-                                                    : engine::encodeJpeg(thumbnail, quality);
-    return !bytes.isEmpty() && file.write(bytes) == bytes.size();
+engine::Bytes encode(const engine::RgbImage& thumbnail, ThumbType type, int quality) {
+    return type == ThumbType::Bmp ? engine::encodeBitmap(thumbnail)
+                                  : engine::encodeJpeg(thumbnail, quality);
 }
 
-WriteResult moveIntoPlace(const QString& temporary, const QString& path, bool replace) {
+WriteResult moveIntoPlace(const std::string& temporary, const std::string& path, bool replace) {
     if (replace) {
         // rename(2) replaces the old file in one step.
-        if (std::rename(QFile::encodeName(temporary).constData(),
-                        QFile::encodeName(path).constData()) == 0) {
+        if (std::rename(temporary.c_str(), path.c_str()) == 0) {
             return {WriteResult::Status::Written, {}};
         }
-        return {WriteResult::Status::Failed, qt_error_string(errno)};
+        return {WriteResult::Status::Failed, systemError(errno)};
     }
-    // QFile::rename never replaces an existing file, even one made since the name was checked.
-    QFile file(temporary);
-    if (file.rename(path)) {
+    // Never replaces a file, even one made since the name was checked.
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
         return {WriteResult::Status::Written, {}};
     }
-    if (QFileInfo::exists(path)) {
+    if (errno == EINVAL || errno == ENOSYS) {
+        // A file system without that rename: a hard link fails the same way on an existing name.
+        if (::link(temporary.c_str(), path.c_str()) == 0) {
+            ::unlink(temporary.c_str());
+            return {WriteResult::Status::Written, {}};
+        }
+    }
+    if (errno == EEXIST) {
         return {WriteResult::Status::Exists, {}};
     }
-    return {WriteResult::Status::Failed, file.errorString()};
+    return {WriteResult::Status::Failed, systemError(errno)};
 }
 
 }  // namespace
 
-RenderedPicture renderPicture(const QString& path, int width, int height, bool landscape) {
+RenderedPicture renderPicture(const std::string& path, int width, int height, bool landscape) {
     const std::unique_ptr<engine::PictureDecoder> picture = engine::openPicture(path);
     if (!picture) {
         return {{}, loadError(path)};
@@ -91,29 +121,33 @@ RenderedPicture renderPicture(const QString& path, int width, int height, bool l
     // The call size: the canvas frame eats 2 pixels in each direction.
     engine::RgbImage thumbnail = engine::readThumbnail(*picture, width + 2, height + 2);
     if (thumbnail.isNull()) {
-        return {{}, QStringLiteral("cannot be loaded: the picture data is damaged")};
+        return {{}, "cannot be loaded: the picture data is damaged"};
     }
     return {std::move(thumbnail), {}};
 }
 
-WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const QString& path,
+WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const std::string& path,
                                ThumbType type, int quality, bool replace) {
-    QFile file;
-    QString error;
-    if (!openTemporaryBeside(path, file, &error)) {
+    std::string error;
+    const Temporary temporary = openTemporaryBeside(path, &error);
+    if (temporary.fd < 0) {
         return {WriteResult::Status::Failed, error};
     }
-    const bool encoded = encode(thumbnail, type, quality, file) && file.flush();
-    const QString writeError = file.errorString();
-    file.close();
+    const engine::Bytes bytes = encode(thumbnail, type, quality);
+    bool written = !bytes.empty() && engine::writeAll(temporary.fd, bytes);
+    int writeError = bytes.empty() ? EINVAL : errno;
+    if (::close(temporary.fd) != 0 && written) {
+        written = false;
+        writeError = errno;
+    }
     WriteResult result;
-    if (encoded) {
-        result = moveIntoPlace(file.fileName(), path, replace);
+    if (written) {
+        result = moveIntoPlace(temporary.name, path, replace);
     } else {
-        result = {WriteResult::Status::Failed, writeError};
+        result = {WriteResult::Status::Failed, systemError(writeError)};
     }
     if (result.status != WriteResult::Status::Written) {
-        QFile::remove(file.fileName());
+        ::unlink(temporary.name.c_str());
     }
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "engine/rgb_image.h"
 #include "thumb_options.h"
@@ -9,23 +9,23 @@ namespace thumb {
 
 struct RenderedPicture {
     engine::RgbImage thumbnail;  // null when the picture failed
-    QString error;               // why it failed
+    std::string error;           // why it failed
 };
 
 // The thumbnail of one picture file at width x height (swapped for a landscape picture when
 // `landscape` is on), sampled exactly as the window samples it.
-RenderedPicture renderPicture(const QString& path, int width, int height, bool landscape);
+RenderedPicture renderPicture(const std::string& path, int width, int height, bool landscape);
 
 struct WriteResult {
     enum class Status { Written, Exists, Failed };
     Status status = Status::Failed;
-    QString error;  // Failed: why
+    std::string error;  // Failed: why
 };
 
 // Writes the thumbnail file of the type. The data goes to a temporary file in the destination
 // folder first and is renamed into place, so a failure never leaves a partial file under the
 // final name. An existing file is replaced only when `replace` is set.
-WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const QString& path,
+WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const std::string& path,
                                ThumbType type, int quality, bool replace);
 
 }  // namespace thumb

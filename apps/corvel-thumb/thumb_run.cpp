@@ -1,13 +1,15 @@
 #include "thumb_run.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QHash>
+#include <sys/stat.h>
 
+#include <climits>
 #include <condition_variable>
+#include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/naming.h"
@@ -24,8 +26,8 @@ class Reporter {
   public:
     Reporter(Console console, int total) : console_(console), total_(total) {}
 
-    void written(const QString& line) { print(console_.out, line); }
-    void failed(const QString& line) { print(console_.err, QLatin1String(kProgram) + line); }
+    void written(const std::string& line) { print(console_.out, line); }
+    void failed(const std::string& line) { print(console_.err, kProgram + line); }
 
     void progress(int done) {
         done_ = done;
@@ -40,7 +42,7 @@ class Reporter {
     }
 
   private:
-    void print(QTextStream& stream, const QString& line) {
+    void print(std::ostream& stream, const std::string& line) {
         clearBar();
         stream << line << '\n';
         stream.flush();
@@ -53,8 +55,8 @@ class Reporter {
         }
         constexpr int kBarWidth = 30;
         const int filled = total_ > 0 ? done_ * kBarWidth / total_ : kBarWidth;
-        console_.err << "\r[" << QString(filled, QLatin1Char('#'))
-                     << QString(kBarWidth - filled, QLatin1Char('.')) << "] " << done_ << '/'
+        console_.err << "\r[" << std::string(std::size_t(filled), '#')
+                     << std::string(std::size_t(kBarWidth - filled), '.') << "] " << done_ << '/'
                      << total_;
         console_.err.flush();
     }
@@ -73,13 +75,24 @@ class Reporter {
 
 // A path as the file system knows it, symbolic links resolved, whether the file exists yet
 // or not: a name compares equal before and after its thumbnail is written.
-QString identityOf(const QString& absolutePath) {
-    const QFileInfo info(absolutePath);
-    if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty()) {
-        return canonical;
+std::string identityOf(const std::string& absolutePath) {
+    char resolved[PATH_MAX];
+    if (::realpath(absolutePath.c_str(), resolved) != nullptr) {
+        return resolved;
     }
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? absolutePath : QDir(folder).filePath(info.fileName());
+    const std::size_t slash = absolutePath.rfind('/');
+    const std::string folder = absolutePath.substr(0, slash);
+    if (slash == std::string::npos ||
+        ::realpath(folder.empty() ? "/" : folder.c_str(), resolved) == nullptr) {
+        return absolutePath;
+    }
+    const std::string resolvedFolder = resolved;
+    return (resolvedFolder == "/" ? "" : resolvedFolder) + absolutePath.substr(slash);
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
 }
 
 // Decodes and samples the pictures on worker threads, handing the results over in input
@@ -89,11 +102,11 @@ QString identityOf(const QString& absolutePath) {
 // than a small thumbnail.
 class OrderedRenderer {
   public:
-    OrderedRenderer(const QStringList& paths, const ThumbOptions& options)
+    OrderedRenderer(const std::vector<std::string>& paths, const ThumbOptions& options)
         : paths_(paths), options_(options), results_(paths.size()) {
         const int workers =
             paths.size() > 1 ? std::min<int>(options.jobs, static_cast<int>(paths.size())) : 0;
-        window_ = static_cast<qsizetype>(workers) * 4;
+        window_ = static_cast<std::size_t>(workers) * 4;
         for (int i = 0; i < workers; ++i) {
             threads_.emplace_back([this] { work(); });
         }
@@ -114,7 +127,7 @@ class OrderedRenderer {
     OrderedRenderer& operator=(const OrderedRenderer&) = delete;
 
     // The result of picture `index`; calls go 0, 1, 2, ...
-    RenderedPicture take(qsizetype index) {
+    RenderedPicture take(std::size_t index) {
         if (threads_.empty()) {
             return render(index);
         }
@@ -129,7 +142,7 @@ class OrderedRenderer {
     }
 
   private:
-    RenderedPicture render(qsizetype index) const {
+    RenderedPicture render(std::size_t index) const {
         return renderPicture(paths_[index], options_.width, options_.height, options_.landscape);
     }
 
@@ -142,7 +155,7 @@ class OrderedRenderer {
             if (stopping_ || next_ >= paths_.size()) {
                 return;
             }
-            const qsizetype index = next_++;
+            const std::size_t index = next_++;
             lock.unlock();
             RenderedPicture result = render(index);
             lock.lock();
@@ -152,15 +165,15 @@ class OrderedRenderer {
         }
     }
 
-    const QStringList& paths_;
+    const std::vector<std::string>& paths_;
     const ThumbOptions& options_;
     std::vector<std::optional<RenderedPicture>> results_;
     std::vector<std::thread> threads_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    qsizetype next_ = 0;
-    qsizetype taken_ = 0;
-    qsizetype window_ = 1;
+    std::size_t next_ = 0;
+    std::size_t taken_ = 0;
+    std::size_t window_ = 1;
     bool stopping_ = false;
 };
 
@@ -170,9 +183,9 @@ class ThumbRun {
         : options_(options), reporter_(reporter) {
         row_ = {options.destination, {}, options.letters, extensionOf(options.type)};
         runningNumber_ = options.number;
-        for (const QString& picture : options.pictures) {
-            paths_.append(QDir::cleanPath(QFileInfo(picture).absoluteFilePath()));
-            inputs_.insert(identityOf(paths_.back()), paths_.size() - 1);
+        for (const std::string& picture : options.pictures) {
+            paths_.push_back(absoluteClean(picture));
+            inputs_.emplace(identityOf(paths_.back()), paths_.size() - 1);
         }
     }
 
@@ -180,7 +193,7 @@ class ThumbRun {
     int run() {
         {
             OrderedRenderer renderer(paths_, options_);
-            for (qsizetype i = 0; i < paths_.size(); ++i) {
+            for (std::size_t i = 0; i < paths_.size(); ++i) {
                 commit(i, renderer.take(i));
                 reporter_.progress(static_cast<int>(i + 1));
             }
@@ -193,19 +206,19 @@ class ThumbRun {
 
   private:
     struct Deferred {
-        qsizetype index;
+        std::size_t index;
         engine::RgbImage thumbnail;
-        QString name;
+        std::string name;
     };
 
-    const QString& given(qsizetype index) const { return options_.pictures[index]; }
+    const std::string& given(std::size_t index) const { return options_.pictures[index]; }
 
-    void fail(qsizetype index, const QString& why) {
-        reporter_.failed(given(index) + QStringLiteral(": ") + why);
+    void fail(std::size_t index, const std::string& why) {
+        reporter_.failed(given(index) + ": " + why);
     }
 
     // Names and writes one picture, in input order.
-    void commit(qsizetype index, const RenderedPicture& picture) {
+    void commit(std::size_t index, const RenderedPicture& picture) {
         if (picture.thumbnail.isNull()) {
             fail(index, picture.error);
             return;
@@ -214,36 +227,35 @@ class ThumbRun {
         const auto prepared =
             engine::prepareName(style, paths_[index], options_.naming, row_, runningNumber_);
         if (prepared.status == engine::NameStatus::PathTooLong) {
-            fail(index, QStringLiteral("the path has more than %1 '/' and cannot be named")
-                            .arg(engine::kMaxPathSeparators));
+            fail(index, "the path has more than " + std::to_string(engine::kMaxPathSeparators) +
+                            " '/' and cannot be named");
             return;
         }
         row_ = prepared.row;
-        const QString name = engine::composeName(style, row_, options_.naming);
+        const std::string name = engine::composeName(style, row_, options_.naming);
         if (options_.naming.mode == engine::NameMode::Number) {
             runningNumber_ = engine::nextRunningNumber(runningNumber_);
         }
-        const QString identity = identityOf(name);
-        if (const auto claimed = claimed_.constFind(identity); claimed != claimed_.cend()) {
-            fail(index, QStringLiteral("not written: %1 is already the thumbnail of %2")
-                            .arg(name, given(*claimed)));
+        const std::string identity = identityOf(name);
+        if (const auto claimed = claimed_.find(identity); claimed != claimed_.end()) {
+            fail(index,
+                 "not written: " + name + " is already the thumbnail of " + given(claimed->second));
             return;
         }
-        const QList<qsizetype> sameAsInput = inputs_.values(identity);
-        if (!sameAsInput.isEmpty() && !options_.overwrite) {
-            fail(index, QStringLiteral("refused: %1 is an input picture (use --overwrite to "
-                                       "replace it)")
-                            .arg(name));
+        const auto [sameAsInput, end] = inputs_.equal_range(identity);
+        if (sameAsInput != end && !options_.overwrite) {
+            fail(index,
+                 "refused: " + name + " is an input picture (use --overwrite to replace it)");
             return;
         }
-        if (!options_.overwrite && QFileInfo::exists(name)) {
+        if (!options_.overwrite && exists(name)) {
             skipExisting(index, name);
             return;
         }
-        claimed_.insert(identity, index);
+        claimed_.emplace(identity, index);
         // A picture still to be read must not find a thumbnail in its place.
-        for (const qsizetype input : sameAsInput) {
-            if (input > index) {
+        for (auto input = sameAsInput; input != end; ++input) {
+            if (input->second > index) {
                 deferred_.push_back({index, picture.thumbnail, name});
                 return;
             }
@@ -251,20 +263,19 @@ class ThumbRun {
         write(index, picture.thumbnail, name);
     }
 
-    void skipExisting(qsizetype index, const QString& name) {
-        fail(index, QStringLiteral("skipped: %1 exists (use --overwrite to replace it)").arg(name));
+    void skipExisting(std::size_t index, const std::string& name) {
+        fail(index, "skipped: " + name + " exists (use --overwrite to replace it)");
     }
 
-    void write(qsizetype index, const engine::RgbImage& thumbnail, const QString& name) {
+    void write(std::size_t index, const engine::RgbImage& thumbnail, const std::string& name) {
         const WriteResult result = writeThumbnailFile(thumbnail, name, options_.type,
                                                       options_.quality, options_.overwrite);
         switch (result.status) {
             case WriteResult::Status::Written:
                 ++written_;
-                reporter_.written(QStringLiteral("%1 -> %2 (%3x%4)")
-                                      .arg(given(index), name)
-                                      .arg(thumbnail.width())
-                                      .arg(thumbnail.height()));
+                reporter_.written(given(index) + " -> " + name + " (" +
+                                  std::to_string(thumbnail.width()) + "x" +
+                                  std::to_string(thumbnail.height()) + ")");
                 return;
             case WriteResult::Status::Exists:
                 skipExisting(index, name);
@@ -272,31 +283,36 @@ class ThumbRun {
             case WriteResult::Status::Failed:
                 break;
         }
-        fail(index, QStringLiteral("cannot write %1: %2").arg(name, result.error));
+        fail(index, "cannot write " + name + ": " + result.error);
     }
 
     const ThumbOptions& options_;
     Reporter& reporter_;
-    QStringList paths_;                      // absolute, in input order
-    QMultiHash<QString, qsizetype> inputs_;  // identity -> input index
-    QHash<QString, qsizetype> claimed_;      // identity of a name given this run -> input
+    std::vector<std::string> paths_;                            // absolute, in input order
+    std::unordered_multimap<std::string, std::size_t> inputs_;  // identity -> input index
+    std::unordered_map<std::string, std::size_t> claimed_;      // identity of a name -> input
     std::vector<Deferred> deferred_;
     engine::NameRow row_;
-    qint32 runningNumber_ = 0;
+    std::int32_t runningNumber_ = 0;
     int written_ = 0;
 };
 
 // Save-to folder mode: the folder is made when missing. An error text when it is unusable.
-QString prepareDestination(const ThumbOptions& options) {
+std::string prepareDestination(const ThumbOptions& options) {
     if (options.naming.location != engine::FileLocation::SaveToFolder) {
         return {};
     }
-    const QFileInfo info(options.destination);
-    if (info.exists() && !info.isDir()) {
-        return QStringLiteral("the destination is not a folder: %1").arg(options.destination);
+    std::error_code error;
+    const auto status = std::filesystem::status(options.destination, error);
+    if (std::filesystem::exists(status)) {
+        return std::filesystem::is_directory(status)
+                   ? std::string()
+                   : "the destination is not a folder: " + options.destination;
     }
-    if (!info.exists() && !QDir().mkpath(options.destination)) {
-        return QStringLiteral("cannot create the destination folder %1").arg(options.destination);
+    std::filesystem::create_directories(options.destination, error);
+    if (error) {
+        return "cannot create the destination folder " + options.destination + ": " +
+               error.message();
     }
     return {};
 }
@@ -304,7 +320,7 @@ QString prepareDestination(const ThumbOptions& options) {
 }  // namespace
 
 int makeThumbnails(const ThumbOptions& options, Console console) {
-    if (const QString error = prepareDestination(options); !error.isEmpty()) {
+    if (const std::string error = prepareDestination(options); !error.empty()) {
         console.err << kProgram << error << '\n';
         console.err.flush();
         return kUsageError;
@@ -317,7 +333,7 @@ int makeThumbnails(const ThumbOptions& options, Console console) {
     return written == total ? kAllWritten : kSomeFailed;
 }
 
-int runCommand(const QStringList& arguments, Console console) {
+int runCommand(const std::vector<std::string>& arguments, Console console) {
     const ParsedCommand command = parseCommandLine(arguments);
     switch (command.action) {
         case ParsedCommand::Action::Help:

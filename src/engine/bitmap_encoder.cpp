@@ -12,30 +12,30 @@ constexpr int kHeadersSize = 14 + 40;
 // 96 dots per inch, the screen the canvas was drawn on.
 constexpr std::uint32_t kPelsPerMeter = 3780;
 
-void put16(char*& p, std::uint16_t v) {
-    *p++ = char(v & 0xFF);
-    *p++ = char(v >> 8);
+void put16(std::uint8_t*& p, std::uint16_t v) {
+    *p++ = std::uint8_t(v & 0xFF);
+    *p++ = std::uint8_t(v >> 8);
 }
-void put32(char*& p, std::uint32_t v) {
+void put32(std::uint8_t*& p, std::uint32_t v) {
     put16(p, std::uint16_t(v & 0xFFFF));
     put16(p, std::uint16_t(v >> 16));
 }
 
 }  // namespace
 
-QByteArray encodeBitmap(const RgbView& image) {
+Bytes encodeBitmap(const RgbView& image) {
     if (image.isNull()) {
         return {};
     }
-    const qint64 width = image.width;
-    const qint64 height = image.height;
-    const qint64 stride = (width * 3 + 3) / 4 * 4;
-    const qint64 fileSize = kHeadersSize + stride * height;
+    const std::int64_t width = image.width;
+    const std::int64_t height = image.height;
+    const std::int64_t stride = (width * 3 + 3) / 4 * 4;
+    const std::int64_t fileSize = kHeadersSize + stride * height;
     if (fileSize > 0x7FFFFFFF) {
         return {};
     }
-    QByteArray bytes(qsizetype(fileSize), '\0');
-    char* p = bytes.data();
+    Bytes bytes(std::size_t(fileSize), 0);
+    std::uint8_t* p = bytes.data();
     *p++ = 'B';
     *p++ = 'M';
     put32(p, std::uint32_t(fileSize));
@@ -53,21 +53,21 @@ QByteArray encodeBitmap(const RgbView& image) {
     put32(p, 0);
     put32(p, 0);
 
-    for (qint64 y = 0; y < height; ++y) {
+    for (std::int64_t y = 0; y < height; ++y) {
         const Rgb* in = image.row(int(height - 1 - y));
-        char* out = bytes.data() + kHeadersSize + y * stride;
-        for (qint64 x = 0; x < width; ++x) {
-            *out++ = char(blueOf(in[x]));
-            *out++ = char(greenOf(in[x]));
-            *out++ = char(redOf(in[x]));
+        std::uint8_t* out = bytes.data() + kHeadersSize + y * stride;
+        for (std::int64_t x = 0; x < width; ++x) {
+            *out++ = std::uint8_t(blueOf(in[x]));
+            *out++ = std::uint8_t(greenOf(in[x]));
+            *out++ = std::uint8_t(redOf(in[x]));
         }
     }
     return bytes;
 }
 
-bool writeBitmap(const RgbView& image, const QString& path) {
-    const QByteArray bytes = encodeBitmap(image);
-    if (bytes.isEmpty()) {
+bool writeBitmap(const RgbView& image, const std::string& path) {
+    const Bytes bytes = encodeBitmap(image);
+    if (bytes.empty()) {
         return false;
     }
     return replaceFile(path, bytes);

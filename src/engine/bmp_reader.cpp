@@ -8,7 +8,7 @@ namespace engine::bmp {
 
 namespace {
 
-constexpr qint64 kFileHeaderSize = 14;
+constexpr std::int64_t kFileHeaderSize = 14;
 constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kAlphaBitFields = 6;
@@ -40,22 +40,22 @@ int channel(std::uint32_t value, std::uint32_t mask) {
     return int((v * 255 + max / 2) / max);
 }
 
-bool readPalette(ByteSource& source, qint64 offset, int entrySize, Layout& layout,
+bool readPalette(ByteSource& source, std::int64_t offset, int entrySize, Layout& layout,
                  std::uint32_t colorsUsed) {
     const int entries = 1 << layout.bitsPerPixel;
     int stored = colorsUsed == 0 || colorsUsed > std::uint32_t(entries) ? entries : int(colorsUsed);
     if (colorsUsed == 0) {
         // Writers of the old core header (and some others) store only the colours up to the
         // pixel data.
-        const qint64 room = (layout.pixelOffset - offset) / entrySize;
-        stored = int(std::clamp<qint64>(room, 0, entries));
+        const std::int64_t room = (layout.pixelOffset - offset) / entrySize;
+        stored = int(std::clamp<std::int64_t>(room, 0, entries));
     }
     if (stored == 0) {
         return false;
     }
     std::vector<std::uint8_t> bytes(std::size_t(stored) * std::size_t(entrySize));
-    if (offset + qint64(bytes.size()) > source.size() ||
-        !source.read(offset, qint64(bytes.size()), bytes.data())) {
+    if (offset + std::int64_t(bytes.size()) > source.size() ||
+        !source.read(offset, std::int64_t(bytes.size()), bytes.data())) {
         return false;
     }
     layout.palette.assign(std::size_t(entries), kBlack);
@@ -69,24 +69,24 @@ bool readPalette(ByteSource& source, qint64 offset, int entrySize, Layout& layou
 }  // namespace
 
 std::optional<Layout> readLayout(ByteSource& source) {
-    const qint64 fileSize = source.size();
+    const std::int64_t fileSize = source.size();
     std::uint8_t head[kFileHeaderSize + 124 + 16] = {};
     if (fileSize < kFileHeaderSize + 12 || !source.read(0, kFileHeaderSize + 4, head) ||
         head[0] != 'B' || head[1] != 'M') {
         return std::nullopt;
     }
     const std::uint32_t headerSize = u32(head + 14);
-    if (!knownHeaderSize(headerSize) || kFileHeaderSize + qint64(headerSize) > fileSize ||
+    if (!knownHeaderSize(headerSize) || kFileHeaderSize + std::int64_t(headerSize) > fileSize ||
         !source.read(kFileHeaderSize, headerSize, head + kFileHeaderSize)) {
         return std::nullopt;
     }
     const std::uint8_t* info = head + kFileHeaderSize;
     Layout layout;
     layout.pixelOffset = u32(head + 10);
-    qint64 width = 0;
-    qint64 height = 0;
+    std::int64_t width = 0;
+    std::int64_t height = 0;
     std::uint32_t colorsUsed = 0;
-    qint64 paletteOffset = kFileHeaderSize + headerSize;
+    std::int64_t paletteOffset = kFileHeaderSize + headerSize;
     int paletteEntrySize = 4;
     if (headerSize == 12) {
         width = u16(info + 4);
@@ -125,7 +125,7 @@ std::optional<Layout> readLayout(ByteSource& source) {
         }
         if (headerSize == 40) {
             // The masks follow a 40-byte header.
-            const qint64 maskBytes = layout.compression == kBitFields ? 12 : 16;
+            const std::int64_t maskBytes = layout.compression == kBitFields ? 12 : 16;
             if (!source.read(paletteOffset, 12, head + kFileHeaderSize + 40)) {
                 return std::nullopt;
             }
@@ -150,7 +150,7 @@ std::optional<Layout> readLayout(ByteSource& source) {
     }
 
     layout.stride = ((width * bpp + 31) / 32) * 4;
-    const qint64 rowBytes = (width * bpp + 7) / 8;
+    const std::int64_t rowBytes = (width * bpp + 7) / 8;
     // The last row may lack its padding; everything else must be in the file.
     if (layout.pixelOffset < kFileHeaderSize + headerSize ||
         layout.pixelOffset + layout.stride * (height - 1) + rowBytes > fileSize) {
@@ -167,8 +167,8 @@ const std::uint8_t* RowReader::raw(int y) {
         return nullptr;
     }
     if (y != loaded_) {
-        const qint64 stored = layout_.topDown ? y : layout_.height - 1 - y;
-        const qint64 rowBytes = (qint64(layout_.width) * layout_.bitsPerPixel + 7) / 8;
+        const std::int64_t stored = layout_.topDown ? y : layout_.height - 1 - y;
+        const std::int64_t rowBytes = (std::int64_t(layout_.width) * layout_.bitsPerPixel + 7) / 8;
         if (!source_.read(layout_.pixelOffset + stored * layout_.stride, rowBytes, row_.data())) {
             loaded_ = -1;
             return nullptr;

@@ -19,8 +19,8 @@ struct Layout {
     std::uint32_t compression = 0;
     std::uint32_t masks[3] = {0, 0, 0};  // red, green, blue for 16 and 32 bits
     std::vector<Rgb> palette;            // 1 << bitsPerPixel entries for 1 to 8 bits
-    qint64 pixelOffset = 0;
-    qint64 stride = 0;  // bytes per stored row, padded to 4
+    std::int64_t pixelOffset = 0;
+    std::int64_t stride = 0;  // bytes per stored row, padded to 4
     // The fields of the 40-byte information header as stored (height keeps its sign).
     std::int32_t storedHeight = 0;
     std::uint16_t planes = 0;

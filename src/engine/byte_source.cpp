@@ -1,7 +1,5 @@
 #include "engine/byte_source.h"
 
-#include <QFile>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,14 +9,14 @@
 
 namespace engine {
 
-FileSource::FileSource(const QString& path) {
-    fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+FileSource::FileSource(const std::string& path) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
     if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd_);
         fd_ = -1;
     }
-    size_ = fd_ >= 0 ? qint64(info.st_size) : 0;
+    size_ = fd_ >= 0 ? std::int64_t(info.st_size) : 0;
 }
 
 FileSource::~FileSource() {
@@ -27,7 +25,7 @@ FileSource::~FileSource() {
     }
 }
 
-bool FileSource::read(qint64 offset, qint64 length, void* into) {
+bool FileSource::read(std::int64_t offset, std::int64_t length, void* into) {
     if (fd_ < 0 || offset < 0 || length < 0 || offset > size_ - length) {
         return false;
     }
@@ -47,8 +45,8 @@ bool FileSource::read(qint64 offset, qint64 length, void* into) {
     return true;
 }
 
-bool MemorySource::read(qint64 offset, qint64 length, void* into) {
-    if (offset < 0 || length < 0 || offset > bytes_.size() - length) {
+bool MemorySource::read(std::int64_t offset, std::int64_t length, void* into) {
+    if (offset < 0 || length < 0 || offset > size() - length) {
         return false;
     }
     std::memcpy(into, bytes_.data() + offset, std::size_t(length));

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-
 #include <cstdint>
+#include <span>
+#include <string>
 
 namespace engine {
 
@@ -23,35 +22,38 @@ inline std::int32_t i32(const std::uint8_t* p) {
 class ByteSource {
   public:
     virtual ~ByteSource() = default;
-    virtual qint64 size() const = 0;
+    virtual std::int64_t size() const = 0;
     // Exactly `length` bytes at `offset`, or false.
-    virtual bool read(qint64 offset, qint64 length, void* into) = 0;
+    virtual bool read(std::int64_t offset, std::int64_t length, void* into) = 0;
 };
 
 // Reads with pread(2): no shared file position, so nothing to guard between threads.
 class FileSource : public ByteSource {
   public:
-    explicit FileSource(const QString& path);
+    // `path` as the file system spells it.
+    explicit FileSource(const std::string& path);
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
     bool isOpen() const { return fd_ >= 0; }
-    qint64 size() const override { return size_; }
-    bool read(qint64 offset, qint64 length, void* into) override;
+    std::int64_t size() const override { return size_; }
+    bool read(std::int64_t offset, std::int64_t length, void* into) override;
 
   private:
     int fd_ = -1;
-    qint64 size_ = 0;
+    std::int64_t size_ = 0;
 };
 
 class MemorySource : public ByteSource {
   public:
-    explicit MemorySource(QByteArrayView bytes) : bytes_(bytes) {}
-    qint64 size() const override { return bytes_.size(); }
-    bool read(qint64 offset, qint64 length, void* into) override;
+    explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit MemorySource(std::string_view bytes)
+        : bytes_(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) {}
+    std::int64_t size() const override { return std::int64_t(bytes_.size()); }
+    bool read(std::int64_t offset, std::int64_t length, void* into) override;
 
   private:
-    QByteArrayView bytes_;
+    std::span<const std::uint8_t> bytes_;
 };
 
 }  // namespace engine

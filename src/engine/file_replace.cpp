@@ -1,7 +1,5 @@
 #include "engine/file_replace.h"
 
-#include <QFile>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,9 +13,25 @@ namespace engine {
 
 namespace {
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    const char* at = bytes.constData();
-    qsizetype left = bytes.size();
+// Writes into a new file or over the old one's bytes; a partly written new file is removed.
+bool writeDirectly(const std::string& target, const Bytes& bytes, int flags) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | flags, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = writeAll(fd, bytes);
+    const bool closed = ::close(fd) == 0;
+    if (!(written && closed) && (flags & O_EXCL)) {
+        ::unlink(target.c_str());
+    }
+    return written && closed;
+}
+
+}  // namespace
+
+bool writeAll(int fd, const Bytes& bytes) {
+    const std::uint8_t* at = bytes.data();
+    std::size_t left = bytes.size();
     while (left > 0) {
         const ssize_t done = ::write(fd, at, std::size_t(left));
         if (done < 0 && errno == EINTR) {
@@ -27,46 +41,31 @@ bool writeAll(int fd, const QByteArray& bytes) {
             return false;
         }
         at += done;
-        left -= done;
+        left -= std::size_t(done);
     }
     return true;
 }
 
-// Writes into a new file or over the old one's bytes; a partly written new file is removed.
-bool writeDirectly(const QByteArray& target, const QByteArray& bytes, int flags) {
-    const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | flags, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    const bool written = writeAll(fd, bytes);
-    const bool closed = ::close(fd) == 0;
-    if (!(written && closed) && (flags & O_EXCL)) {
-        ::unlink(target.constData());
-    }
-    return written && closed;
-}
-
-}  // namespace
-
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    QByteArray target = QFile::encodeName(path);
+bool replaceFile(const std::string& path, const Bytes& bytes) {
+    std::string target = path;
     struct stat info {};
-    if (::lstat(target.constData(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    if (::lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
         char resolved[PATH_MAX];
-        if (::realpath(target.constData(), resolved) == nullptr) {
+        if (::realpath(target.c_str(), resolved) == nullptr) {
             return writeDirectly(target, bytes, O_CREAT | O_TRUNC);  // a link to nothing yet
         }
         target = resolved;
     }
-    if (::stat(target.constData(), &info) != 0) {
+    if (::stat(target.c_str(), &info) != 0) {
         // Nothing to keep: the new file is written where it belongs (the umask applies).
         return errno == ENOENT && writeDirectly(target, bytes, O_CREAT | O_EXCL);
     }
     if (!S_ISREG(info.st_mode)) {
         return false;
     }
-    const qsizetype slash = target.lastIndexOf('/');
-    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+    const std::size_t nameStart = target.rfind('/') + 1;  // 0 without a '/'
+    std::string temporary =
+        target.substr(0, nameStart) + '.' + target.substr(nameStart) + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         // A folder we may not create files in still lets its files be replaced.
@@ -74,8 +73,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     }
     const bool written = ::fchmod(fd, info.st_mode & 07777) == 0 && writeAll(fd, bytes);
     // rename(2) replaces the old file in one step: readers see the old bytes or the new ones.
-    if (::close(fd) != 0 || !written || ::rename(temporary.constData(), target.constData()) != 0) {
-        ::unlink(temporary.constData());
+    if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;

@@ -57,7 +57,7 @@ struct CodeTable {
 int FirstFrame::byte() {
     if (next_ == buffered_) {
         const int length =
-            int(std::min<qint64>(source_.size() - position_, qint64(buffer_.size())));
+            int(std::min<std::int64_t>(source_.size() - position_, std::int64_t(buffer_.size())));
         if (length <= 0 || !source_.read(position_, length, buffer_.data())) {
             return -1;
         }
@@ -151,8 +151,8 @@ bool FirstFrame::readHeaders() {
         frameLeft_ = 0;
         frameTop_ = 0;
     }
-    if (qint64(screenWidth_) * screenHeight_ > kMaxPicturePixels ||
-        qint64(frameWidth_) * frameHeight_ > kMaxPicturePixels) {
+    if (std::int64_t(screenWidth_) * screenHeight_ > kMaxPicturePixels ||
+        std::int64_t(frameWidth_) * frameHeight_ > kMaxPicturePixels) {
         return false;
     }
     shownWidth_ = std::clamp(screenWidth_ - frameLeft_, 0, frameWidth_);

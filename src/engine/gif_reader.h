@@ -3,8 +3,6 @@
 #include "engine/byte_source.h"
 #include "engine/rgb_image.h"
 
-#include <QSize>
-
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -25,7 +23,7 @@ class FirstFrame {
     // kMaxPicturePixels pixels: nothing is allocated for a size before it is checked.
     bool readHeaders();
     // The logical screen; a screen of no area takes the frame's size.
-    QSize size() const { return {screenWidth_, screenHeight_}; }
+    Size size() const { return {screenWidth_, screenHeight_}; }
     // Decodes the frame's image data, once. False when it is damaged or cut off.
     bool decode();
     // Row `y` (0 <= y < height) of the decoded picture, size().width() pixels.
@@ -40,7 +38,7 @@ class FirstFrame {
     void storeRow(int frameRow, const std::uint8_t* indices, int count);
 
     ByteSource& source_;
-    qint64 position_ = 0;
+    std::int64_t position_ = 0;
     std::array<std::uint8_t, 16 * 1024> buffer_{};
     int buffered_ = 0;
     int next_ = 0;

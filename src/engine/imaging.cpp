@@ -2,6 +2,7 @@
 
 #include "engine/jpeg_writer.h"
 #include "engine/picture_limits.h"
+#include "engine/qt_conversions.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -60,7 +61,7 @@ std::int32_t bmpinfo(ByteSource& source, BitmapInfoHeader& header) {
 
 std::int32_t bmpinfo(const QString& fileName, BitmapInfoHeader& header) {
     header = {};
-    FileSource source(fileName);
+    FileSource source(nativePath(fileName));
     return source.isOpen() ? bmpinfo(source, header) : kCantOpen;
 }
 
@@ -131,7 +132,7 @@ std::int32_t loadbmp(ByteSource& source, ImageDescriptor& image) {
 }
 
 std::int32_t loadbmp(const QString& fileName, ImageDescriptor& image) {
-    FileSource source(fileName);
+    FileSource source(nativePath(fileName));
     return source.isOpen() ? loadbmp(source, image) : kCantOpen;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/file_replace.h"
 #include "engine/jpeg_support.h"
 
+#include <bit>
 #include <memory>
 
 namespace engine {
@@ -12,7 +13,7 @@ namespace {
 // Collects the compressed bytes through a fixed buffer.
 struct Destination {
     jpeg_destination_mgr manager;
-    QByteArray* bytes;
+    Bytes* bytes;
     JOCTET buffer[16 * 1024];
 };
 
@@ -22,8 +23,8 @@ void initDestination(j_compress_ptr codec) {
     dest->manager.free_in_buffer = sizeof dest->buffer;
 }
 
-void flush(Destination* dest, qint64 length) {
-    dest->bytes->append(reinterpret_cast<const char*>(dest->buffer), qsizetype(length));
+void flush(Destination* dest, std::int64_t length) {
+    dest->bytes->insert(dest->bytes->end(), dest->buffer, dest->buffer + length);
 }
 
 boolean emptyBuffer(j_compress_ptr codec) {
@@ -35,7 +36,7 @@ boolean emptyBuffer(j_compress_ptr codec) {
 
 void termDestination(j_compress_ptr codec) {
     auto* dest = reinterpret_cast<Destination*>(codec->dest);
-    flush(dest, qint64(sizeof dest->buffer - dest->manager.free_in_buffer));
+    flush(dest, std::int64_t(sizeof dest->buffer - dest->manager.free_in_buffer));
 }
 
 // Only plain data on this frame: see ErrorHandler.
@@ -49,11 +50,9 @@ bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destinat
     codec->image_width = JDIMENSION(rgb->width);
     codec->image_height = JDIMENSION(rgb->height);
     codec->input_components = 4;
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    codec->in_color_space = JCS_EXT_BGRX;
-#else
-    codec->in_color_space = JCS_EXT_XRGB;
-#endif
+    // 0xFFRRGGBB words: B, G, R, X in memory on a little-endian machine.
+    codec->in_color_space =
+        std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_set_defaults(codec);
     jpeg_set_quality(codec, quality, TRUE);
     codec->dct_method = JDCT_ISLOW;
@@ -75,7 +74,7 @@ bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destinat
 
 }  // namespace
 
-QByteArray encodeJpeg(const RgbView& image, int quality) {
+Bytes encodeJpeg(const RgbView& image, int quality) {
     if (image.isNull() || quality < 1 || quality > 100) {
         return {};
     }
@@ -86,16 +85,16 @@ QByteArray encodeJpeg(const RgbView& image, int quality) {
     dest->manager.init_destination = initDestination;
     dest->manager.empty_output_buffer = emptyBuffer;
     dest->manager.term_destination = termDestination;
-    QByteArray bytes;
+    Bytes bytes;
     dest->bytes = &bytes;
     const bool compressed = compress(&codec, &handler, dest.get(), &image, quality);
     jpeg_destroy_compress(&codec);
-    return compressed ? bytes : QByteArray();
+    return compressed ? bytes : Bytes();
 }
 
-bool writeJpeg(const RgbView& image, const QString& path, int quality) {
-    const QByteArray bytes = encodeJpeg(image, quality);
-    return !bytes.isEmpty() && replaceFile(path, bytes);
+bool writeJpeg(const RgbView& image, const std::string& path, int quality) {
+    const Bytes bytes = encodeJpeg(image, quality);
+    return !bytes.empty() && replaceFile(path, bytes);
 }
 
 }  // namespace engine

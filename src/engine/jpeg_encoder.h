@@ -2,18 +2,19 @@
 
 #include "engine/rgb_image.h"
 
-#include <QByteArray>
-#include <QString>
+#include "engine/file_replace.h"
+
+#include <string>
 
 namespace engine {
 
 // JPEG encoding through libjpeg-turbo with fixed settings (baseline, accurate DCT, full
 // colour resolution), so the window and the command line give the same bytes for the same
 // pixels. Quality is 1..100; anything else, or a null picture, writes nothing.
-QByteArray encodeJpeg(const RgbView& image, int quality);
+Bytes encodeJpeg(const RgbView& image, int quality);
 
 // Writes the JPEG to `path`, replacing any file of that name only once the whole file is
 // written. False when nothing was written.
-bool writeJpeg(const RgbView& image, const QString& path, int quality);
+bool writeJpeg(const RgbView& image, const std::string& path, int quality);
 
 }  // namespace engine

@@ -14,7 +14,7 @@ namespace {
 struct Source {
     jpeg_source_mgr manager;
     ByteSource* bytes;
-    qint64 position;
+    std::int64_t position;
     JOCTET buffer[64 * 1024];
 };
 
@@ -23,8 +23,8 @@ void termSource(j_decompress_ptr) {}
 
 boolean fillBuffer(j_decompress_ptr codec) {
     auto* source = reinterpret_cast<Source*>(codec->src);
-    const qint64 length =
-        std::min<qint64>(qint64(sizeof source->buffer), source->bytes->size() - source->position);
+    const std::int64_t length = std::min<std::int64_t>(std::int64_t(sizeof source->buffer),
+                                                       source->bytes->size() - source->position);
     source->manager.next_input_byte = source->buffer;
     if (length <= 0 || !source->bytes->read(source->position, length, source->buffer)) {
         // A cut file ends in an end-of-image marker, as with libjpeg's own sources: what was
@@ -51,8 +51,9 @@ void skipInput(j_decompress_ptr codec, long count) {
         return;
     }
     // Past the buffer: the next fill reads from there.
-    source->position = std::min(source->bytes->size(),
-                                source->position + count - qint64(source->manager.bytes_in_buffer));
+    source->position =
+        std::min(source->bytes->size(),
+                 source->position + count - std::int64_t(source->manager.bytes_in_buffer));
     source->manager.bytes_in_buffer = 0;
 }
 
@@ -144,11 +145,11 @@ class JpegDecoder : public PictureDecoder {
         if (!readHeader(&codec_, &handler_, source_.get())) {
             return false;
         }
-        const qint64 pixels = qint64(codec_.image_width) * codec_.image_height;
+        const std::int64_t pixels = std::int64_t(codec_.image_width) * codec_.image_height;
         if (pixels <= 0 || pixels > kMaxPicturePixels) {
             return false;
         }
-        size_ = QSize(int(codec_.image_width), int(codec_.image_height));
+        size_ = Size(int(codec_.image_width), int(codec_.image_height));
         return true;
     }
 

@@ -1,12 +1,13 @@
 #include "engine/jpeg_writer.h"
 
 #include "engine/qimage_pixels.h"
+#include "engine/qt_conversions.h"
 
 namespace engine {
 
 QByteArray encodeJpeg(const QImage& image, int quality) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    return encodeJpeg(viewOf(rgb), quality);
+    return toQByteArray(encodeJpeg(viewOf(rgb), quality));
 }
 
 bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
@@ -16,7 +17,7 @@ bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
 
 bool writeJpeg(const QImage& image, const QString& path, int quality) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    return writeJpeg(viewOf(rgb), path, quality);
+    return writeJpeg(viewOf(rgb), nativePath(path), quality);
 }
 
 }  // namespace engine

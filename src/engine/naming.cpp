@@ -1,17 +1,20 @@
 #include "engine/naming.h"
 
+#include <charconv>
+
 namespace engine {
 
-SourceParts splitSourcePath(const platform::PathStyle& style, const QString& path) {
+SourceParts splitSourcePath(const platform::PathStyle& style, const std::string& path) {
     SourceParts parts;
     parts.path = path;
-    const qsizetype nameStart = style.lastSeparator(path) + 1;
-    parts.folder = path.left(nameStart);
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const qsizetype extensionStart = dot >= nameStart ? dot : path.size();
-    parts.extension = path.mid(extensionStart);
-    parts.textName = path.left(extensionStart);
-    parts.baseName = path.mid(nameStart, extensionStart - nameStart);
+    const auto nameStart = std::size_t(style.lastSeparator(path) + 1);
+    parts.folder = path.substr(0, nameStart);
+    const std::size_t dot = path.rfind('.');
+    const std::size_t extensionStart =
+        dot != std::string::npos && dot >= nameStart ? dot : path.size();
+    parts.extension = path.substr(extensionStart);
+    parts.textName = path.substr(0, extensionStart);
+    parts.baseName = path.substr(nameStart, extensionStart - nameStart);
     return parts;
 }
 
@@ -19,12 +22,12 @@ bool isPathTooLong(const platform::PathStyle& style, const SourceParts& source) 
     return style.countSeparators(source.textName) > kMaxPathSeparators;
 }
 
-QString normaliseDestination(const platform::PathStyle& style, const QString& folder) {
+std::string normaliseDestination(const platform::PathStyle& style, const std::string& folder) {
     return style.insertRoot(style.withTrailingSeparator(folder));
 }
 
-NamePreparation prepareName(const platform::PathStyle& style, const QString& path,
-                            NameChoice choice, const NameRow& current, qint32 runningNumber) {
+NamePreparation prepareName(const platform::PathStyle& style, const std::string& path,
+                            NameChoice choice, const NameRow& current, std::int32_t runningNumber) {
     NamePreparation prepared;
     prepared.row = current;
     const SourceParts source = splitSourcePath(style, path);
@@ -35,7 +38,7 @@ NamePreparation prepareName(const platform::PathStyle& style, const QString& pat
     prepared.sourcePath = source.folder;
     prepared.sourceFile = source.sourceFile();
     if (choice.mode == NameMode::Number) {
-        prepared.row.incrementer = QString::number(runningNumber);
+        prepared.row.incrementer = std::to_string(runningNumber);
     }
     prepared.row.filename = source.baseName;
     if (choice.location == FileLocation::SaveToFolder) {
@@ -52,14 +55,14 @@ NamePreparation prepareName(const platform::PathStyle& style, const QString& pat
 namespace {
 
 // X & L & N & E, X & N & L & E, X & N & "_" & K & E, X & N & E, with X the rooted folder D.
-QString composeInSaveToFolder(const QString& folder, const NameRow& row, NameMode mode) {
+std::string composeInSaveToFolder(const std::string& folder, const NameRow& row, NameMode mode) {
     switch (mode) {
         case NameMode::Prefix:
             return folder + row.incrementer + row.filename + row.extension;
         case NameMode::Suffix:
             return folder + row.filename + row.incrementer + row.extension;
         case NameMode::Number:
-            return folder + row.filename + QLatin1Char('_') + row.incrementer + row.extension;
+            return folder + row.filename + '_' + row.incrementer + row.extension;
         case NameMode::None:
             break;
     }
@@ -68,7 +71,7 @@ QString composeInSaveToFolder(const QString& folder, const NameRow& row, NameMod
 
 // X holds S, or S and N outside the Prefix mode (see prepareName), so N is not added again
 // and the running number follows the name without a "_".
-QString composeInSourceFolder(const NameRow& row, NameMode mode) {
+std::string composeInSourceFolder(const NameRow& row, NameMode mode) {
     switch (mode) {
         case NameMode::Prefix:
             return row.destName + row.incrementer + row.filename + row.extension;
@@ -83,28 +86,38 @@ QString composeInSourceFolder(const NameRow& row, NameMode mode) {
 
 }  // namespace
 
-QString composeName(const platform::PathStyle& style, const NameRow& row, NameChoice choice) {
+std::string composeName(const platform::PathStyle& style, const NameRow& row, NameChoice choice) {
     if (choice.location == FileLocation::SourceFolder) {
         return composeInSourceFolder(row, choice.mode);
     }
     return composeInSaveToFolder(style.insertRoot(row.destName), row, choice.mode);
 }
 
-qint32 startRunningNumber(const QString& text, qint32 previous) {
-    bool ok = false;
-    const qint32 k = text.trimmed().toInt(&ok, 10);
-    return ok ? k : previous;
-}
-
-qint32 nextRunningNumber(qint32 k) {
-    return static_cast<qint32>(static_cast<quint32>(k) + 1U);
-}
-
-QString shortenLabel(const QString& text, const LabelRule& rule) {
-    if (text.size() <= rule.longest) {
-        return text;
+std::optional<std::int32_t> parseInt32(std::string_view text) {
+    constexpr std::string_view kSpace = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
     }
-    return text.left(rule.head) + QLatin1String(rule.middle) + text.right(rule.tail);
+    text = text.substr(first, text.find_last_not_of(kSpace) + 1 - first);
+    // from_chars takes a minus sign only.
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') {
+        text.remove_prefix(1);
+    }
+    std::int32_t value = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+    if (error != std::errc() || stop != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::int32_t startRunningNumber(const std::string& text, std::int32_t previous) {
+    return parseInt32(text).value_or(previous);
+}
+
+std::int32_t nextRunningNumber(std::int32_t k) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(k) + 1U);
 }
 
 }  // namespace engine

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
-
 #include "platform/path_style.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -21,34 +23,37 @@ struct NameChoice {
 // A source path may hold at most this many separators; deeper ones are not named.
 inline constexpr int kMaxPathSeparators = 15;
 
+// Names are paths as the file system spells them (bytes): every rule below looks only at
+// separators, colons and dots, which are single bytes in UTF-8.
+
 // The parts of one source path P.
 struct SourceParts {
-    QString path;       // P
-    QString extension;  // the source extension with its dot (strExtention)
-    QString textName;   // P without its extension (varTextName)
-    QString folder;     // S: up to and including the last separator (strPath)
-    QString baseName;   // N: the file name without its extension (strSlashRight)
+    std::string path;       // P
+    std::string extension;  // the source extension with its dot (strExtention)
+    std::string textName;   // P without its extension (varTextName)
+    std::string folder;     // S: up to and including the last separator (strPath)
+    std::string baseName;   // N: the file name without its extension (strSlashRight)
 
-    QString sourceFile() const { return baseName + extension; }  // txtSourceFile
+    std::string sourceFile() const { return baseName + extension; }  // txtSourceFile
 };
 
 // The extension is taken from the last dot of the file name, so a dot in a folder name never
 // shortens N, and S + N + extension always gives P back. For the three picture extensions
 // this is the last four characters of P.
-SourceParts splitSourcePath(const platform::PathStyle& style, const QString& path);
+SourceParts splitSourcePath(const platform::PathStyle& style, const std::string& path);
 
 bool isPathTooLong(const platform::PathStyle& style, const SourceParts& source);
 
 // Save-to folder as it is used: a trailing separator, then rooted (PathStyle::insertRoot).
-QString normaliseDestination(const platform::PathStyle& style, const QString& folder);
+std::string normaliseDestination(const platform::PathStyle& style, const std::string& folder);
 
 // The name preview row, left to right. Between the preparation and the composition these
 // boxes are the working storage of the name.
 struct NameRow {
-    QString destName;     // txtDestName
-    QString filename;     // txtFilename
-    QString incrementer;  // txtIncrementer: the letters, or the running number
-    QString extension;    // txtExtention: ".jpg", ".bmp" or ".gif"
+    std::string destName;     // txtDestName
+    std::string filename;     // txtFilename
+    std::string incrementer;  // txtIncrementer: the letters, or the running number
+    std::string extension;    // txtExtention: ".jpg", ".bmp" or ".gif"
 };
 
 enum class NameStatus {
@@ -59,40 +64,28 @@ enum class NameStatus {
 // What the boxes get for one picture.
 struct NamePreparation {
     NameStatus status = NameStatus::Ok;
-    QString sourcePath;  // txtSourcePath: S
-    QString sourceFile;  // txtSourceFile: N and the source extension
+    std::string sourcePath;  // txtSourcePath: S
+    std::string sourceFile;  // txtSourceFile: N and the source extension
     NameRow row;
 };
 
 // The preparation step of a run for source path P. `current` is the row as the window shows
 // it: in save-to-folder mode its destName holds the chosen folder D, and its incrementer the
 // letters. In Number mode the incrementer becomes `runningNumber` as text.
-NamePreparation prepareName(const platform::PathStyle& style, const QString& path,
-                            NameChoice choice, const NameRow& current, qint32 runningNumber);
+NamePreparation prepareName(const platform::PathStyle& style, const std::string& path,
+                            NameChoice choice, const NameRow& current, std::int32_t runningNumber);
 
 // The thumbnail's full path (picName) from a prepared row.
-QString composeName(const platform::PathStyle& style, const NameRow& row, NameChoice choice);
+std::string composeName(const platform::PathStyle& style, const NameRow& row, NameChoice choice);
+
+// A decimal 32-bit integer with an optional sign and white space around it, as number boxes
+// are read; nothing for any other text or a number out of range.
+std::optional<std::int32_t> parseInt32(std::string_view text);
 
 // Running number K at the start of a Number run: the box text as a 32-bit integer, or the
 // previous K when the text is not one.
-qint32 startRunningNumber(const QString& text, qint32 previous);
+std::int32_t startRunningNumber(const std::string& text, std::int32_t previous);
 // K after a name used it. Wraps at the 32-bit limit rather than overflowing.
-qint32 nextRunningNumber(qint32 k);
-
-// Long paths in labels are shortened in the middle: texts longer than `longest` characters
-// show their first `head` characters, `middle`, then their last `tail` characters.
-struct LabelRule {
-    qsizetype longest;
-    qsizetype head;
-    const char* middle;
-    qsizetype tail;
-};
-
-inline constexpr LabelRule kSourceFileLabel{46, 21, "...", 21};  // lblSourceFile in a run
-inline constexpr LabelRule kFileNameTrunk{50, 23, "... ", 23};   // lblSourceFile, list click
-inline constexpr LabelRule kDestPathLabel{46, 21, "...", 21};    // lblDestPath: picName
-inline constexpr LabelRule kPathLabel{46, 21, "...", 21};        // lblPath (subShowPath)
-
-QString shortenLabel(const QString& text, const LabelRule& rule);
+std::int32_t nextRunningNumber(std::int32_t k);
 
 }  // namespace engine

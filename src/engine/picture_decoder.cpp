@@ -4,6 +4,7 @@
 #include "engine/gif_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace engine {
 
@@ -23,7 +24,7 @@ Kind sniff(ByteSource& source) {
     if (byte(0) == 0xFF && byte(1) == 0xD8 && byte(2) == 0xFF) {
         return Kind::Jpeg;
     }
-    if (QByteArrayView(head, 4) == "GIF8") {
+    if (std::memcmp(head, "GIF8", 4) == 0) {
         return Kind::Gif;
     }
     return Kind::Unknown;
@@ -38,7 +39,7 @@ class BmpDecoder : public PictureDecoder {
         if (!layout_) {
             return false;
         }
-        size_ = QSize(layout_->width, layout_->height);
+        size_ = Size(layout_->width, layout_->height);
         return true;
     }
 
@@ -111,7 +112,7 @@ std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
 
 }  // namespace
 
-std::unique_ptr<PictureDecoder> openPicture(const QString& path) {
+std::unique_ptr<PictureDecoder> openPicture(const std::string& path) {
     auto file = std::make_unique<FileSource>(path);
     return file->isOpen() ? openPicture(std::move(file)) : nullptr;
 }

@@ -3,11 +3,9 @@
 #include "engine/byte_source.h"
 #include "engine/rgb_image.h"
 
-#include <QSize>
-#include <QString>
-
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace engine {
@@ -22,7 +20,7 @@ using RowSink = std::function<void(int index, const Rgb* row)>;
 class PictureDecoder {
   public:
     virtual ~PictureDecoder() = default;
-    QSize size() const { return size_; }
+    Size size() const { return size_; }
     // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder. Given
     // `columns`, a decoder may set only those pixels of each row. False when the picture
     // turns out unreadable or a row or column is outside it.
@@ -30,13 +28,13 @@ class PictureDecoder {
                         const RowSink& sink) = 0;
 
   protected:
-    QSize size_;
+    Size size_;
 };
 
 // The decoder for a BMP, JPEG or GIF file, chosen by its content; null when the file cannot
 // be opened, is of another kind, or its header is bad or claims too many pixels.
 // Decoders share no state: several may run on different threads at once.
-std::unique_ptr<PictureDecoder> openPicture(const QString& path);
+std::unique_ptr<PictureDecoder> openPicture(const std::string& path);
 // The same for bytes from elsewhere; the decoder keeps the source.
 std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source);
 

@@ -7,9 +7,9 @@
 
 namespace engine {
 
-QSize pictureSize(const QString& path) {
+Size pictureSize(const std::string& path) {
     const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
-    return decoder ? decoder->size() : QSize();
+    return decoder ? decoder->size() : Size();
 }
 
 bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride) {
@@ -21,7 +21,7 @@ bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride) {
     });
 }
 
-RgbImage readPicture(const QString& path) {
+RgbImage readPicture(const std::string& path) {
     const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
     if (!decoder) {
         return {};
@@ -33,7 +33,7 @@ RgbImage readPicture(const QString& path) {
     return picture;
 }
 
-RgbImage readThumbnail(const QString& path, int callWidth, int callHeight) {
+RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight) {
     if (callWidth <= 2 || callHeight <= 2) {
         return {};
     }

@@ -3,31 +3,30 @@
 #include "engine/picture_decoder.h"
 #include "engine/rgb_image.h"
 
-#include <QSize>
-#include <QString>
+#include <string>
 
 // From a picture file to its pixels or its thumbnail. The same file gives the same pixels
-// everywhere: BMP, JPEG and GIF (its first frame), recognised by their content. Every
-// function is safe to call from several threads at once: each call opens its own file and
-// decoder, and they share no state.
+// everywhere: BMP, JPEG and GIF (its first frame), recognised by their content. Paths are as
+// the file system spells them (bytes, not text). Every function is safe to call from several
+// threads at once: each call opens its own file and decoder, and they share no state.
 namespace engine {
 
 // The size of the picture in a file, read from its header only; an invalid size when the
 // file cannot be loaded as a picture.
-QSize pictureSize(const QString& path);
+Size pictureSize(const std::string& path);
 
 // Every row of the decoder's picture into `pixels`, rows `stride` pixels apart.
 bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride);
 
 // The whole picture; a null image when the file cannot be loaded, is of another kind, or has
 // more than kMaxPicturePixels pixels.
-RgbImage readPicture(const QString& path);
+RgbImage readPicture(const std::string& path);
 
 // Exactly sampleThumbnail(readPicture(path), callWidth, callHeight), made while decoding only
 // the source rows the thumbnail takes (baseline JPEG skips the others, BMP reads only those
 // rows), so time and memory follow the thumbnail's size rather than the picture's.
 // A null image when the file cannot be loaded or the call size leaves no inner area.
-RgbImage readThumbnail(const QString& path, int callWidth, int callHeight);
+RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight);
 // The same from a picture opened with openPicture, not yet decoded.
 RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight);
 

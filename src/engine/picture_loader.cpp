@@ -1,16 +1,17 @@
 #include "engine/picture_loader.h"
 
 #include "engine/picture_file.h"
+#include "engine/qt_conversions.h"
 
 namespace engine {
 
 QImage loadPicture(const QString& path) {
-    const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
+    const std::unique_ptr<PictureDecoder> decoder = openPicture(nativePath(path));
     if (!decoder) {
         return {};
     }
     // Decoded straight into the image: a large picture is never held twice.
-    QImage picture(decoder->size(), QImage::Format_RGB32);
+    QImage picture(toQSize(decoder->size()), QImage::Format_RGB32);
     if (picture.isNull()) {
         return {};
     }

@@ -19,7 +19,7 @@ std::vector<int> samplePositions(int sourceSize, int callSize) {
     return positions;
 }
 
-ThumbnailSampler::ThumbnailSampler(QSize source, int callWidth, int callHeight) {
+ThumbnailSampler::ThumbnailSampler(Size source, int callWidth, int callHeight) {
     const int width = callWidth - 2;
     const int height = callHeight - 2;
     if (source.isEmpty() || width <= 0 || height <= 0) {

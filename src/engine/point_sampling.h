@@ -2,8 +2,6 @@
 
 #include "engine/rgb_image.h"
 
-#include <QSize>
-
 #include <vector>
 
 namespace engine {
@@ -26,7 +24,7 @@ std::vector<int> samplePositions(int sourceSize, int callSize);
 // one at a time (decoders that read only the rows sampled).
 class ThumbnailSampler {
   public:
-    ThumbnailSampler(QSize source, int callWidth, int callHeight);
+    ThumbnailSampler(Size source, int callWidth, int callHeight);
 
     // False when the call size leaves no inner area or the source is empty.
     bool isValid() const { return !thumb_.isNull(); }

@@ -7,7 +7,7 @@
 namespace engine {
 
 RgbImage::RgbImage(int width, int height) {
-    const qint64 pixels = qint64(width) * height;
+    const std::int64_t pixels = std::int64_t(width) * height;
     if (width <= 0 || height <= 0 || pixels > kMaxPicturePixels) {
         return;
     }

@@ -1,15 +1,28 @@
 #pragma once
 
-#include <QSize>
-
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace engine {
 
-// A pixel as 0xFFRRGGBB in one 32-bit word: the layout of QImage::Format_RGB32, so rows pass
-// between the engine and the window's images without conversion.
+// A picture's width and height. The default is the invalid size "no picture".
+struct Size {
+    int w = -1;
+    int h = -1;
+
+    constexpr Size() = default;
+    constexpr Size(int width, int height) : w(width), h(height) {}
+    constexpr int width() const { return w; }
+    constexpr int height() const { return h; }
+    constexpr bool isValid() const { return w >= 0 && h >= 0; }
+    constexpr bool isEmpty() const { return w <= 0 || h <= 0; }
+    friend constexpr bool operator==(Size, Size) = default;
+};
+
+// A pixel as 0xFFRRGGBB in one 32-bit word: the layout of the window toolkit's 32-bit RGB images,
+// so rows pass between the engine and the window's images without conversion.
 using Rgb = std::uint32_t;
 
 constexpr Rgb rgb(int red, int green, int blue) {
@@ -36,7 +49,7 @@ struct RgbView {
     std::ptrdiff_t stride = 0;
 
     bool isNull() const { return pixels == nullptr || width <= 0 || height <= 0; }
-    QSize size() const { return {width, height}; }
+    Size size() const { return {width, height}; }
     const Rgb* row(int y) const { return pixels + y * stride; }
 };
 
@@ -63,7 +76,7 @@ class RgbImage {
     bool isNull() const { return pixels_.empty(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    QSize size() const { return {width_, height_}; }
+    Size size() const { return {width_, height_}; }
 
     Rgb* row(int y) { return pixels_.data() + std::ptrdiff_t(y) * width_; }
     const Rgb* row(int y) const { return pixels_.data() + std::ptrdiff_t(y) * width_; }

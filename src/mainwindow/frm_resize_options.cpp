@@ -283,7 +283,7 @@ void FrmResize::namingClick(QCheckBox* box) {
     }
     indClick = 0;
     if (!strPathHolder.isEmpty()) {
-        showDestination(strPathHolder + services.paths.separator());
+        showDestination(strPathHolder + services.paths.qSeparator());
     }
     for (const auto& rule : rules) {
         if (rule.box == box) {

@@ -5,6 +5,7 @@
 
 #include "engine/bitmap_writer.h"
 #include "engine/bmp_to_jpg.h"
+#include "engine/label_text.h"
 #include "mainwindow/frm_resize.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
@@ -26,6 +27,16 @@ namespace {
 constexpr qint32 kSavePause = 200;
 constexpr qint32 kOverwritePause = 2000;  // after a confirmed overwrite
 constexpr qint16 kPromptsPerAdvice = 3;
+
+// The naming core works on UTF-8, the boxes on QString.
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+engine::NameRow shownRow(const FrmResize& w) {
+    return {w.txtDestName->text().toStdString(), w.txtFilename->text().toStdString(),
+            w.txtIncrementer->text().toStdString(), w.txtExtention->text().toStdString()};
+}
 
 void setWithTip(QLineEdit* box, const QString& text) {
     box->setText(text);
@@ -52,11 +63,11 @@ engine::NameChoice FrmResizeOutput::nameChoice() const {
 // ---- preparation, in the run tick ---------------------------------------------------------
 
 void FrmResizeOutput::splitName(const QString& path) {
-    const engine::SourceParts parts = engine::splitSourcePath(w.services.paths, path);
-    w.strExtention = parts.extension;
-    w.varTextName = parts.textName;
-    w.strPath = parts.folder;
-    w.strSlashRight = parts.baseName;
+    const engine::SourceParts parts = engine::splitSourcePath(w.services.paths, path.toStdString());
+    w.strExtention = text(parts.extension);
+    w.varTextName = text(parts.textName);
+    w.strPath = text(parts.folder);
+    w.strSlashRight = text(parts.baseName);
 }
 
 void FrmResizeOutput::showRunningNumber() {
@@ -65,10 +76,8 @@ void FrmResizeOutput::showRunningNumber() {
 }
 
 bool FrmResizeOutput::prepareName(const QString& path) {
-    const engine::NameRow shown{w.txtDestName->text(), w.txtFilename->text(),
-                                w.txtIncrementer->text(), w.txtExtention->text()};
-    const engine::NamePreparation prepared =
-        engine::prepareName(w.services.paths, path, nameChoice(), shown, w.varIncNumber);
+    const engine::NamePreparation prepared = engine::prepareName(
+        w.services.paths, path.toStdString(), nameChoice(), shownRow(w), w.varIncNumber);
     if (prepared.status == engine::NameStatus::PathTooLong) {
         w.services.dialogs.message(
             QStringLiteral("The selected files path is to long! Use Explorer to move the file to "
@@ -85,15 +94,15 @@ bool FrmResizeOutput::prepareName(const QString& path) {
 
 // The source side: the picture's folder and file name.
 void FrmResizeOutput::subStripName(const engine::NamePreparation& prepared) {
-    setWithTip(w.txtSourcePath, prepared.sourcePath);
-    setWithTip(w.txtSourceFile, prepared.sourceFile);
+    setWithTip(w.txtSourcePath, text(prepared.sourcePath));
+    setWithTip(w.txtSourceFile, text(prepared.sourceFile));
 }
 
 // The preview row: where the thumbnail goes and the name it is built from.
 void FrmResizeOutput::subStripName2(const engine::NamePreparation& prepared) {
-    w.txtIncrementer->setText(prepared.row.incrementer);
-    w.txtFilename->setText(prepared.row.filename);
-    w.showDestination(prepared.row.destName);
+    w.txtIncrementer->setText(text(prepared.row.incrementer));
+    w.txtFilename->setText(text(prepared.row.filename));
+    w.showDestination(text(prepared.row.destName));
 }
 
 // ---- composition and output, inside thumbnail ---------------------------------------------------
@@ -109,9 +118,7 @@ void FrmResizeOutput::subNameAndSaveThumbnail() {
 
 void FrmResizeOutput::composeName() {
     const engine::NameChoice choice = nameChoice();
-    const engine::NameRow row{w.txtDestName->text(), w.txtFilename->text(),
-                              w.txtIncrementer->text(), w.txtExtention->text()};
-    w.picName = engine::composeName(w.services.paths, row, choice);
+    w.picName = text(engine::composeName(w.services.paths, shownRow(w), choice));
     if (choice.mode == engine::NameMode::Number) {
         w.varIncNumber = engine::nextRunningNumber(w.varIncNumber);
     }

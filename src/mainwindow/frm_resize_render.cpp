@@ -2,7 +2,7 @@
 // preview, the list-click preview with its source view, and the source size captions.
 #include "mainwindow/frm_resize.h"
 
-#include "engine/naming.h"
+#include "engine/label_text.h"
 #include "engine/picture_loader.h"
 #include "engine/sampling.h"
 #include "ui/controls.h"

@@ -2,6 +2,7 @@
 // the finish report, with the cancel and the two little animations that go with it.
 #include "mainwindow/frm_resize_run.h"
 
+#include "engine/label_text.h"
 #include "engine/naming.h"
 #include "engine/picture_loader.h"
 #include "mainwindow/frm_resize.h"
@@ -229,8 +230,8 @@ void FrmResizeRun::startRun() {
     if (!w.chkFileLocation->isChecked()) {
         // The folder the names will be composed into, so a typed "thumbs" is made where the
         // thumbnails go and not below the working folder. One level only.
-        const QString folder =
-            engine::normaliseDestination(w.services.paths, w.txtDestName->text());
+        const QString folder = QString::fromStdString(
+            engine::normaliseDestination(w.services.paths, w.txtDestName->text().toStdString()));
         if (!QDir(folder).exists()) {
             QDir().mkdir(folder);
         }
@@ -268,7 +269,7 @@ void FrmResizeRun::startRun() {
     w.lblFinished->hide();
     if (w.chkNumber->isChecked()) {
         w.strIncNumber = w.txtIncrementer->text();
-        w.varIncNumber = engine::startRunningNumber(w.strIncNumber, w.varIncNumber);
+        w.varIncNumber = engine::startRunningNumber(w.strIncNumber.toStdString(), w.varIncNumber);
     }
     w.timerProcess.setInterval(kRunInterval);
     w.timerProcess.setEnabled(true);

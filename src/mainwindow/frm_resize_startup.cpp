@@ -1,7 +1,7 @@
 // Loading the window, its screen adaptation, the path label, and shutdown.
 #include "mainwindow/frm_resize.h"
 
-#include "engine/naming.h"
+#include "engine/label_text.h"
 #include "mainwindow/user_folders.h"
 #include "startup/pause.h"
 #include "ui/controls.h"

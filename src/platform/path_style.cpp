@@ -1,66 +1,66 @@
 #include "platform/path_style.h"
 
+#include <algorithm>
+
 namespace platform {
 
 const PathStyle& PathStyle::posix() {
-    static const PathStyle style(QLatin1Char('/'));
+    static const PathStyle style('/');
     return style;
 }
 
 const PathStyle& PathStyle::windows() {
-    static const PathStyle style(QLatin1Char('\\'));
+    static const PathStyle style('\\');
     return style;
 }
 
-QString PathStyle::join(const QString& folder, const QString& name) const {
-    return withTrailingSeparator(folder) + name;
+std::string PathStyle::join(std::string_view folder, std::string_view name) const {
+    return withTrailingSeparator(folder).append(name);
 }
 
-bool PathStyle::endsWithSeparator(const QString& path) const {
-    return path.endsWith(separator_);
+bool PathStyle::endsWithSeparator(std::string_view path) const {
+    return path.ends_with(separator_);
 }
 
-QString PathStyle::withTrailingSeparator(const QString& path) const {
-    return endsWithSeparator(path) ? path : path + separator_;
-}
-
-bool PathStyle::hasDrive(const QString& path) const {
-    if (isWindows()) {
-        return path.size() >= 2 && path.at(1) == QLatin1Char(':');
+std::string PathStyle::withTrailingSeparator(std::string_view path) const {
+    std::string text(path);
+    if (!endsWithSeparator(path)) {
+        text += separator_;
     }
-    return path.startsWith(separator_);
+    return text;
 }
 
-QString PathStyle::insertRoot(const QString& path) const {
+bool PathStyle::hasDrive(std::string_view path) const {
     if (isWindows()) {
-        const qsizetype colon = path.indexOf(QLatin1Char(':'));
-        if (colon >= 0) {
-            if (colon + 1 < path.size() && path.at(colon + 1) == separator_) {
-                return path;
+        return path.size() >= 2 && path[1] == ':';
+    }
+    return path.starts_with(separator_);
+}
+
+std::string PathStyle::insertRoot(std::string_view path) const {
+    std::string rooted(path);
+    if (isWindows()) {
+        const std::size_t colon = path.find(':');
+        if (colon != std::string_view::npos) {
+            if (colon + 1 >= path.size() || path[colon + 1] != separator_) {
+                rooted.insert(colon + 1, 1, separator_);
             }
-            QString rooted = path;
-            rooted.insert(colon + 1, separator_);
             return rooted;
         }
     }
-    return path.startsWith(separator_) ? path : separator_ + path;
+    if (!path.starts_with(separator_)) {
+        rooted.insert(0, 1, separator_);
+    }
+    return rooted;
 }
 
-int PathStyle::countSeparators(const QString& path) const {
-    return static_cast<int>(path.count(separator_));
+int PathStyle::countSeparators(std::string_view path) const {
+    return static_cast<int>(std::count(path.begin(), path.end(), separator_));
 }
 
-int PathStyle::lastSeparator(const QString& path) const {
-    return static_cast<int>(path.lastIndexOf(separator_));
-}
-
-QString PathStyle::placeholderFolder() const {
-    return isWindows() ? QStringLiteral("c:\\FilePath\\") : QStringLiteral("/FilePath/");
-}
-
-QString PathStyle::placeholderFile() const {
-    return isWindows() ? QStringLiteral("c:\\FilePath\\FileName")
-                       : QStringLiteral("/FilePath/FileName");
+int PathStyle::lastSeparator(std::string_view path) const {
+    const std::size_t at = path.rfind(separator_);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 }  // namespace platform

@@ -1,46 +1,60 @@
 #pragma once
 
-#include <QChar>
-#include <QString>
+#include <string>
+#include <string_view>
+
+class QChar;
+class QString;
 
 namespace platform {
 
 // The path rules the naming logic relies on, for one style of path. The host style is POSIX;
 // the Windows style exists so that the naming logic is tested against the paths it was first
 // written for.
+//
+// The rules work on paths as the file system spells them (bytes); separators, colons and
+// dots are single bytes in UTF-8, so the rules give the same result on the text a window
+// shows. The window's QString overloads are defined in the platform library (path_style_qt.cpp),
+// so code without Qt, such as corvel-thumb, uses this class without linking it.
 class PathStyle {
   public:
     static const PathStyle& posix();
     static const PathStyle& windows();
     static const PathStyle& host() { return posix(); }
 
-    QChar separator() const { return separator_; }
-    bool isWindows() const { return separator_ == QLatin1Char('\\'); }
+    char separator() const { return separator_; }
+    bool isWindows() const { return separator_ == '\\'; }
 
     // The folder text, one separator unless it already ends with one, then the name.
-    QString join(const QString& folder, const QString& name) const;
-    bool endsWithSeparator(const QString& path) const;
-    QString withTrailingSeparator(const QString& path) const;
+    std::string join(std::string_view folder, std::string_view name) const;
+    bool endsWithSeparator(std::string_view path) const;
+    std::string withTrailingSeparator(std::string_view path) const;
     // A path that names its file system: "X:" first on Windows, a leading "/" on POSIX.
-    bool hasDrive(const QString& path) const;
+    bool hasDrive(std::string_view path) const;
     // Makes a folder text start at a root. Windows: a separator right after the first colon
     // unless one is there; without a colon, one in front unless the text starts with one.
     // POSIX: a leading separator unless there is one.
-    QString insertRoot(const QString& path) const;
-    int countSeparators(const QString& path) const;
+    std::string insertRoot(std::string_view path) const;
+    int countSeparators(std::string_view path) const;
     // Index of the last separator, or -1.
-    int lastSeparator(const QString& path) const;
+    int lastSeparator(std::string_view path) const;
+
+    // The same rules on the window's text.
+    QChar qSeparator() const;
+    QString join(const QString& folder, const QString& name) const;
+    bool endsWithSeparator(const QString& path) const;
+    QString withTrailingSeparator(const QString& path) const;
+    bool hasDrive(const QString& path) const;
+    QString insertRoot(const QString& path) const;
 
     // What the destination box shows when no folder is chosen, and its same-folder form.
     QString placeholderFolder() const;  // "c:\FilePath\" or "/FilePath/"
     QString placeholderFile() const;    // "c:\FilePath\FileName" or "/FilePath/FileName"
-    bool isPlaceholder(const QString& text) const {
-        return text == placeholderFolder() || text == placeholderFile();
-    }
+    bool isPlaceholder(const QString& text) const;
 
   private:
-    explicit PathStyle(QChar separator) : separator_(separator) {}
-    QChar separator_;
+    explicit PathStyle(char separator) : separator_(separator) {}
+    char separator_;
 };
 
 }  // namespace platform

@@ -33,7 +33,7 @@ TEST_F(Bmp, WrittenThenReadBackPixelEqual) {
     const QByteArray bytes = readFile(path);
     ASSERT_EQ(bytes.size(), 54 + 112 * 5);
     EXPECT_TRUE(bytes.startsWith("BM"));
-    engine::MemorySource source(bytes);
+    engine::MemorySource source(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     const auto layout = engine::bmp::readLayout(source);
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->bitsPerPixel, 24);
@@ -149,7 +149,7 @@ TEST_F(Bmp, ReadsEveryLayout) {
         for (int i = 0; i < 6; ++i) {
             EXPECT_EQ(picture.pixel(i % 3, i / 3), c.expected[std::size_t(i)]) << "pixel " << i;
         }
-        EXPECT_EQ(engine::pictureSize(path), QSize(3, 2));
+        EXPECT_EQ(pictureSizeOf(path), QSize(3, 2));
         // The adaptor reads the same pixels (handled as 24-bit, as BmpToJpg does for most).
         engine::imaging::ImageDescriptor image;
         ASSERT_EQ(engine::imaging::allocimage(image, 3, c.bmp.height, 24), 0);
@@ -200,7 +200,7 @@ TEST_F(Bmp, HostileHeadersAreRefused) {
         c.patch(bytes);
         const QString path = write(bytes);
         EXPECT_TRUE(engine::loadPicture(path).isNull());
-        EXPECT_FALSE(engine::pictureSize(path).isValid());
+        EXPECT_FALSE(pictureSizeOf(path).isValid());
         EXPECT_TRUE(engine::thumbnailOfFile(path, 112, 132).isNull());
         engine::imaging::BitmapInfoHeader header;
         EXPECT_NE(engine::imaging::bmpinfo(path, header), 0);

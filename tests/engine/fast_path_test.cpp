@@ -29,7 +29,7 @@ class FastPath : public ::testing::Test {
     static void expectSameAsFullDecode(const QString& path, QSize size) {
         const QImage whole = engine::loadPicture(path);
         ASSERT_EQ(whole.size(), size);
-        EXPECT_EQ(engine::pictureSize(path), size);
+        EXPECT_EQ(pictureSizeOf(path), size);
         for (const QSize& call : kCalls) {
             SCOPED_TRACE(testing::Message() << "call " << call.width() << "x" << call.height());
             const QImage expected = engine::sampleThumbnail(whole, call.width(), call.height());
@@ -177,7 +177,7 @@ TEST_F(FastPath, UnreadableFilesGiveNothing) {
         const QString path = write(c.bytes, "bad.jpg");
         EXPECT_TRUE(engine::loadPicture(path).isNull());
         EXPECT_TRUE(engine::thumbnailOfFile(path, 112, 132).isNull());
-        EXPECT_FALSE(engine::pictureSize(path).isValid());
+        EXPECT_FALSE(pictureSizeOf(path).isValid());
     }
     EXPECT_TRUE(engine::loadPicture(folder.filePath("absent.jpg")).isNull());
     EXPECT_TRUE(engine::thumbnailOfFile(folder.filePath("absent.jpg"), 112, 132).isNull());

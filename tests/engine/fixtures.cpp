@@ -1,5 +1,8 @@
 #include "fixtures.h"
 
+#include "engine/picture_file.h"
+#include "engine/qt_conversions.h"
+
 #include <QFile>
 #include <QPainter>
 
@@ -370,6 +373,10 @@ void put32(QByteArray& bytes, int offset, std::uint32_t value) {
 void put16(QByteArray& bytes, int offset, std::uint16_t value) {
     bytes[offset] = char(value & 0xFF);
     bytes[offset + 1] = char(value >> 8);
+}
+
+QSize pictureSizeOf(const QString& path) {
+    return engine::toQSize(engine::pictureSize(engine::nativePath(path)));
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QRgb>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -83,6 +84,8 @@ void put32(QByteArray& bytes, int offset, std::uint32_t value);
 void put16(QByteArray& bytes, int offset, std::uint16_t value);
 
 bool writeFile(const QString& path, const QByteArray& bytes);
+// The picture size the engine reads from a file's header; invalid when it reads none.
+QSize pictureSizeOf(const QString& path);
 QByteArray readFile(const QString& path);
 
 }  // namespace engine_fixtures

@@ -136,7 +136,7 @@ TEST_F(Gif, FirstFrameHasThePixelsQtsReaderGave) {
         ASSERT_FALSE(expected.isNull());
         const QString path = write(bytes);
         EXPECT_EQ(engine::loadPicture(path), expected);
-        EXPECT_EQ(engine::pictureSize(path), expected.size());
+        EXPECT_EQ(pictureSizeOf(path), expected.size());
     }
 }
 
@@ -190,7 +190,7 @@ TEST_F(Gif, CutFilesAreRefusedWhereverTheyAreCut) {
         bytes.size() - 1 - subBlocks(lzwCodes(gif.frames[0].indices, 8)).size();
     std::vector<engine::Rgb> row(40);
     for (qsizetype length = 0; length < bytes.size(); ++length) {
-        engine::MemorySource source(QByteArrayView(bytes.constData(), length));
+        engine::MemorySource source(std::string_view(bytes.constData(), std::size_t(length)));
         engine::gif::FirstFrame frame(source);
         if (!frame.readHeaders()) {
             EXPECT_LT(length, dataStart) << "cut at " << length;
@@ -247,7 +247,7 @@ TEST_F(Gif, HostileFilesAreRefusedBeforeAnythingIsAllocated) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = write(c.bytes);
-        EXPECT_FALSE(engine::pictureSize(path).isValid() && !engine::loadPicture(path).isNull());
+        EXPECT_FALSE(pictureSizeOf(path).isValid() && !engine::loadPicture(path).isNull());
         EXPECT_TRUE(engine::loadPicture(path).isNull());
         EXPECT_TRUE(engine::thumbnailOfFile(path, 112, 132).isNull());
     }

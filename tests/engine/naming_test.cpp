@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
 
 using engine::FileLocation;
@@ -18,24 +20,24 @@ const PathStyle& win = PathStyle::windows();
 const PathStyle& posix = PathStyle::posix();
 
 // The row as the window shows it before a picture: the chosen folder, the letters _th.
-NameRow rowBefore(const QString& destination) {
+NameRow rowBefore(const std::string& destination) {
     return {destination, "FileName", "_th", ".jpg"};
 }
 
-QString thumbnailName(const PathStyle& style, const QString& source, const QString& destination,
-                      NameChoice choice, qint32 k = 7) {
+std::string thumbnailName(const PathStyle& style, const std::string& source,
+                          const std::string& destination, NameChoice choice, std::int32_t k = 7) {
     const auto prepared = engine::prepareName(style, source, choice, rowBefore(destination), k);
-    EXPECT_EQ(prepared.status, NameStatus::Ok) << source.toStdString();
+    EXPECT_EQ(prepared.status, NameStatus::Ok) << source;
     return engine::composeName(style, prepared.row, choice);
 }
 
 struct NameCase {
     const PathStyle* style;
-    QString source;
-    QString destination;
+    std::string source;
+    std::string destination;
     NameMode mode;
     FileLocation location;
-    QString name;
+    std::string name;
 };
 
 constexpr auto Folder = FileLocation::SaveToFolder;
@@ -84,7 +86,7 @@ struct PreparationCase {
     const PathStyle* style;
     NameMode mode;
     FileLocation location;
-    QString destName, incrementer;
+    std::string destName, incrementer;
 };
 
 TEST(Naming, PreparationFillsTheBoxesByLocationAndMode) {
@@ -103,12 +105,12 @@ TEST(Naming, PreparationFillsTheBoxesByLocationAndMode) {
     };
     for (const auto& c : cases) {
         const bool windows = c.style->isWindows();
-        const QString source = windows ? "C:\\pics\\photo.jpg" : "/pics/photo.jpg";
+        const std::string source = windows ? "C:\\pics\\photo.jpg" : "/pics/photo.jpg";
         // The chosen folder as the chooser leaves it: no trailing separator.
-        const QString chosen = windows ? "D:\\thumbs" : "/srv/thumbs";
+        const std::string chosen = windows ? "D:\\thumbs" : "/srv/thumbs";
         const auto prepared =
             engine::prepareName(*c.style, source, {c.mode, c.location}, rowBefore(chosen), 7);
-        SCOPED_TRACE(c.destName.toStdString());
+        SCOPED_TRACE(c.destName);
         ASSERT_EQ(prepared.status, NameStatus::Ok);
         EXPECT_EQ(prepared.row.destName, c.destName);
         EXPECT_EQ(prepared.row.filename, "photo");
@@ -121,7 +123,7 @@ TEST(Naming, PreparationFillsTheBoxesByLocationAndMode) {
 
 struct SplitCase {
     const PathStyle* style;
-    QString path, folder, baseName, extension;
+    std::string path, folder, baseName, extension;
 };
 
 TEST(Naming, SourcePathParts) {
@@ -141,7 +143,7 @@ TEST(Naming, SourcePathParts) {
     };
     for (const auto& c : cases) {
         const auto parts = engine::splitSourcePath(*c.style, c.path);
-        SCOPED_TRACE(c.path.toStdString());
+        SCOPED_TRACE(c.path);
         EXPECT_EQ(parts.folder, c.folder);
         EXPECT_EQ(parts.baseName, c.baseName);
         EXPECT_EQ(parts.extension, c.extension);
@@ -161,7 +163,7 @@ TEST(Naming, DotInAFolderNameKeepsTheWholeBaseName) {
 
 struct DestinationCase {
     const PathStyle* style;
-    QString typed, used;
+    std::string typed, used;
 };
 
 TEST(Naming, DestinationIsNormalisedBeforeUse) {
@@ -177,8 +179,8 @@ TEST(Naming, DestinationIsNormalisedBeforeUse) {
         {&posix, "/", "/"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(engine::normaliseDestination(*c.style, c.typed), c.used) << c.typed.toStdString();
-        const QString source = c.style->isWindows() ? "C:\\pics\\photo.jpg" : "/pics/photo.jpg";
+        EXPECT_EQ(engine::normaliseDestination(*c.style, c.typed), c.used) << c.typed;
+        const std::string source = c.style->isWindows() ? "C:\\pics\\photo.jpg" : "/pics/photo.jpg";
         EXPECT_EQ(thumbnailName(*c.style, source, c.typed, {NameMode::None, Folder}),
                   c.used + "photo.jpg");
     }
@@ -195,24 +197,25 @@ TEST(Naming, CompositionRootsTheFolderAgain) {
 }
 
 // A path with `separators` separators, the last one before photo.jpg.
-QString pathWithSeparators(const PathStyle& style, int separators) {
-    QString path = style.isWindows() ? "C:" : "";
+std::string pathWithSeparators(const PathStyle& style, int separators) {
+    std::string path = style.isWindows() ? "C:" : "";
     for (int i = 1; i < separators; ++i) {
-        path += style.separator() + QString("d%1").arg(i);
+        path += style.separator() + ("d" + std::to_string(i));
     }
     return path + style.separator() + "photo.jpg";
 }
 
 TEST(Naming, FifteenSeparatorsAreNamedSixteenAreTooLong) {
     for (const PathStyle* style : {&win, &posix}) {
-        const QString fifteen = pathWithSeparators(*style, 15);
-        const QString sixteen = pathWithSeparators(*style, 16);
+        const std::string fifteen = pathWithSeparators(*style, 15);
+        const std::string sixteen = pathWithSeparators(*style, 16);
         ASSERT_EQ(style->countSeparators(fifteen), 15);
         ASSERT_EQ(style->countSeparators(sixteen), 16);
         const NameChoice choice{NameMode::Suffix, Own};
         const auto named = engine::prepareName(*style, fifteen, choice, rowBefore("x"), 1);
         EXPECT_EQ(named.status, NameStatus::Ok);
-        EXPECT_EQ(engine::composeName(*style, named.row, choice), fifteen.chopped(4) + "_th.jpg");
+        EXPECT_EQ(engine::composeName(*style, named.row, choice),
+                  fifteen.substr(0, fifteen.size() - 4) + "_th.jpg");
 
         const auto tooLong = engine::prepareName(*style, sixteen, choice, rowBefore("x"), 1);
         EXPECT_EQ(tooLong.status, NameStatus::PathTooLong);
@@ -223,22 +226,22 @@ TEST(Naming, FifteenSeparatorsAreNamedSixteenAreTooLong) {
 
 TEST(Naming, NumberModeCountsThroughARunAndTheNextRunStartsAtTheLastShown) {
     for (const PathStyle* style : {&win, &posix}) {
-        const QString folder = style->isWindows() ? "C:\\pics\\" : "/pics/";
-        const QString destination = style->isWindows() ? "D:\\thumbs\\" : "/srv/thumbs/";
+        const std::string folder = style->isWindows() ? "C:\\pics\\" : "/pics/";
+        const std::string destination = style->isWindows() ? "D:\\thumbs\\" : "/srv/thumbs/";
         const NameChoice choice{NameMode::Number, Folder};
         NameRow row = rowBefore(destination);
         row.incrementer = "9";  // typed into the letters box
-        qint32 k = engine::startRunningNumber(row.incrementer, 0);
-        std::vector<QString> names;
+        std::int32_t k = engine::startRunningNumber(row.incrementer, 0);
+        std::vector<std::string> names;
         for (const char* source : {"photo.jpg", "next.jpg", "last.jpg"}) {
             const auto prepared = engine::prepareName(*style, folder + source, choice, row, k);
             row = prepared.row;
             names.push_back(engine::composeName(*style, row, choice));
             k = engine::nextRunningNumber(k);
         }
-        EXPECT_EQ(names,
-                  (std::vector<QString>{destination + "photo_9.jpg", destination + "next_10.jpg",
-                                        destination + "last_11.jpg"}));
+        EXPECT_EQ(names, (std::vector<std::string>{destination + "photo_9.jpg",
+                                                   destination + "next_10.jpg",
+                                                   destination + "last_11.jpg"}));
         EXPECT_EQ(row.incrementer, "11");
         EXPECT_EQ(engine::startRunningNumber(row.incrementer, k), 11);
     }
@@ -252,41 +255,12 @@ TEST(Naming, RunningNumberKeepsThePreviousValueWhenTheTextIsNoNumber) {
     EXPECT_EQ(engine::startRunningNumber("a1", 5), 5);
     EXPECT_EQ(engine::startRunningNumber("1.5", 5), 5);
     EXPECT_EQ(engine::startRunningNumber("2147483648", 5), 5) << "beyond 32 bits";
-    EXPECT_EQ(engine::nextRunningNumber(std::numeric_limits<qint32>::max()),
-              std::numeric_limits<qint32>::min());
-}
-
-struct LabelCase {
-    const engine::LabelRule* rule;
-    int length;
-    bool shortened;
-    int shownLength;
-};
-
-TEST(Naming, LabelShorteningRules) {
-    const LabelCase cases[] = {
-        {&engine::kSourceFileLabel, 46, false, 46}, {&engine::kSourceFileLabel, 47, true, 45},
-        {&engine::kDestPathLabel, 46, false, 46},   {&engine::kDestPathLabel, 80, true, 45},
-        {&engine::kPathLabel, 46, false, 46},       {&engine::kPathLabel, 47, true, 45},
-        {&engine::kFileNameTrunk, 50, false, 50},   {&engine::kFileNameTrunk, 51, true, 50},
-    };
-    for (const auto& c : cases) {
-        // Distinct characters, so the kept head and tail can be told apart.
-        QString text;
-        for (int i = 0; i < c.length; ++i) {
-            text += QChar(u'A' + i);
-        }
-        const QString shown = engine::shortenLabel(text, *c.rule);
-        SCOPED_TRACE(c.length);
-        EXPECT_EQ(shown.size(), c.shownLength);
-        if (c.shortened) {
-            EXPECT_EQ(shown, text.left(c.rule->head) + c.rule->middle + text.right(c.rule->tail));
-        } else {
-            EXPECT_EQ(shown, text);
-        }
-    }
-    EXPECT_EQ(engine::shortenLabel(QString(51, 'x'), engine::kFileNameTrunk),
-              QString(23, 'x') + "... " + QString(23, 'x'));
+    EXPECT_EQ(engine::startRunningNumber(" +8 ", 5), 8) << "a sign and white space";
+    EXPECT_EQ(engine::startRunningNumber("+-8", 5), 5);
+    EXPECT_EQ(engine::startRunningNumber("-2147483648", 5),
+              std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(engine::nextRunningNumber(std::numeric_limits<std::int32_t>::max()),
+              std::numeric_limits<std::int32_t>::min());
 }
 
 }  // namespace

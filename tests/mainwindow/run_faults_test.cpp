@@ -92,7 +92,7 @@ TEST_F(RunTest, DestinationCheckRefusesPlaceholdersAndChoosePath) {
         " ",
         host.placeholderFolder(),
         host.placeholderFile(),
-        host.placeholderFile() + host.separator(),
+        host.placeholderFile() + host.qSeparator(),
         "Choose Path",
     };
     FrmResize& w = load();

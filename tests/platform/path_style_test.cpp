@@ -1,6 +1,10 @@
 #include "platform/path_style.h"
 
+#include <QString>
+
 #include <gtest/gtest.h>
+
+#include <string>
 
 using platform::PathStyle;
 
@@ -8,7 +12,7 @@ namespace {
 
 struct JoinCase {
     const PathStyle* style;
-    QString folder, name, joined;
+    std::string folder, name, joined;
 };
 
 TEST(PathStyle, JoinPutsExactlyOneSeparatorBetweenFolderAndName) {
@@ -23,15 +27,15 @@ TEST(PathStyle, JoinPutsExactlyOneSeparatorBetweenFolderAndName) {
         {&PathStyle::posix(), "odd\\", "a.jpg", "odd\\/a.jpg"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.style->join(c.folder, c.name), c.joined) << c.folder.toStdString();
+        EXPECT_EQ(c.style->join(c.folder, c.name), c.joined) << c.folder;
     }
 }
 
 struct RuleCase {
     const PathStyle* style;
-    QString path;
+    std::string path;
     bool endsWithSeparator, hasDrive;
-    QString rooted;
+    std::string rooted;
     int separators;
 };
 
@@ -51,7 +55,7 @@ TEST(PathStyle, SeparatorDriveAndRootRules) {
         {&p, "/", true, true, "/", 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
+        SCOPED_TRACE(c.path);
         EXPECT_EQ(c.style->endsWithSeparator(c.path), c.endsWithSeparator);
         EXPECT_EQ(c.style->hasDrive(c.path), c.hasDrive);
         EXPECT_EQ(c.style->insertRoot(c.path), c.rooted);
@@ -59,14 +63,28 @@ TEST(PathStyle, SeparatorDriveAndRootRules) {
     }
 }
 
+// The window's text goes through the same rules, other characters untouched.
+TEST(PathStyle, WindowTextFollowsTheSameRules) {
+    const PathStyle& p = PathStyle::posix();
+    const PathStyle& w = PathStyle::windows();
+    EXPECT_EQ(p.join(QStringLiteral("/home/zoë/Bilder"), QStringLiteral("café.jpg")),
+              QStringLiteral("/home/zoë/Bilder/café.jpg"));
+    EXPECT_EQ(p.withTrailingSeparator(QStringLiteral("/fotos/日本")),
+              QStringLiteral("/fotos/日本/"));
+    EXPECT_EQ(w.insertRoot(QStringLiteral("D:Ünter\\")), QStringLiteral("D:\\Ünter\\"));
+    EXPECT_TRUE(w.hasDrive(QStringLiteral("D:Ünter")));
+    EXPECT_TRUE(p.endsWithSeparator(QStringLiteral("/ü/")));
+}
+
 TEST(PathStyle, PlaceholdersInBothStyles) {
     EXPECT_EQ(PathStyle::windows().placeholderFolder(), "c:\\FilePath\\");
     EXPECT_EQ(PathStyle::windows().placeholderFile(), "c:\\FilePath\\FileName");
     EXPECT_EQ(PathStyle::posix().placeholderFolder(), "/FilePath/");
     EXPECT_EQ(PathStyle::posix().placeholderFile(), "/FilePath/FileName");
-    EXPECT_TRUE(PathStyle::posix().isPlaceholder("/FilePath/"));
-    EXPECT_FALSE(PathStyle::posix().isPlaceholder("/FilePath"));
-    EXPECT_EQ(PathStyle::host().separator(), QLatin1Char('/'));
+    EXPECT_TRUE(PathStyle::posix().isPlaceholder(QStringLiteral("/FilePath/")));
+    EXPECT_FALSE(PathStyle::posix().isPlaceholder(QStringLiteral("/FilePath")));
+    EXPECT_EQ(PathStyle::host().separator(), '/');
+    EXPECT_EQ(PathStyle::host().qSeparator(), QLatin1Char('/'));
 }
 
 }  // namespace
