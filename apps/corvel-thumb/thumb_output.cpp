@@ -128,14 +128,17 @@ RenderedPicture renderPicture(const std::string& path, int width, int height, bo
 
 WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const std::string& path,
                                ThumbType type, int quality, bool replace) {
+    const engine::Bytes bytes = encode(thumbnail, type, quality);
+    if (bytes.empty()) {
+        return {WriteResult::Status::Failed, systemError(EINVAL)};
+    }
     std::string error;
     const Temporary temporary = openTemporaryBeside(path, &error);
     if (temporary.fd < 0) {
         return {WriteResult::Status::Failed, error};
     }
-    const engine::Bytes bytes = encode(thumbnail, type, quality);
-    bool written = !bytes.empty() && engine::writeAll(temporary.fd, bytes);
-    int writeError = bytes.empty() ? EINVAL : errno;
+    bool written = engine::writeAll(temporary.fd, bytes);
+    int writeError = errno;
     if (::close(temporary.fd) != 0 && written) {
         written = false;
         writeError = errno;

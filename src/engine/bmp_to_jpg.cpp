@@ -1,6 +1,7 @@
 #include "engine/bmp_to_jpg.h"
 
 #include "engine/imaging.h"
+#include "engine/qt_conversions.h"
 
 #include <cmath>
 #include <optional>
@@ -33,15 +34,20 @@ ConvertStatus BmpToJpg(const QString& source, const QString& destination,
     if (!quality) {
         return ConvertStatus::BadQuality;
     }
+    // One open file for the header and the pixels. A file that cannot be opened or read
+    // leaves the header zeroed, which allocimage refuses.
+    FileSource file(nativePath(source));
     BitmapInfoHeader header;
-    bmpinfo(source, header);  // a bad file leaves the header zeroed, which allocimage refuses
+    if (file.isOpen()) {
+        bmpinfo(file, header);
+    }
     const int bits = header.biBitCount >= 16 ? 24 : header.biBitCount;
 
     ImageDescriptor image;
     if (allocimage(image, header.biWidth, header.biHeight, bits) != kOk) {
         return ConvertStatus::NotAllocated;
     }
-    if (loadbmp(source, image) != kOk) {
+    if (loadbmp(file, image) != kOk) {
         freeimage(image);
         dialogs.message(QStringLiteral("Cant load source file! Convert File: ") + source +
                             QStringLiteral(" To File: ") + destination,

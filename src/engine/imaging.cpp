@@ -19,15 +19,14 @@ QImage::Format formatFor(int bitsPerPixel) {
         case 8:
             return QImage::Format_Indexed8;
         case 24:
-            return QImage::Format_RGB888;
+            return QImage::Format_RGB32;  // the engine's own pixels: no repacking
         default:
             return QImage::Format_Invalid;
     }
 }
 
 bool accepts(int imageBits, int fileBits) {
-    return imageBits == 24 || (imageBits >= fileBits && fileBits <= 8) ||
-           (imageBits == 1 && fileBits == 1);
+    return imageBits == 24 || (imageBits >= fileBits && fileBits <= 8);
 }
 
 QList<QRgb> colorTable(const std::vector<Rgb>& palette, int bitsPerPixel) {
@@ -101,16 +100,9 @@ std::int32_t loadbmp(ByteSource& source, ImageDescriptor& image) {
     bmp::RowReader reader(source, *layout);
     const int width = layout->width;
     if (image.bitsPerPixel == 24) {
-        std::vector<Rgb> rgb(static_cast<std::size_t>(width));
         for (int y = 0; y < layout->height; ++y) {
-            if (!reader.rgb(y, rgb.data())) {
+            if (!reader.rgb(y, reinterpret_cast<Rgb*>(buffer.scanLine(y)))) {
                 return kBadFormat;
-            }
-            std::uint8_t* out = buffer.scanLine(y);
-            for (int x = 0; x < width; ++x) {
-                *out++ = std::uint8_t(redOf(rgb[std::size_t(x)]));
-                *out++ = std::uint8_t(greenOf(rgb[std::size_t(x)]));
-                *out++ = std::uint8_t(blueOf(rgb[std::size_t(x)]));
             }
         }
         return kOk;

@@ -40,7 +40,7 @@ struct BitmapInfoHeader {
 };
 
 // An image buffer: 1, 4 or 8 bits per pixel hold palette indices (1 bit as QImage::Format_Mono,
-// 4 and 8 as Format_Indexed8), 24 bits hold RGB (Format_RGB888). Descriptors may share a
+// 4 and 8 as Format_Indexed8), 24 bits hold RGB (Format_RGB32). Descriptors may share a
 // buffer (copyimgdes); it is released when no descriptor holds it any more.
 struct ImageDescriptor {
     QImage buffer;

@@ -5,6 +5,7 @@
 #include <jerror.h>
 
 #include <algorithm>
+#include <bit>
 
 namespace engine {
 
@@ -90,16 +91,20 @@ struct DecodeJob {
     JSAMPLE* cmyk;  // one CMYK row when the file is CMYK
 };
 
+// Four-channel files come out as CMYK and are turned into RGB here.
+bool isCmyk(const jpeg_decompress_struct& codec) {
+    return codec.jpeg_color_space == JCS_CMYK || codec.jpeg_color_space == JCS_YCCK;
+}
+
 bool decodeRows(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, DecodeJob* job) {
     if (setjmp(handler->jump)) {
         return false;
     }
-    const bool cmyk = codec->jpeg_color_space == JCS_CMYK || codec->jpeg_color_space == JCS_YCCK;
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    codec->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
-#else
-    codec->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_ARGB;
-#endif
+    const bool cmyk = isCmyk(*codec);
+    // 0xFFRRGGBB words: B, G, R, A in memory on a little-endian machine.
+    const J_COLOR_SPACE rgb32 =
+        std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    codec->out_color_space = cmyk ? JCS_CMYK : rgb32;
     codec->dct_method = JDCT_ISLOW;
     codec->do_fancy_upsampling = TRUE;
     jpeg_start_decompress(codec);
@@ -161,7 +166,7 @@ class JpegDecoder : public PictureDecoder {
         }
         decoded_ = true;
         std::vector<Rgb> rgb(std::size_t(size_.width()));
-        std::vector<JSAMPLE> cmyk(4 * std::size_t(size_.width()));
+        std::vector<JSAMPLE> cmyk(isCmyk(codec_) ? 4 * std::size_t(size_.width()) : 0);
         DecodeJob job{&rows, &sink, rgb.data(), cmyk.data()};
         for (int row : rows) {
             if (row < 0 || row >= size_.height()) {

@@ -10,11 +10,6 @@ QByteArray encodeJpeg(const QImage& image, int quality) {
     return toQByteArray(encodeJpeg(viewOf(rgb), quality));
 }
 
-bool encodeJpeg(const QImage& image, int quality, QIODevice& into) {
-    const QByteArray bytes = encodeJpeg(image, quality);
-    return !bytes.isEmpty() && into.write(bytes) == bytes.size();
-}
-
 bool writeJpeg(const QImage& image, const QString& path, int quality) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     return writeJpeg(viewOf(rgb), nativePath(path), quality);

@@ -21,18 +21,6 @@ bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride) {
     });
 }
 
-RgbImage readPicture(const std::string& path) {
-    const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
-    if (!decoder) {
-        return {};
-    }
-    RgbImage picture(decoder->size().width(), decoder->size().height());
-    if (picture.isNull() || !decodeWhole(*decoder, picture.row(0), picture.width())) {
-        return {};
-    }
-    return picture;
-}
-
 RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight) {
     if (callWidth <= 2 || callHeight <= 2) {
         return {};

@@ -18,11 +18,7 @@ Size pictureSize(const std::string& path);
 // Every row of the decoder's picture into `pixels`, rows `stride` pixels apart.
 bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride);
 
-// The whole picture; a null image when the file cannot be loaded, is of another kind, or has
-// more than kMaxPicturePixels pixels.
-RgbImage readPicture(const std::string& path);
-
-// Exactly sampleThumbnail(readPicture(path), callWidth, callHeight), made while decoding only
+// Exactly sampleThumbnail of the whole decoded picture (decodeWhole), made while decoding only
 // the source rows the thumbnail takes (baseline JPEG skips the others, BMP reads only those
 // rows), so time and memory follow the thumbnail's size rather than the picture's.
 // A null image when the file cannot be loaded or the call size leaves no inner area.

@@ -13,12 +13,9 @@
 // Between the engine core's standard types and the window's Qt ones.
 namespace engine {
 
-// A path as the file system spells it (the core's paths), and back.
+// A path as the file system spells it (the core's paths).
 inline std::string nativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
-}
-inline QString fromNativePath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 inline QSize toQSize(Size size) {
