@@ -3,9 +3,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-# Debian packages the build, the tests and the real-window runs need.
-PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev \
-            xvfb xauth fonts-liberation
+# Debian and Ubuntu packages the build and the tests need.
+PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev libgtest-dev \
+            fonts-liberation
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
 
