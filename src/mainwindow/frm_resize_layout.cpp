@@ -164,7 +164,7 @@ void FrmResize::createUpperArea() {
     for (ui::PictureBox* box : {PictureHolder, PictureSize, Picture1, picSizer, picScreens}) {
         box->hide();
     }
-    File1 = new ui::FileList(f, QStringLiteral("*.bmp;*.jpg;*.gif"));
+    File1 = new ui::FileList(f, ui::kPicturePattern);
     twips.place(File1, 10920, 4800, 1200, 1200);
     File1->hide();
 }

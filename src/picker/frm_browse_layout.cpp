@@ -83,7 +83,7 @@ void FrmBrowse::createControls() {
     List2 = make.placed(new QListWidget(this), {120, 2760, 3615, 1230}, arial(), kBlack);
     List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstDummy = overlay({120, 2760, 3615, 1230});
-    File1 = new ui::FileList(this, QStringLiteral("*.bmp;*.jpg;*.gif"));
+    File1 = new ui::FileList(this, ui::kPicturePattern);
     File1->hide();
     Image19 = make.imageButton(this, Art::OpenFolder, {120, 4005, 360, 360},
                                QStringLiteral("Open Source Folder Using Explorer"));

@@ -5,9 +5,13 @@
 #include <QComboBox>
 #include <QHash>
 #include <QListWidget>
+#include <QString>
 
 // The drive list, folder list and file listing of the picker and the save-to chooser.
 namespace ui {
+
+// The picture files both windows list.
+inline const QString kPicturePattern = QStringLiteral("*.bmp;*.jpg;*.gif");
 
 // True when `folder` is a folder whose entries can be read now.
 bool canListFolder(const QString& folder);
