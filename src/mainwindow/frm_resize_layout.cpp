@@ -321,7 +321,7 @@ void FrmResize::createOptionsPanel() {
     txtLetters = make.text(
         frmLetters, QStringLiteral("_th"), {120, 240, 495, 285},
         QStringLiteral("Type Letters Or Starting Number To Name Thumbnail (Max 3 Characters)"),
-        Qt::AlignCenter, kBlack, 3);
+        Qt::AlignCenter, kBlack, options::kMaxChars);
 
     // The three switches live in hidden check boxes.
     chkLandscape = make.check(form, QStringLiteral("Landscape"), {10920, 6000, 1200, 255});

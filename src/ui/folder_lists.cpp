@@ -209,19 +209,6 @@ bool DirList::setPath(const QString& path) {
     return true;
 }
 
-void DirList::refresh() {
-    if (!canListFolder(path_)) {
-        // The folder went away: show the nearest ancestor that still exists.
-        QString up = path_;
-        while (up != QLatin1String("/") && !canListFolder(up)) {
-            up = cleanFolderPath(QStringLiteral(".."), up);
-        }
-        setPath(up);
-        return;
-    }
-    fill();
-}
-
 QString DirList::folderAt(int row) const {
     const QListWidgetItem* entry = item(row);
     return entry ? entry->data(kFolderRole).toString() : QString();
@@ -302,7 +289,6 @@ void FileList::setPattern(const QString& pattern) {
     }
     pattern_ = pattern;
     refresh();
-    emit patternChanged(pattern_);
 }
 
 void FileList::refresh() {

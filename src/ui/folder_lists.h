@@ -76,8 +76,6 @@ class DirList : public QListWidget {
     // Opens `path` (relative paths count from the current folder); false when it cannot be
     // listed. Setting the current folder again only reads it again.
     bool setPath(const QString& path);
-    // Reads the current folder again.
-    void refresh();
 
     // The folder an entry stands for, and how far in it is drawn.
     QString folderAt(int row) const;
@@ -121,12 +119,11 @@ class FileList : public QListWidget {
     QString fileName(int row) const;
     QStringList fileNames() const;
 
-    // Whether a file name matches a pattern such as "*.bmp;*.jpg;*.gif".
+    // Whether a file name matches a pattern such as kPicturePattern.
     static bool matches(const QString& fileName, const QString& pattern);
 
   signals:
     void pathChanged(const QString& path);
-    void patternChanged(const QString& pattern);
 
   private:
     bool fill(const QString& folder);

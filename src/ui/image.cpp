@@ -5,23 +5,10 @@
 
 namespace ui {
 
-Image::Image(QWidget* parent, QPixmap picture, bool stretch)
-    : QWidget(parent), picture_(std::move(picture)), stretch_(stretch) {
-    if (!stretch_ && hasPicture()) {
-        resize(picture_.deviceIndependentSize().toSize());
-    }
-}
+Image::Image(QWidget* parent, QPixmap picture) : QWidget(parent), picture_(std::move(picture)) {}
 
 void Image::setPicture(const QPixmap& picture) {
     picture_ = picture;
-    if (!stretch_ && hasPicture()) {
-        resize(picture_.deviceIndependentSize().toSize() + QSize(2, 2) * (border_ ? 1 : 0));
-    }
-    update();
-}
-
-void Image::setStretch(bool on) {
-    stretch_ = on;
     update();
 }
 
@@ -35,11 +22,7 @@ void Image::paintEvent(QPaintEvent* /*event*/) {
     const QRect inner = border_ ? rect().adjusted(1, 1, -1, -1) : rect();
     if (hasPicture()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (stretch_) {
-            painter.drawPixmap(inner, picture_);
-        } else {
-            painter.drawPixmap(inner.topLeft(), picture_);
-        }
+        painter.drawPixmap(inner, picture_);
     }
     if (border_) {
         painter.setPen(Qt::black);

@@ -8,18 +8,17 @@
 
 namespace ui {
 
-// The image control: shows a picture, stretched to its box or at its natural size, with an
-// optional one-pixel border; reports clicks.
+// The image control: shows a picture stretched to its box, with an optional one-pixel border;
+// reports clicks.
 class Image : public QWidget {
     Q_OBJECT
   public:
-    explicit Image(QWidget* parent, QPixmap picture = {}, bool stretch = true);
+    explicit Image(QWidget* parent, QPixmap picture = {});
 
     void setPicture(const QPixmap& picture);
     void setPicture(const QImage& picture) { setPicture(QPixmap::fromImage(picture)); }
     const QPixmap& picture() const { return picture_; }
     bool hasPicture() const { return !picture_.isNull(); }
-    void setStretch(bool on);
     void setBorder(bool on);
 
   signals:
@@ -32,7 +31,6 @@ class Image : public QWidget {
 
   private:
     QPixmap picture_;
-    bool stretch_;
     bool border_ = false;
     bool pressed_ = false;
 };

@@ -11,8 +11,6 @@ class Line : public QWidget {
   public:
     explicit Line(QWidget* parent, QColor colour = Qt::black);
     void setPoints(QPoint from, QPoint to);
-    QPoint from() const { return from_; }
-    QPoint to() const { return to_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

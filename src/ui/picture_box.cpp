@@ -33,17 +33,6 @@ void PictureBox::setOuterSize(QSize outer) {
     resizeDrawing(innerSize());
 }
 
-void PictureBox::setBorder(Border border) {
-    border_ = border;
-    resizeDrawing(innerSize());
-    update();
-}
-
-void PictureBox::setBackground(QColor colour) {
-    background_ = colour;
-    update();
-}
-
 void PictureBox::setAutoSize(bool on) {
     autoSize_ = on;
     if (on && hasPicture()) {

@@ -24,10 +24,6 @@ class PictureBox : public QWidget {
     void clear();
 
     void setAutoSize(bool on);
-    bool autoSize() const { return autoSize_; }
-    void setBorder(Border border);
-    int borderWidth() const;
-    void setBackground(QColor colour);
 
     // Outer size, frame included; the drawing area is the outer size less the frame.
     void setOuterSize(QSize outer);
@@ -45,11 +41,12 @@ class PictureBox : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    int borderWidth() const;
     // The drawing follows the outer size even before a resize event has been delivered.
     void resizeDrawing(QSize inner) const;
 
-    Border border_;
-    QColor background_;
+    const Border border_;
+    const QColor background_;
     bool autoSize_ = false;
     QImage picture_;
     mutable QImage drawing_;

@@ -16,10 +16,7 @@ class Twips {
   public:
     explicit Twips(const platform::Screen& screen)
         : perPixelX_(screen.twipsPerPixelX()), perPixelY_(screen.twipsPerPixelY()) {}
-    Twips(int perPixelX, int perPixelY) : perPixelX_(perPixelX), perPixelY_(perPixelY) {}
 
-    int perPixelX() const { return perPixelX_; }
-    int perPixelY() const { return perPixelY_; }
     // Twips to whole pixels, to the nearest pixel as the desktop does.
     int pxX(int twips) const { return toPixels(twips, perPixelX_); }
     int pxY(int twips) const { return toPixels(twips, perPixelY_); }
