@@ -190,7 +190,9 @@ DirList::DirList(QWidget* parent, const QString& startPath) : QListWidget(parent
     setSelectionMode(QAbstractItemView::SingleSelection);
     const QString start = cleanFolderPath(startPath.isEmpty() ? QDir::currentPath() : startPath);
     path_ = canListFolder(start) ? start : QStringLiteral("/");
-    fill();
+    if (!startPath.isEmpty()) {
+        fill();
+    }
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openRow(row(item)); });
 }
@@ -198,6 +200,9 @@ DirList::DirList(QWidget* parent, const QString& startPath) : QListWidget(parent
 bool DirList::setPath(const QString& path) {
     const QString target = cleanFolderPath(path, path_);
     if (!canListFolder(target)) {
+        if (!filled_) {
+            fill();  // the start folder stays: show it
+        }
         return false;
     }
     const bool changed = target != path_;
@@ -229,6 +234,7 @@ void DirList::keyPressEvent(QKeyEvent* event) {
 }
 
 void DirList::fill() {
+    filled_ = true;
     const QSignalBlocker quiet(this);
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);

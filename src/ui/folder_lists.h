@@ -68,7 +68,9 @@ class DirList : public QListWidget {
     Q_OBJECT
 
   public:
-    // Starts at `startPath` when it can be listed, else at the root.
+    // Starts at `startPath` when it can be listed, else at the root. Without a start path it
+    // starts at the working folder (else the root) but reads it only when the first setPath()
+    // fails: its owner is expected to set a folder at once.
     explicit DirList(QWidget* parent, const QString& startPath = {});
 
     // The current folder, without a trailing separator except at the root.
@@ -95,6 +97,7 @@ class DirList : public QListWidget {
 
     QString path_;
     int currentFolderRow_ = -1;
+    bool filled_ = false;
 };
 
 // The file listing: the regular, non-hidden files of a folder whose names match the pattern

@@ -107,6 +107,25 @@ TEST_F(DirListTest, FoldersThatCannotBeListedAreNotOpened) {
     EXPECT_EQ(fallback.path(), QStringLiteral("/"));
 }
 
+TEST_F(DirListTest, WithoutAStartFolderOnlyTheFirstFolderSetIsRead) {
+    ui::DirList list(nullptr);
+    EXPECT_EQ(list.path(), QDir::currentPath());
+    EXPECT_EQ(list.count(), 0);
+    const auto changes = record(&list, &ui::DirList::pathChanged);
+    ASSERT_TRUE(list.setPath(base));
+    EXPECT_EQ(list.folderAt(list.currentFolderRow()), base);
+    EXPECT_EQ(texts(&list).mid(list.currentFolderRow() + 1),
+              (QStringList{"attic", "Beach", "zoo"}));
+    EXPECT_EQ(changes->size(), base == QDir::currentPath() ? 0 : 1);
+
+    // When that folder cannot be listed, the start folder is shown after all.
+    ui::DirList fallback(nullptr);
+    EXPECT_FALSE(fallback.setPath(base + QStringLiteral("/missing")));
+    EXPECT_EQ(fallback.path(), QDir::currentPath());
+    ASSERT_GE(fallback.currentFolderRow(), 0);
+    EXPECT_EQ(fallback.folderAt(fallback.currentFolderRow()), QDir::currentPath());
+}
+
 TEST_F(DirListTest, DoubleClickAndEnterOpenAFolder) {
     ui::DirList list(nullptr, base);
     const auto changes = record(&list, &ui::DirList::pathChanged);
