@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,7 +203,8 @@ void FrmBrowse::cmdClose_Click() {
 
 void FrmBrowse::Drive1_Change() {
     if (!Dir1->setPath(Drive1->currentFolder())) {
-        Drive1->setDriveOf(Dir1->path());
+        // Back to the drive of the folder shown, quietly: that folder is still listed.
+        Drive1->followFolder(Dir1->path());
     }
     update();
 }
@@ -232,7 +232,6 @@ void FrmBrowse::subAddFiles() {
         if (!letEventsRun() || listing != listing_) {
             return;
         }
-        File1->setCurrentRow(row);
         // Every matching file is listed, whatever the preview shows: a picture that cannot be
         // loaded is counted by the processing run.
         List2->addItem(File1->fileName(row));
@@ -298,9 +297,7 @@ void FrmBrowse::subChangePreview2() {
 }
 
 void FrmBrowse::showPreview(const QString& path) {
-    if (errorShown()) {
-        ImgError->hide();
-    }
+    ImgError->hide();
     imgPreview->setPicture(QPixmap());
     indLoadPic = 1;
     const QImage picture = engine::loadPicture(path);
@@ -313,10 +310,6 @@ void FrmBrowse::showPreview(const QString& path) {
     imgPreview->setPicture(picture);
     indLoadPic = 0;
     imgPreview->setToolTip(path);
-}
-
-bool FrmBrowse::errorShown() const {
-    return !ImgError->isHidden();
 }
 
 void FrmBrowse::showPlaceholder() {
@@ -333,60 +326,54 @@ void FrmBrowse::List2_DblClick() {
 }
 
 void FrmBrowse::cmdAdd_Click() {
-    if (List2->count() == 0 || selectedCount(List2) == 0) {
-        List2->setFocus();
+    if (!addFiles(true)) {
         return;
     }
-    Busy busy(*this, lstDummy, QStringLiteral("Please Wait... Adding Images!"), indAdding, true);
-    varProcessed = 0;
-    for (int row = 0; row < List2->count(); ++row) {
-        if (!letEventsRun()) {
-            return;
-        }
-        makeCurrent(List2, row);
-        if (selectedCount(List2) == varProcessed) {
-            break;
-        }
-        if (List2->item(row)->isSelected()) {
-            appendEntry(fullPath(List2->item(row)->text()));
-            ++varProcessed;
-        }
-    }
-    List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    busy.finish();
-    indAdding = 0;
-
     frmResize.varDirectoryPath = File1->path();
     if (frmResize.chkFileLocation->isChecked()) {
-        frmResize.txtDestName->setText(File1->path());
         frmResize.settings.write(options::kPath, File1->path());
         frmResize.txtDestName->setText(
-            services.paths.join(frmResize.txtDestName->text(), QStringLiteral("FileName")));
+            services.paths.join(File1->path(), QStringLiteral("FileName")));
     }
     updateProcessMenu();
     cmdOK->setFocus();
 }
 
 void FrmBrowse::Command2_Click() {
-    if (List2->count() == 0) {
-        List2->setFocus();
-        return;
+    if (addFiles(false)) {
+        updateProcessMenu();
+        cmdOK->setFocus();
     }
-    Busy busy(*this, lstDummy, QStringLiteral("Please Wait... Adding Images!"), indAdding, false);
+}
+
+bool FrmBrowse::addFiles(bool selectedOnly) {
+    // Nothing the walk waits for can change the selection: the list is disabled meanwhile.
+    int left = selectedOnly ? selectedCount(List2) : List2->count();
+    if (left == 0) {
+        List2->setFocus();
+        return false;
+    }
+    // Add also keeps Close disabled.
+    Busy busy(*this, lstDummy, QStringLiteral("Please Wait... Adding Images!"), indAdding,
+              selectedOnly);
     for (int row = 0; row < List2->count(); ++row) {
         if (!letEventsRun()) {
-            return;
+            return false;
         }
         makeCurrent(List2, row);
-        appendEntry(fullPath(List2->item(row)->text()));
+        if (left == 0) {
+            break;
+        }
+        if (!selectedOnly || List2->item(row)->isSelected()) {
+            appendEntry(fullPath(List2->item(row)->text()));
+            --left;
+        }
     }
     List2->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     busy.finish();
     indAdding = 0;
-    updateProcessMenu();
-    cmdOK->setFocus();
+    return true;
 }
 
 void FrmBrowse::List1_OLEDragDrop(const QStringList& paths) {
@@ -459,20 +446,23 @@ void FrmBrowse::cmdRemove_Click() {
     }
     Busy busy(*this, lstDummy2, QStringLiteral("Please Wait... Removing Images!"), indRemoving,
               false);
-    for (incB = 0; incB < List1->count(); ++incB) {
-        makeCurrent(List1, incB);
+    // The list is disabled meanwhile, so only this walk changes the selection.
+    int left = selectedCount(List1);
+    for (int row = 0; row < List1->count(); ++row) {
+        makeCurrent(List1, row);
         if (!letEventsRun()) {
             return;
         }
-        if (selectedCount(List1) == 0) {
+        if (left == 0) {
             break;
         }
-        if (List1->item(incB)->isSelected()) {
+        if (List1->item(row)->isSelected()) {
             // The entry that moves up is looked at next.
-            delete List1->takeItem(incB);
-            delete frmResize.List1->takeItem(incB);
+            delete List1->takeItem(row);
+            delete frmResize.List1->takeItem(row);
             showSelectedCount();
-            --incB;
+            --left;
+            --row;
         }
     }
     imgPreview->setPicture(QPixmap());
@@ -481,13 +471,10 @@ void FrmBrowse::cmdRemove_Click() {
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     busy.finish();
 
-    if (frmResize.List1->count() > 0) {
-        frmResize.mnuProcess->setEnabled(true);
-    } else {
-        frmResize.mnuProcess->setEnabled(false);
+    updateProcessMenu();
+    if (frmResize.List1->count() == 0) {
         resetSourceDisplay();
     }
-    frmResize.mnuProcess->setText(QStringLiteral("&Start Processing"));
     if (List1->count() == 0) {
         showPlaceholder();
     }
@@ -525,9 +512,8 @@ void FrmBrowse::Image19_Click() {
 
 void FrmBrowse::Image18_Click() {
     frmResize.showPressed(Image18);
-    if (!frmResize.varMyPics.isEmpty()) {
-        services.shell.showFolder(frmResize.varMyPics);
-    }
+    // An empty folder (no Pictures folder found) is refused by the shell.
+    services.shell.showFolder(frmResize.varMyPics);
 }
 
 void FrmBrowse::Image9_Click() {

@@ -123,8 +123,6 @@ class FrmBrowse : public QWidget {
     qint16 indDblClick2 = 0;
     qint16 indListing = 0;
     qint16 indFilesListed = 0;
-    qint32 varProcessed = 0;
-    qint32 incB = 0;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -138,7 +136,9 @@ class FrmBrowse : public QWidget {
 
     void placeBelowMainWindow();
     QString fullPath(const QString& fileName) const;
-    bool errorShown() const;
+    // Add (the selected files, true) and Add All; false when nothing was added, or the window
+    // unloaded meanwhile.
+    bool addFiles(bool selectedOnly);
     void appendEntry(const QString& path);
     void showSelectedCount();
     void updateProcessMenu();

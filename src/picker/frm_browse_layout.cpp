@@ -93,8 +93,8 @@ void FrmBrowse::createControls() {
 
     Image18 = make.imageButton(this, Art::MyPictures, {4080, 240, 480, 480},
                                QStringLiteral("Go To My Pictures"));
-    Image9 =
-        make.imageButton(this, Art::Help, {4560, 240, 480, 480}, QStringLiteral("Program Help"));
+    Image9 = make.imageButton(this, Art::PickerHelp, {4560, 240, 480, 480},
+                              QStringLiteral("Program Help"));
     framePreview = make.frame(this, QStringLiteral("Preview"), {3960, 840, 1215, 1575}, QString(),
                               arial(), kBlack);
     const QPixmap placeholder = ui::artwork(Art::Placeholder);
