@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -132,8 +133,6 @@ QString SettingsStore::get(const QString& app, const QString& section, const QSt
 
 void SettingsStore::set(const QString& app, const QString& section, const QString& key,
                         const QString& value) {
-    // A store that cannot be written is not reported: the value is simply not kept.
-    QDir().mkpath(folder_);
     Sections sections = readFile(fileFor(app));
     auto found = std::find_if(sections.begin(), sections.end(),
                               [&](const auto& s) { return s.first == section; });
@@ -146,9 +145,13 @@ void SettingsStore::set(const QString& app, const QString& section, const QStrin
         std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == key; });
     if (entry == entries.end()) {
         entries.emplace_back(key, value);
+    } else if (entry->second == value) {
+        return;  // already on disk: the file is left as it is
     } else {
         entry->second = value;
     }
+    // A store that cannot be written is not reported: the value is simply not kept.
+    QDir().mkpath(folder_);
     writeFile(fileFor(app), sections);
 }
 

@@ -56,6 +56,33 @@ TEST_F(SettingsStoreTest, WriteGoesToDiskAtOnce) {
     EXPECT_TRUE(file.readAll().contains("Tips=0"));
 }
 
+TEST_F(SettingsStoreTest, SettingTheValueAlreadyStoredLeavesTheFileAlone) {
+    store.set("CorvelXP", "Settings", "Width", "120");
+    // The same entries as the store writes them, but as an editor on another desktop saves them.
+    QFile file(store.fileFor("CorvelXP"));
+    const QByteArray edited = "; by hand\r\n[Settings]\r\nWidth=120\r\n";
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(edited);
+    file.close();
+    auto bytes = [&file] {
+        file.open(QIODevice::ReadOnly);
+        const QByteArray all = file.readAll();
+        file.close();
+        return all;
+    };
+
+    store.set("CorvelXP", "Settings", "Width", "120");
+    EXPECT_EQ(bytes(), edited);
+
+    // Another value, or the same one under another key, is written.
+    store.set("CorvelXP", "Settings", "Height", "120");
+    EXPECT_NE(bytes(), edited);
+    EXPECT_EQ(store.get("CorvelXP", "Settings", "Width", ""), "120");
+    EXPECT_EQ(store.get("CorvelXP", "Settings", "Height", ""), "120");
+    store.set("CorvelXP", "Settings", "Width", "130");
+    EXPECT_EQ(store.get("CorvelXP", "Settings", "Width", ""), "130");
+}
+
 TEST_F(SettingsStoreTest, AFolderThatCannotBeMadeIsNotAnError) {
     QFile blocker(dir.path() + "/file");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
