@@ -2,35 +2,17 @@
 
 #include "engine/imaging.h"
 #include "engine/qt_conversions.h"
+#include "options/thumbnail_options.h"
 
-#include <cmath>
 #include <optional>
 
 namespace engine {
 
-namespace {
-
-// A text read as a 16-bit whole number: surrounding blanks allowed, fractions rounded half
-// to even; nothing for empty text, words or values out of range.
-std::optional<int> readInteger16(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    const double rounded = std::nearbyint(value);
-    if (rounded < -32768 || rounded > 32767) {
-        return std::nullopt;
-    }
-    return int(rounded);
-}
-
-}  // namespace
-
 ConvertStatus BmpToJpg(const QString& source, const QString& destination,
                        const QString& qualityText, platform::Dialogs& dialogs) {
     using namespace imaging;
-    const std::optional<int> quality = readInteger16(qualityText);
+    // A 16-bit whole number, as the quality box holds it.
+    const std::optional<qint16> quality = options::toInt16(qualityText);
     if (!quality) {
         return ConvertStatus::BadQuality;
     }
