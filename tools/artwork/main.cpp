@@ -1,14 +1,16 @@
 // corvel-artwork: writes the program icon files, or a contact sheet of every picture we draw.
 //
-//   corvel-artwork icons DIR    DIR/NxN/corvelxp.png for the icon theme sizes
-//   corvel-artwork sheet FILE   every picture at its natural size and at 2x, pressed twins
-//                               beside them, and the background with the window's labels on it
+//   corvel-artwork icons DIR SIZE...   DIR/NxN/corvelxp.png for each icon theme size N
+//   corvel-artwork sheet FILE SIZE...  every picture at its natural size and at 2x, pressed
+//                                      twins beside them, the background with the window's
+//                                      labels on it, and the program icon at each size
+//
+// The sizes come from assets/CMakeLists.txt, which installs the icons.
 
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -52,9 +54,9 @@ const Named pictures[] = {
     {Art::Placeholder, "Placeholder"},
 };
 
-constexpr int iconSizes[] = {16, 32, 48, 64, 128, 256};
+using Sizes = std::vector<int>;
 
-int writeIcons(const QString& folder) {
+int writeIcons(const QString& folder, const Sizes& iconSizes) {
     for (const int size : iconSizes) {
         const QString dir = QStringLiteral("%1/%2x%2").arg(folder).arg(size);
         const QString file = dir + QStringLiteral("/corvelxp.png");
@@ -146,7 +148,7 @@ void paintCell(QPainter& p, const Named& named, const QRect& cell) {
     }
 }
 
-int writeSheet(const QString& file) {
+int writeSheet(const QString& file, const Sizes& iconSizes) {
     const int width = 1430;
     const int gridTop = 50 + 314 + 30 + 314 + 20;
 
@@ -166,7 +168,8 @@ int writeSheet(const QString& file) {
     }
     const int iconsTop = at.y() + rowHeight + 20;
 
-    QImage sheet(width, iconsTop + 24 + 256 + 16, QImage::Format_ARGB32_Premultiplied);
+    const int largestIcon = *std::max_element(iconSizes.begin(), iconSizes.end());
+    QImage sheet(width, iconsTop + 24 + largestIcon + 16, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(0xEC, 0xEC, 0xEC));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
@@ -195,7 +198,12 @@ int writeSheet(const QString& file) {
         paintCell(p, pictures[i], cells[i]);
     }
 
-    heading({10, qreal(iconsTop + 14)}, QStringLiteral("Program icon 16, 32, 48, 64, 128, 256"));
+    QStringList sizeNames;
+    for (const int size : iconSizes) {
+        sizeNames.append(QString::number(size));
+    }
+    heading({10, qreal(iconsTop + 14)},
+            QStringLiteral("Program icon ") + sizeNames.join(QStringLiteral(", ")));
     int left = 10;
     for (const int size : iconSizes) {
         p.drawImage(left, iconsTop + 24, ui::artworkImage(Art::Logo, {size, size}));
@@ -209,6 +217,19 @@ int writeSheet(const QString& file) {
     return 0;
 }
 
+// Icon sizes from the command line: whole numbers from 1 to 1024, at least one.
+bool readSizes(const QStringList& args, Sizes& sizes) {
+    for (const QString& arg : args) {
+        bool ok = false;
+        const int size = arg.toInt(&ok);
+        if (!ok || size < 1 || size > 1024) {
+            return false;
+        }
+        sizes.push_back(size);
+    }
+    return !sizes.empty();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -217,12 +238,15 @@ int main(int argc, char** argv) {
     }
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("icons")) {
-        return writeIcons(args[2]);
+    Sizes sizes;
+    if (args.size() >= 4 && readSizes(args.mid(3), sizes)) {
+        if (args[1] == QLatin1String("icons")) {
+            return writeIcons(args[2], sizes);
+        }
+        if (args[1] == QLatin1String("sheet")) {
+            return writeSheet(args[2], sizes);
+        }
     }
-    if (args.size() == 3 && args[1] == QLatin1String("sheet")) {
-        return writeSheet(args[2]);
-    }
-    std::fprintf(stderr, "usage: corvel-artwork icons DIR | sheet FILE\n");
+    std::fprintf(stderr, "usage: corvel-artwork icons DIR SIZE... | sheet FILE SIZE...\n");
     return 2;
 }
