@@ -78,6 +78,8 @@ void FrmResize::createUpperArea() {
     Image1 = make.image(f, {}, {540, 840, 4215, 2775});
     Image1->setBorder(true);
     PictureVis = make.picture(f, {480, 960, 4215, 2775}, ui::PictureBox::Border::Flat, Qt::black);
+    // Sized to its picture before the first one comes, so that one is drawn whole.
+    PictureVis->setAutoSize(true);
     PictureVis->hide();
     ImgError = make.image(f, ui::artwork(Art::Error), {2160, 1680, 1095, 1215});
     ImgError->setBorder(true);

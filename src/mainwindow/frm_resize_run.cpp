@@ -438,7 +438,6 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
         w.Image1->hide();
         w.PictureVis->show();
     };
-    w.PictureVis->setAutoSize(true);
     if (w.indFirstRun == 1) {
         // Picture1's outer size (a 2 px frame each side) against the preview area.
         if (width + 4 > 290 || height + 4 > 240) {
