@@ -96,8 +96,7 @@ class FrmResize : public QMainWindow {
     void chkFileLocation_Click();
 
     // ---- rendering and previews ---------------------------------------------------------------
-    void thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
-                   ui::PictureBox* destination);
+    void thumbnail(qint16 width, qint16 height, const QImage& source, ui::PictureBox* destination);
     void List1_Click();
     // The list-click source view of `path`, whose picture the click has decoded (null when
     // it could not be loaded).
@@ -151,6 +150,14 @@ class FrmResize : public QMainWindow {
     ui::Twips twips;
     options::Settings settings;
 
+    // ---- pictures the thumbnails are made from ----------------------------------------------
+    // The picture of the current run tick or list click.
+    QImage sourcePicture;
+    // The last picture a list click loaded: the size boxes preview with it.
+    QImage holderPicture;
+    // What the size boxes preview with before any list click.
+    QImage samplePicture;
+
     // ---- upper picture area (on the window) -------------------------------------------------
     ui::PictureBox* form = nullptr;  // the window's own surface: colour and background picture
     QLabel* lblSourceImage = nullptr;
@@ -187,9 +194,6 @@ class FrmResize : public QMainWindow {
     ui::Line* lineDiv2 = nullptr;
     QPushButton* cmdExit = nullptr;
     // Work boxes beyond the right edge.
-    ui::PictureBox* PictureHolder = nullptr;
-    ui::PictureBox* PictureSize = nullptr;
-    ui::PictureBox* Picture1 = nullptr;
     ui::PictureBox* picSizer = nullptr;
     ui::PictureBox* picScreens = nullptr;
     ui::FileList* File1 = nullptr;

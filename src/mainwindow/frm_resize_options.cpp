@@ -86,8 +86,8 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         const auto width = callSize(txtwidth);
         const auto height = callSize(txtHeight);
         if (width && height) {
-            ui::PictureBox* source = PictureHolder->hasPicture() ? PictureHolder : PictureSize;
-            thumbnail(*width, *height, source, Picture2);
+            thumbnail(*width, *height, holderPicture.isNull() ? samplePicture : holderPicture,
+                      Picture2);
         }
     }
     indSize = 0;

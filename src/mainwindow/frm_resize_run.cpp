@@ -257,8 +257,8 @@ void FrmResizeRun::startRun() {
     w.varErrorCount = 0;
 
     lockOptions(true);
-    for (QWidget* shown : std::initializer_list<QWidget*>{
-             w.lblSourceImage, w.lblThumbnail, w.Picture2, w.imgLogo, w.Picture1, w.lblDestPath}) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{w.lblSourceImage, w.lblThumbnail,
+                                                          w.Picture2, w.imgLogo, w.lblDestPath}) {
         shown->hide();
     }
 
@@ -306,8 +306,8 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     w.ImgError->hide();
     w.lblSourceFile->clear();
     w.lblSourceFile->hide();
-    for (QWidget* surface : std::initializer_list<QWidget*>{w.Picture1, w.PictureVis, w.Image1,
-                                                            w.Picture2, w.lblDestPath}) {
+    for (QWidget* surface :
+         std::initializer_list<QWidget*>{w.PictureVis, w.Image1, w.Picture2, w.lblDestPath}) {
         surface->hide();
     }
 
@@ -337,7 +337,7 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     if (picture.isNull()) {
         return TickEnd::Failed;
     }
-    w.Picture1->setPicture(picture);
+    w.sourcePicture = picture;
     w.Image1->setPicture(picture);
     w.PictureVis->setPicture(picture);
     w.indLoadPic = 0;
@@ -349,7 +349,6 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     w.Picture2->hide();
     w.Picture2->clear();
     w.lblDestPath->hide();
-    w.Picture1->setAutoSize(true);
 
     showRunSource(picture);
     if (w.chkNumber->isChecked()) {
@@ -382,7 +381,7 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.varThumbW = *width;
     w.varThumbH = *height;
-    w.thumbnail(w.varThumbW, w.varThumbH, w.Picture1, w.Picture2);
+    w.thumbnail(w.varThumbW, w.varThumbH, w.sourcePicture, w.Picture2);
 
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         restoreLandscapeSizes();
@@ -439,7 +438,7 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
         w.PictureVis->show();
     };
     if (w.indFirstRun == 1) {
-        // Picture1's outer size (a 2 px frame each side) against the preview area.
+        // The picture with a 2 px frame each side against the preview area.
         if (width + 4 > 290 || height + 4 > 240) {
             stretched();
             return;

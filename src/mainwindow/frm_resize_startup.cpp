@@ -43,7 +43,6 @@ void FrmResize::Form_Load() {
     const int screenHeight = twips.twipsY(services.screen.heightPx());
     move(twips.pxX(screenWidth / 2 - twips.width(form) / 2),
          twips.pxY(screenHeight / 2 - twips.height(form) / 2));
-    twips.setLeft(Picture1, 10920);
 
     subGetSettings();
 
