@@ -338,8 +338,6 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
         return TickEnd::Failed;
     }
     w.sourcePicture = picture;
-    w.Image1->setPicture(picture);
-    w.PictureVis->setPicture(picture);
     w.indLoadPic = 0;
 
     w.indLandscape = picture.width() > picture.height() ? 1 : 0;
@@ -429,13 +427,22 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
     w.txtPixelWidth2->setText(QString::number(width));
     w.txtPixelHeight2->setText(QString::number(height));
 
-    const auto stretched = [this] {
+    // Only the view that is shown gets the picture.
+    const auto stretched = [this, &picture] {
         w.PictureVis->hide();
+        w.Image1->setPicture(picture);
         w.Image1->show();
     };
-    const auto natural = [this] {
+    const auto natural = [this, &picture] {
         w.Image1->hide();
+        w.PictureVis->setPicture(picture);
         w.PictureVis->show();
+    };
+    // The natural-size view is the picture in its frame.
+    const int frame = 2 * w.PictureVis->borderWidth();
+    const QSize outer(width + frame, height + frame);
+    const auto centreOn = [this, outer](int x, int y) {
+        w.PictureVis->move(x - outer.width() / 2, y - outer.height() / 2);
     };
     if (w.indFirstRun == 1) {
         // The picture with a 2 px frame each side against the preview area.
@@ -443,8 +450,7 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
             stretched();
             return;
         }
-        w.PictureVis->move(kSourceCentreX - w.PictureVis->width() / 2,
-                           kSourceCentreY - w.PictureVis->height() / 2);
+        centreOn(kSourceCentreX, kSourceCentreY);
         natural();
         return;
     }
@@ -454,12 +460,10 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
     }
     const int sizerWidth = w.picSizer->width();
     const int sizerHeight = w.picSizer->height();
-    if (w.PictureVis->width() < sizerWidth || w.PictureVis->height() < sizerHeight) {
-        w.PictureVis->move(w.twips.pxX(kFirstCentreX) - w.PictureVis->width() / 2,
-                           w.twips.pxY(kFirstCentreY) - w.PictureVis->height() / 2);
+    if (outer.width() < sizerWidth || outer.height() < sizerHeight) {
+        centreOn(w.twips.pxX(kFirstCentreX), w.twips.pxY(kFirstCentreY));
     }
-    if (w.PictureVis->width() > sizerWidth ||
-        w.PictureVis->height() > sizerHeight + w.twips.pxY(kSizerTallerBy)) {
+    if (outer.width() > sizerWidth || outer.height() > sizerHeight + w.twips.pxY(kSizerTallerBy)) {
         stretched();
     } else {
         natural();
