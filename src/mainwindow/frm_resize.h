@@ -374,10 +374,6 @@ class FrmResize : public QMainWindow {
     qint16 indSaving = 0;
     qint16 varBlinkCount = 0;
     QString picName;
-    QString varTextName;
-    QString strExtention;
-    QString strPath;
-    QString strSlashRight;
 
     // ---- the processing run and its naming and output stages --------------------------------
     FrmResizeRun run{*this};

@@ -62,14 +62,6 @@ engine::NameChoice FrmResizeOutput::nameChoice() const {
 
 // ---- preparation, in the run tick ---------------------------------------------------------
 
-void FrmResizeOutput::splitName(const QString& path) {
-    const engine::SourceParts parts = engine::splitSourcePath(w.services.paths, path.toStdString());
-    w.strExtention = text(parts.extension);
-    w.varTextName = text(parts.textName);
-    w.strPath = text(parts.folder);
-    w.strSlashRight = text(parts.baseName);
-}
-
 void FrmResizeOutput::showRunningNumber() {
     // Through the mirror the letters box shows it too, and keeps it as the stored Numbers.
     w.txtIncrementer->setText(QString::number(w.varIncNumber));

@@ -352,8 +352,6 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     if (w.chkNumber->isChecked()) {
         w.output.showRunningNumber();
     }
-
-    w.output.splitName(path);
     if (w.indSingle == 1) {
         showProgressCaptions(QStringLiteral("1"), QStringLiteral("1"));
     } else {
