@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <algorithm>
 #include <climits>
@@ -65,7 +64,7 @@ void FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
         destination->show();
     }
     // Only a run goes on to name and write the thumbnail.
-    if (cmdProcess->text() != QLatin1String("&Cancel Processing")) {
+    if (!run.isActive()) {
         return;
     }
     subNameAndSaveThumbnail();
