@@ -35,10 +35,6 @@ void FrmResize::subGetSettings() {
     imgHelperTips_Off->setVisible(indTips != 1);
     mnuTips->setChecked(indTips == 1);
 
-    const QString prefix = settings.read(kPrefix);
-    const QString suffix = settings.read(kSuffix);
-    const QString numbers = settings.read(kNumbers);
-
     if (const auto quality = settings.readInt16(kQuality)) {
         indQuality = *quality;
     }
@@ -89,41 +85,25 @@ void FrmResize::subGetSettings() {
     setLight(imgRedLightOff22, chkOverwrite->isChecked());
     mnuOverwrite->setChecked(chkOverwrite->isChecked());
 
+    // Checking a box or option button runs its handler, which lays out the name row or the
+    // type with its menu entry, letters and extension; the layout of "no rule" is left to
+    // subOpMode below.
     const QString name = settings.read(kName);
     if (name == kNamePrefix) {
         chkPrefix->setChecked(true);
-        txtLetters->setText(prefix);
-        mnuPrefix->setChecked(true);
     } else if (name == kNameSuffix) {
         chkSufix->setChecked(true);
-        txtLetters->setText(suffix);
-        mnuSuffix->setChecked(true);
     } else if (name == kNameNumber) {
         chkNumber->setChecked(true);
-        txtLetters->setText(numbers);
-        mnuNumber->setChecked(true);
-    } else {
-        txtIncrementer->hide();
-        placeFileNameBox();
-        txtLetters->setEnabled(false);
     }
 
     const QString type = settings.read(kType);
     if (type == kTypeBmp) {
         optBMP->setChecked(true);
-        mnubmp->setChecked(true);
-        txtExtention->setText(QStringLiteral(".bmp"));
     } else if (type == kTypeGif) {
         optGIF->setChecked(true);
-        mnugif->setChecked(true);
-        txtExtention->setText(QStringLiteral(".gif"));
     } else {
         optJPG->setChecked(true);
-        mnujpg->setChecked(true);
-        txtExtention->setText(QStringLiteral(".jpg"));
-        frameQuality->setEnabled(true);
-        lblPercent->setEnabled(true);
-        txtQuality->setEnabled(true);
     }
 
     varRegPath = settings.read(kPath);
