@@ -329,27 +329,19 @@ class FrmResize : public QMainWindow {
     qint16 indLoading = 0;
     qint16 indGetSettings = 0;
     qint16 indChanged = 0;
-    qint16 indSize = 0;
     qint16 indClick = 0;
     qint16 indMenuClick = 0;
     qint16 indFirstRun = 0;
-    qint16 indQuality = 0;
     qint16 indTips = 0;
     qint16 indTipNumber = 0;
     qint16 indDirReady = 0;
-    qint16 indAbout = 0;
-    qint16 indFoundS = 0;
-    qint16 indFileAltS = 0;
     qint32 varIncrementer = 0;
     QString varDestination;
-    QString varRegPath;
     QString varMyDocs;
     QString varMyPics;
     QString varDirectoryPath;
     QString strPathHolder;
     QString txtPathText;
-    QString varFullPath1;
-    QString varFullPath2;
     // The last numbers the size arrows read, used again when a box holds no number.
     qint32 varArrowWidth = 0;
     qint32 varArrowHeight = 0;
@@ -361,7 +353,6 @@ class FrmResize : public QMainWindow {
     qint16 indCmdProcessClick = 0;
     qint32 incA = 0;
     qint32 varErrorCount = 0;
-    qint16 indLoadPic = 0;
     qint16 indLandscape = 0;
     QString varHolderW;
     QString varHolderH;
@@ -369,7 +360,6 @@ class FrmResize : public QMainWindow {
     qint16 varThumbW = 0;
     qint16 varThumbH = 0;
     qint32 varIncNumber = 0;
-    QString strIncNumber;
     qint16 varPromptCount = 0;
     qint16 indSaving = 0;
     qint16 varBlinkCount = 0;

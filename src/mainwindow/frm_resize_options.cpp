@@ -74,7 +74,6 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         lblDestPath->hide();
     }
     indChanged = 1;
-    indSize = 1;
     if (isWidth) {
         lblThumbnail->hide();
         if (indProcessing == 1) {
@@ -90,7 +89,6 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
                       Picture2);
         }
     }
-    indSize = 0;
     if (!isWidth) {
         lblThumbnail->hide();
     }

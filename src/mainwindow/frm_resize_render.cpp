@@ -102,9 +102,7 @@ void FrmResize::List1_Click() {
     // One decode serves the holder, the source preview and the source view.
     const QListWidgetItem* entry = List1->currentItem();
     const QString path = entry ? entry->text() : QString();
-    indLoadPic = 1;
     const QImage picture = entry ? engine::loadPicture(path) : QImage();
-    indLoadPic = 0;
     // A picture that cannot be loaded leaves the previous one in the holder.
     if (!picture.isNull()) {
         holderPicture = picture;

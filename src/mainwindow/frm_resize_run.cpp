@@ -268,8 +268,8 @@ void FrmResizeRun::startRun() {
     }
     w.lblFinished->hide();
     if (w.chkNumber->isChecked()) {
-        w.strIncNumber = w.txtIncrementer->text();
-        w.varIncNumber = engine::startRunningNumber(w.strIncNumber.toStdString(), w.varIncNumber);
+        w.varIncNumber =
+            engine::startRunningNumber(w.txtIncrementer->text().toStdString(), w.varIncNumber);
     }
     w.timerProcess.setInterval(kRunInterval);
     w.timerProcess.setEnabled(true);
@@ -297,8 +297,8 @@ void FrmResizeRun::timerProcess_Timer() {
         finish(w.incA);
         return;
     }
-    if (processPicture() == TickEnd::Failed) {
-        tickFailed();
+    if (const TickEnd end = processPicture(); end != TickEnd::Done) {
+        tickFailed(end == TickEnd::LoadFailed);
     }
 }
 
@@ -332,13 +332,11 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.lblSourceFile->setText(path);
 
-    w.indLoadPic = 1;
     const QImage picture = engine::loadPicture(path);
     if (picture.isNull()) {
-        return TickEnd::Failed;
+        return TickEnd::LoadFailed;
     }
     w.sourcePicture = picture;
-    w.indLoadPic = 0;
 
     w.indLandscape = picture.width() > picture.height() ? 1 : 0;
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
@@ -468,13 +466,12 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
     }
 }
 
-void FrmResizeRun::tickFailed() {
+void FrmResizeRun::tickFailed(bool loadFailed) {
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         restoreLandscapeSizes();
     }
-    if (w.indLoadPic == 1) {
+    if (loadFailed) {
         ++w.varErrorCount;
-        w.indLoadPic = 0;
         w.ImgError->show();
         ui::setCaption(w.lblSourceFile, QStringLiteral("Error Loading Picture"));
         w.lblSourceFile->show();

@@ -36,9 +36,10 @@ class FrmResizeRun {
     void normaliseQuality();
     void lockOptions(bool locked);
 
-    enum class TickEnd { Done, Failed };
+    // How a tick's picture ended: done, or failed, while loading or after it was loaded.
+    enum class TickEnd { Done, LoadFailed, Failed };
     TickEnd processPicture();
-    void tickFailed();
+    void tickFailed(bool loadFailed);
     void swapSizesForLandscape();
     void restoreLandscapeSizes();
     void showRunSource(const QImage& picture);

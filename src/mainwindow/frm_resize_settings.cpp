@@ -35,10 +35,11 @@ void FrmResize::subGetSettings() {
     imgHelperTips_Off->setVisible(indTips != 1);
     mnuTips->setChecked(indTips == 1);
 
-    if (const auto quality = settings.readInt16(kQuality)) {
-        indQuality = *quality;
+    qint16 quality = 0;
+    if (const auto stored = settings.readInt16(kQuality)) {
+        quality = *stored;
     }
-    txtQuality->setText(QString::number(indQuality));
+    txtQuality->setText(QString::number(quality));
     if (const auto shown = toInt16(txtQuality->text());
         shown && (*shown > kMaxQuality || *shown == 0)) {
         txtQuality->setText(QStringLiteral("100"));
@@ -106,8 +107,7 @@ void FrmResize::subGetSettings() {
         optJPG->setChecked(true);
     }
 
-    varRegPath = settings.read(kPath);
-    if (varRegPath.isEmpty()) {
+    if (settings.read(kPath).isEmpty()) {
         // The first-run command registers a program file this system does not have, so it
         // is not started; the program's folder is still kept as the first-run marker.
         settings.write(kPath, programFolder());
