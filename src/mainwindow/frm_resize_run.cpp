@@ -520,6 +520,22 @@ void FrmResizeRun::showSourceToolbar() {
     w.imgHelperTips->show();
 }
 
+void FrmResizeRun::endRun(const QString& finishCaption) {
+    w.timerProcess.setEnabled(false);
+    w.indProcessing = 0;
+    w.indCmdProcessClick = 0;
+    setIdleCommands();
+    // Stopped here, the animation's own tick can no longer put the logo back.
+    stopAnimation();
+    lockOptions(false);
+    w.txtSourcePath->setReadOnly(false);
+    w.txtSourceFile->setReadOnly(false);
+    showFinishLabel(finishCaption);
+    showSourceToolbar();
+    w.lblDestPath->hide();
+    w.subShowPath();
+}
+
 void FrmResizeRun::finish(qint32 processed) {
     QString caption =
         QStringLiteral("Corvel XP  --  Finished!  Images Processed: ") + QString::number(processed);
@@ -527,57 +543,28 @@ void FrmResizeRun::finish(qint32 processed) {
         caption += QStringLiteral(" -- Process Errors: ") + QString::number(w.varErrorCount);
     }
     w.setWindowTitle(caption);
-
-    w.timerProcess.setEnabled(false);
-    w.indCmdProcessClick = 0;
-    w.indProcessing = 0;
     w.indSingle = 0;
     w.indLandscape = 0;
     w.cmdProcess->setEnabled(true);
-    setIdleCommands();
+    endRun(QStringLiteral("Finished Processing"));
 
-    stopAnimation();
-    lockOptions(false);
-    w.chkOverwrite->setEnabled(true);
-    w.txtSourcePath->setReadOnly(false);
-    w.txtSourceFile->setReadOnly(false);
-
-    showFinishLabel(QStringLiteral("Finished Processing"));
-    showSourceToolbar();
     if (const auto tips = w.settings.readInt16(options::kTips)) {
         w.indTips = *tips;
     }
     if (w.indTips == 0) {
         w.imgHelperTips_Off->show();
     }
-    w.lblDestPath->hide();
-    w.subShowPath();
 }
 
 void FrmResizeRun::cancel() {
-    w.timerProcess.setEnabled(false);
-    w.timerani.setEnabled(false);
     w.indCanceled = 1;
-    setIdleCommands();
     w.setWindowTitle(QStringLiteral("Corvel XP"));
-    w.indProcessing = 0;
-    w.indCmdProcessClick = 0;
+    endRun(QStringLiteral("Operation Canceled"));
 
-    lockOptions(false);
-    w.chkOverwrite->setEnabled(true);
-    w.txtSourcePath->setReadOnly(false);
-    w.txtSourceFile->setReadOnly(false);
-    // The animation's own tick would have put the logo back, but its timer is stopped above.
-    stopAnimation();
-
-    showFinishLabel(QStringLiteral("Operation Canceled"));
-    showSourceToolbar();
     if (w.settings.readInt16(options::kTips) == qint16{0}) {
         w.imgHelperTips_Off->show();
     }
     w.indTips = w.indTipsHolder;
-    w.lblDestPath->hide();
-    w.subShowPath();
     w.List1->setFocus();
 }
 

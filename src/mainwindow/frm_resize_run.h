@@ -45,6 +45,8 @@ class FrmResizeRun {
     void showRunSource(const QImage& picture);
     void showProgressCaptions(const QString& taken, const QString& of);
 
+    // What every end of a run does, finished or cancelled; the finish label shows the caption.
+    void endRun(const QString& finishCaption);
     void finish(qint32 processed);
     void cancel();
     void showFinishLabel(const QString& caption);
