@@ -405,6 +405,8 @@ class FrmResize : public QMainWindow {
     void namingClick(QCheckBox* box);
     void namingMenu(QCheckBox* box, QAction* entry);
     bool qualityKeyPress(int key);
+    // A quality box number above the maximum, or 0, becomes 100; other text is left alone.
+    void clampQuality();
     void setLight(ui::Image* front, bool frontShown);
     void placeFileNameBox();
     void tipStep(qint16 step);

@@ -229,14 +229,18 @@ bool FrmResize::qualityKeyPress(int key) {
     const bool discard = !isDigit(key);
     // Each key sees the text as it was before it: 1, 0, 1 leaves 101, and the next key
     // turns that into 100.
-    if (const auto quality = toInt16(txtQuality->text());
-        quality && (*quality > kMaxQuality || *quality == 0)) {
-        txtQuality->setText(QStringLiteral("100"));
-    }
+    clampQuality();
     if (indTips == 1 && indTipNumber == 5) {
         subRunTips();
     }
     return discard;
+}
+
+void FrmResize::clampQuality() {
+    if (const auto quality = toInt16(txtQuality->text());
+        quality && (*quality > kMaxQuality || *quality == 0)) {
+        txtQuality->setText(QStringLiteral("100"));
+    }
 }
 
 // ---- naming -----------------------------------------------------------------------------------

@@ -91,10 +91,7 @@ void FrmResizeRun::Image2_Click() {
     if (!w.frameBrowse->isHidden()) {
         w.cmdCancel_Click();  // the chooser's Close
     }
-    if (const auto quality = options::toInt16(w.txtQuality->text());
-        quality && (*quality > options::kMaxQuality || *quality == 0)) {
-        w.txtQuality->setText(QStringLiteral("100"));
-    }
+    w.clampQuality();
     if (w.indTips == 1) {
         w.subHideTipBubble();
     }

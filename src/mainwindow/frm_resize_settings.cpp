@@ -40,10 +40,7 @@ void FrmResize::subGetSettings() {
         quality = *stored;
     }
     txtQuality->setText(QString::number(quality));
-    if (const auto shown = toInt16(txtQuality->text());
-        shown && (*shown > kMaxQuality || *shown == 0)) {
-        txtQuality->setText(QStringLiteral("100"));
-    }
+    clampQuality();
 
     txtwidth->setText(settings.read(kWidth));
     txtHeight->setText(settings.read(kHeight));
