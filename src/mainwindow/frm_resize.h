@@ -392,6 +392,9 @@ class FrmResize : public QMainWindow {
     // The destination box and its tooltip show `folder`, and the path label follows.
     void showDestination(const QString& folder);
     void subShowSameLocation();
+    // The destination box and its tooltip show the placeholder folder, and the path label
+    // says that the thumbnails go beside their pictures.
+    void showSameLocationDestination();
     void setFormSize(int width, int height);
 
     // frm_resize_chooser.cpp

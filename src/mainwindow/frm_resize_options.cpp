@@ -390,14 +390,11 @@ void FrmResize::subOpMode() {
         txtLetters->setEnabled(true);
     }
     if (same) {
-        txtDestName->setText(services.paths.placeholderFolder());
-        txtDestName->setToolTip(txtDestName->text());
         txtDestName->setEnabled(false);
-        subShowSameLocation();
+        showSameLocationDestination();
     } else if (rule != nullptr) {
-        txtDestName->setText(varDestination.isEmpty() ? services.paths.placeholderFolder()
-                                                      : varDestination);
-        txtDestName->setToolTip(txtDestName->text());
+        ui::setWithTip(txtDestName, varDestination.isEmpty() ? services.paths.placeholderFolder()
+                                                             : varDestination);
     }
 }
 
@@ -421,17 +418,14 @@ void FrmResize::Image18_Click() {
         chkFileLocation->setChecked(true);
         mnuSame->setChecked(true);
         mnuSamel2->setChecked(true);
-        txtDestName->setText(services.paths.placeholderFolder());
-        txtDestName->setToolTip(txtDestName->text());
-        subShowSameLocation();
+        showSameLocationDestination();
     } else {
         chkFileLocation->setChecked(false);
         mnuSame->setChecked(false);
         mnuSamel2->setChecked(false);
         const QString destination = settings.read(kDestination);
         const QString shown = destination.isEmpty() ? QStringLiteral("Choose Path") : destination;
-        txtDestName->setText(shown);
-        txtDestName->setToolTip(shown);
+        ui::setWithTip(txtDestName, shown);
         ui::setCaption(lblPath, shown);
         lblPath->setToolTip(shown);
         lblDestPath->hide();

@@ -38,11 +38,6 @@ engine::NameRow shownRow(const FrmResize& w) {
             w.txtIncrementer->text().toStdString(), w.txtExtention->text().toStdString()};
 }
 
-void setWithTip(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    box->setToolTip(text);
-}
-
 }  // namespace
 
 void FrmResize::subNameAndSaveThumbnail() {
@@ -86,8 +81,8 @@ bool FrmResizeOutput::prepareName(const QString& path) {
 
 // The source side: the picture's folder and file name.
 void FrmResizeOutput::subStripName(const engine::NamePreparation& prepared) {
-    setWithTip(w.txtSourcePath, text(prepared.sourcePath));
-    setWithTip(w.txtSourceFile, text(prepared.sourceFile));
+    ui::setWithTip(w.txtSourcePath, text(prepared.sourcePath));
+    ui::setWithTip(w.txtSourceFile, text(prepared.sourceFile));
 }
 
 // The preview row: where the thumbnail goes and the name it is built from.

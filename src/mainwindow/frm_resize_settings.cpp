@@ -58,18 +58,15 @@ void FrmResize::subGetSettings() {
     setCheck(chkFileLocation, settings.readInt16(kFileLocation));
     if (chkFileLocation->isChecked()) {
         setLight(imgRedOff, false);
-        txtDestName->setText(services.paths.placeholderFolder());
-        txtDestName->setToolTip(txtDestName->text());
         txtDestName->setEnabled(false);
-        subShowSameLocation();
+        showSameLocationDestination();
         mnuSamel2->setChecked(true);
         mnuSame->setChecked(true);
     } else {
         cmdBrowse->setEnabled(true);
         setLight(imgRedOff, true);
         if (!varDestination.isEmpty()) {
-            txtDestName->setText(varDestination);
-            txtDestName->setToolTip(varDestination);
+            ui::setWithTip(txtDestName, varDestination);
             txtPathText = txtDestName->text();
         } else {
             txtPathText = QStringLiteral("Choose Path");

@@ -153,8 +153,7 @@ void FrmResize::subShowPath() {
 }
 
 void FrmResize::showDestination(const QString& folder) {
-    txtDestName->setText(folder);
-    txtDestName->setToolTip(folder);
+    ui::setWithTip(txtDestName, folder);
     // A run shows the name it writes instead of the path.
     if (timerProcess.enabled()) {
         lblPath->hide();
@@ -170,6 +169,11 @@ void FrmResize::subShowPathText(const QString& text) {
     lblDestPath->hide();
     lblSaveTo->show();
     lblPath->show();
+}
+
+void FrmResize::showSameLocationDestination() {
+    ui::setWithTip(txtDestName, services.paths.placeholderFolder());
+    subShowSameLocation();
 }
 
 void FrmResize::subShowSameLocation() {
