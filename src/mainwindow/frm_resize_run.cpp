@@ -221,7 +221,7 @@ void FrmResizeRun::startRun() {
         tool->hide();
     }
     normaliseQuality();
-    if (w.List1->count() > 0 && w.List1->currentRow() != 0) {
+    if (w.List1->count() > 0) {
         w.List1->setCurrentRow(0);
     }
     if (!w.chkFileLocation->isChecked()) {
@@ -260,9 +260,6 @@ void FrmResizeRun::startRun() {
     }
 
     w.incA = 0;
-    if (w.List1->count() > 0) {
-        w.List1->setCurrentRow(0);
-    }
     w.lblFinished->hide();
     if (w.chkNumber->isChecked()) {
         w.varIncNumber =
@@ -339,9 +336,7 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         swapSizesForLandscape();
     }
-    w.Picture2->hide();
     w.Picture2->clear();
-    w.lblDestPath->hide();
 
     showRunSource(picture);
     if (w.chkNumber->isChecked()) {

@@ -108,7 +108,6 @@ void FrmResize::subOversizeLayout() {
 
     const int screenWidth = twips.twipsX(services.screen.widthPx());
     if (twips.width(form) > screenWidth) {
-        indoversize = 1;
         setFormSize(screenWidth, twips.height(form));
     }
 }
