@@ -408,11 +408,17 @@ class FrmResize : public QMainWindow {
     void namingClick(QCheckBox* box);
     void namingMenu(QCheckBox* box, QAction* entry);
     bool qualityKeyPress(int key);
+    // The size boxes take digits and backspace; true discards any other key.
+    static bool sizeKeyPress(int key);
     // A quality box number above the maximum, or 0, becomes 100; other text is left alone.
     void clampQuality();
     void setLight(ui::Image* front, bool frontShown);
     void placeFileNameBox();
     void tipStep(qint16 step);
+
+    // frm_resize_picker.cpp
+    // Whether the box holds more than nothing or a single space.
+    static bool holdsText(const QLineEdit* box);
 
     // frm_resize_settings.cpp
     QString programFolder() const;

@@ -222,6 +222,10 @@ void FrmResize::typeMenu(QAction* entry, ui::OptionButton* button) {
     }
 }
 
+bool FrmResize::sizeKeyPress(int key) {
+    return key != kBackspace && !isDigit(key);
+}
+
 bool FrmResize::qualityKeyPress(int key) {
     if (key == kBackspace) {
         return false;

@@ -40,10 +40,6 @@ constexpr int kFirstCentreX = 2700;  // twips, before the first render
 constexpr int kFirstCentreY = 2145;
 constexpr int kSizerTallerBy = 480;  // twips a natural-size preview may exceed picSizer
 
-bool isBlank(const QString& text) {
-    return text.isEmpty() || text == QLatin1String(" ");
-}
-
 QString processingCaption(const QString& lead, const QString& taken, const QString& of) {
     return lead + taken + QStringLiteral(" of ") + of;
 }
@@ -167,7 +163,7 @@ void FrmResizeRun::refuseDestination() {
 bool FrmResizeRun::passStartChecks() {
     const bool toFolder = !w.chkFileLocation->isChecked();
     if (w.List1->count() == 0) {
-        if (isBlank(w.txtSourcePath->text()) || isBlank(w.txtSourceFile->text())) {
+        if (!FrmResize::holdsText(w.txtSourcePath) || !FrmResize::holdsText(w.txtSourceFile)) {
             w.services.dialogs.message(QStringLiteral("Please select some files to process!"),
                                        QStringLiteral("Process Error 203"), Icon::Information);
             w.indCmdProcessClick = 0;
