@@ -16,16 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-// Backspace and the digits pass; every other key that types something is discarded.
-bool notDigitOrBackspace(QKeyEvent* key) {
-    const QChar c = key->text().at(0);
-    return c != QLatin1Char('\b') && !(c >= QLatin1Char('0') && c <= QLatin1Char('9'));
-}
-
-}  // namespace
-
 FrmResize::FrmResize(platform::Services services_, QWidget* parent)
     : QMainWindow(parent),
       onEndProgram([] { QCoreApplication::exit(0); }),
@@ -152,8 +142,10 @@ void FrmResize::connectHandlers() {
     connect(Drive1, &ui::DriveList::driveChanged, this, [this] { Drive1_Change(); });
 
     // Keys.
-    ui::filterKeys(txtwidth, notDigitOrBackspace);
-    ui::filterKeys(txtHeight, notDigitOrBackspace);
+    for (QLineEdit* box : {txtwidth, txtHeight}) {
+        ui::filterKeys(box,
+                       [](QKeyEvent* key) { return sizeKeyPress(key->text().at(0).unicode()); });
+    }
     ui::filterKeys(txtQuality,
                    [this](QKeyEvent* key) { return qualityKeyPress(key->text().at(0).unicode()); });
     ui::filterKeys(txtSourceFile, [this](QKeyEvent* key) {

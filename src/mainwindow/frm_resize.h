@@ -96,8 +96,7 @@ class FrmResize : public QMainWindow {
     void chkFileLocation_Click();
 
     // ---- rendering and previews ---------------------------------------------------------------
-    void thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
-                   ui::PictureBox* destination);
+    void thumbnail(qint16 width, qint16 height, const QImage& source, ui::PictureBox* destination);
     void List1_Click();
     // The list-click source view of `path`, whose picture the click has decoded (null when
     // it could not be loaded).
@@ -151,6 +150,14 @@ class FrmResize : public QMainWindow {
     ui::Twips twips;
     options::Settings settings;
 
+    // ---- pictures the thumbnails are made from ----------------------------------------------
+    // The picture of the current run tick or list click.
+    QImage sourcePicture;
+    // The last picture a list click loaded: the size boxes preview with it.
+    QImage holderPicture;
+    // What the size boxes preview with before any list click.
+    QImage samplePicture;
+
     // ---- upper picture area (on the window) -------------------------------------------------
     ui::PictureBox* form = nullptr;  // the window's own surface: colour and background picture
     QLabel* lblSourceImage = nullptr;
@@ -187,9 +194,6 @@ class FrmResize : public QMainWindow {
     ui::Line* lineDiv2 = nullptr;
     QPushButton* cmdExit = nullptr;
     // Work boxes beyond the right edge.
-    ui::PictureBox* PictureHolder = nullptr;
-    ui::PictureBox* PictureSize = nullptr;
-    ui::PictureBox* Picture1 = nullptr;
     ui::PictureBox* picSizer = nullptr;
     ui::PictureBox* picScreens = nullptr;
     ui::FileList* File1 = nullptr;
@@ -325,27 +329,19 @@ class FrmResize : public QMainWindow {
     qint16 indLoading = 0;
     qint16 indGetSettings = 0;
     qint16 indChanged = 0;
-    qint16 indSize = 0;
     qint16 indClick = 0;
     qint16 indMenuClick = 0;
     qint16 indFirstRun = 0;
-    qint16 indQuality = 0;
     qint16 indTips = 0;
     qint16 indTipNumber = 0;
     qint16 indDirReady = 0;
-    qint16 indAbout = 0;
-    qint16 indFoundS = 0;
-    qint16 indFileAltS = 0;
     qint32 varIncrementer = 0;
     QString varDestination;
-    QString varRegPath;
     QString varMyDocs;
     QString varMyPics;
     QString varDirectoryPath;
     QString strPathHolder;
     QString txtPathText;
-    QString varFullPath1;
-    QString varFullPath2;
     // The last numbers the size arrows read, used again when a box holds no number.
     qint32 varArrowWidth = 0;
     qint32 varArrowHeight = 0;
@@ -357,7 +353,6 @@ class FrmResize : public QMainWindow {
     qint16 indCmdProcessClick = 0;
     qint32 incA = 0;
     qint32 varErrorCount = 0;
-    qint16 indLoadPic = 0;
     qint16 indLandscape = 0;
     QString varHolderW;
     QString varHolderH;
@@ -365,15 +360,10 @@ class FrmResize : public QMainWindow {
     qint16 varThumbW = 0;
     qint16 varThumbH = 0;
     qint32 varIncNumber = 0;
-    QString strIncNumber;
     qint16 varPromptCount = 0;
     qint16 indSaving = 0;
     qint16 varBlinkCount = 0;
     QString picName;
-    QString varTextName;
-    QString strExtention;
-    QString strPath;
-    QString strSlashRight;
 
     // ---- the processing run and its naming and output stages --------------------------------
     FrmResizeRun run{*this};
@@ -402,6 +392,9 @@ class FrmResize : public QMainWindow {
     // The destination box and its tooltip show `folder`, and the path label follows.
     void showDestination(const QString& folder);
     void subShowSameLocation();
+    // The destination box and its tooltip show the placeholder folder, and the path label
+    // says that the thumbnails go beside their pictures.
+    void showSameLocationDestination();
     void setFormSize(int width, int height);
 
     // frm_resize_chooser.cpp
@@ -415,9 +408,17 @@ class FrmResize : public QMainWindow {
     void namingClick(QCheckBox* box);
     void namingMenu(QCheckBox* box, QAction* entry);
     bool qualityKeyPress(int key);
+    // The size boxes take digits and backspace; true discards any other key.
+    static bool sizeKeyPress(int key);
+    // A quality box number above the maximum, or 0, becomes 100; other text is left alone.
+    void clampQuality();
     void setLight(ui::Image* front, bool frontShown);
     void placeFileNameBox();
     void tipStep(qint16 step);
+
+    // frm_resize_picker.cpp
+    // Whether the box holds more than nothing or a single space.
+    static bool holdsText(const QLineEdit* box);
 
     // frm_resize_settings.cpp
     QString programFolder() const;

@@ -28,8 +28,7 @@ QString exampleFolder(const platform::PathStyle& paths) {
 // The destination box, its tooltip and the path label (in full) show `folder`, which is stored
 // as "Destination" unless it is a placeholder.
 void showChosenFolder(FrmResize& w, const QString& folder) {
-    w.txtDestName->setText(folder);
-    w.txtDestName->setToolTip(folder);
+    ui::setWithTip(w.txtDestName, folder);
     ui::setCaption(w.lblPath, folder);
     if (!w.services.paths.isPlaceholder(folder)) {
         w.settings.write(options::kDestination, folder);

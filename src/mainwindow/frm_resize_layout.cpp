@@ -78,6 +78,8 @@ void FrmResize::createUpperArea() {
     Image1 = make.image(f, {}, {540, 840, 4215, 2775});
     Image1->setBorder(true);
     PictureVis = make.picture(f, {480, 960, 4215, 2775}, ui::PictureBox::Border::Flat, Qt::black);
+    // Sized to its picture before the first one comes, so that one is drawn whole.
+    PictureVis->setAutoSize(true);
     PictureVis->hide();
     ImgError = make.image(f, ui::artwork(Art::Error), {2160, 1680, 1095, 1215});
     ImgError->setBorder(true);
@@ -151,17 +153,12 @@ void FrmResize::createUpperArea() {
 
     // Work boxes, out of sight beyond the right edge.
     const QColor window = palette().color(QPalette::Window);
-    PictureHolder = make.picture(f, {10920, 0, 300, 300}, ui::PictureBox::Border::Flat, window);
-    PictureSize = make.picture(f, {10920, 600, 300, 300}, ui::PictureBox::Border::Flat, window);
-    Picture1 = make.picture(f, {10920, 1200, 4350, 3600}, ui::PictureBox::Border::Sunken, window);
     picSizer = make.picture(f, {10920, 2400, 4215, 2775}, ui::PictureBox::Border::Flat, Qt::black);
     picScreens = make.picture(f, {10920, 3000, 300, 300}, ui::PictureBox::Border::None, window);
-    for (ui::PictureBox* box : {PictureHolder, PictureSize, Picture1, picScreens}) {
-        box->setAutoSize(true);
-    }
-    PictureSize->setPicture(ui::artworkImage(Art::Sample));
+    picScreens->setAutoSize(true);
     picScreens->setPicture(ui::artworkImage(Art::Background));
-    for (ui::PictureBox* box : {PictureHolder, PictureSize, Picture1, picSizer, picScreens}) {
+    samplePicture = ui::artworkImage(Art::Sample);
+    for (ui::PictureBox* box : {picSizer, picScreens}) {
         box->hide();
     }
     File1 = new ui::FileList(f, ui::kPicturePattern);

@@ -74,7 +74,6 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         lblDestPath->hide();
     }
     indChanged = 1;
-    indSize = 1;
     if (isWidth) {
         lblThumbnail->hide();
         if (indProcessing == 1) {
@@ -86,11 +85,10 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         const auto width = callSize(txtwidth);
         const auto height = callSize(txtHeight);
         if (width && height) {
-            ui::PictureBox* source = PictureHolder->hasPicture() ? PictureHolder : PictureSize;
-            thumbnail(*width, *height, source, Picture2);
+            thumbnail(*width, *height, holderPicture.isNull() ? samplePicture : holderPicture,
+                      Picture2);
         }
     }
-    indSize = 0;
     if (!isWidth) {
         lblThumbnail->hide();
     }
@@ -224,6 +222,10 @@ void FrmResize::typeMenu(QAction* entry, ui::OptionButton* button) {
     }
 }
 
+bool FrmResize::sizeKeyPress(int key) {
+    return key != kBackspace && !isDigit(key);
+}
+
 bool FrmResize::qualityKeyPress(int key) {
     if (key == kBackspace) {
         return false;
@@ -231,14 +233,18 @@ bool FrmResize::qualityKeyPress(int key) {
     const bool discard = !isDigit(key);
     // Each key sees the text as it was before it: 1, 0, 1 leaves 101, and the next key
     // turns that into 100.
-    if (const auto quality = toInt16(txtQuality->text());
-        quality && (*quality > kMaxQuality || *quality == 0)) {
-        txtQuality->setText(QStringLiteral("100"));
-    }
+    clampQuality();
     if (indTips == 1 && indTipNumber == 5) {
         subRunTips();
     }
     return discard;
+}
+
+void FrmResize::clampQuality() {
+    if (const auto quality = toInt16(txtQuality->text());
+        quality && (*quality > kMaxQuality || *quality == 0)) {
+        txtQuality->setText(QStringLiteral("100"));
+    }
 }
 
 // ---- naming -----------------------------------------------------------------------------------
@@ -388,14 +394,11 @@ void FrmResize::subOpMode() {
         txtLetters->setEnabled(true);
     }
     if (same) {
-        txtDestName->setText(services.paths.placeholderFolder());
-        txtDestName->setToolTip(txtDestName->text());
         txtDestName->setEnabled(false);
-        subShowSameLocation();
+        showSameLocationDestination();
     } else if (rule != nullptr) {
-        txtDestName->setText(varDestination.isEmpty() ? services.paths.placeholderFolder()
-                                                      : varDestination);
-        txtDestName->setToolTip(txtDestName->text());
+        ui::setWithTip(txtDestName, varDestination.isEmpty() ? services.paths.placeholderFolder()
+                                                             : varDestination);
     }
 }
 
@@ -419,17 +422,14 @@ void FrmResize::Image18_Click() {
         chkFileLocation->setChecked(true);
         mnuSame->setChecked(true);
         mnuSamel2->setChecked(true);
-        txtDestName->setText(services.paths.placeholderFolder());
-        txtDestName->setToolTip(txtDestName->text());
-        subShowSameLocation();
+        showSameLocationDestination();
     } else {
         chkFileLocation->setChecked(false);
         mnuSame->setChecked(false);
         mnuSamel2->setChecked(false);
         const QString destination = settings.read(kDestination);
         const QString shown = destination.isEmpty() ? QStringLiteral("Choose Path") : destination;
-        txtDestName->setText(shown);
-        txtDestName->setToolTip(shown);
+        ui::setWithTip(txtDestName, shown);
         ui::setCaption(lblPath, shown);
         lblPath->setToolTip(shown);
         lblDestPath->hide();

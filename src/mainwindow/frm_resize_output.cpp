@@ -38,11 +38,6 @@ engine::NameRow shownRow(const FrmResize& w) {
             w.txtIncrementer->text().toStdString(), w.txtExtention->text().toStdString()};
 }
 
-void setWithTip(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    box->setToolTip(text);
-}
-
 }  // namespace
 
 void FrmResize::subNameAndSaveThumbnail() {
@@ -61,14 +56,6 @@ engine::NameChoice FrmResizeOutput::nameChoice() const {
 }
 
 // ---- preparation, in the run tick ---------------------------------------------------------
-
-void FrmResizeOutput::splitName(const QString& path) {
-    const engine::SourceParts parts = engine::splitSourcePath(w.services.paths, path.toStdString());
-    w.strExtention = text(parts.extension);
-    w.varTextName = text(parts.textName);
-    w.strPath = text(parts.folder);
-    w.strSlashRight = text(parts.baseName);
-}
 
 void FrmResizeOutput::showRunningNumber() {
     // Through the mirror the letters box shows it too, and keeps it as the stored Numbers.
@@ -94,8 +81,8 @@ bool FrmResizeOutput::prepareName(const QString& path) {
 
 // The source side: the picture's folder and file name.
 void FrmResizeOutput::subStripName(const engine::NamePreparation& prepared) {
-    setWithTip(w.txtSourcePath, text(prepared.sourcePath));
-    setWithTip(w.txtSourceFile, text(prepared.sourceFile));
+    ui::setWithTip(w.txtSourcePath, text(prepared.sourcePath));
+    ui::setWithTip(w.txtSourceFile, text(prepared.sourceFile));
 }
 
 // The preview row: where the thumbnail goes and the name it is built from.

@@ -18,8 +18,6 @@ class FrmResizeOutput {
     // The naming rule the option controls show.
     engine::NameChoice nameChoice() const;
 
-    // The source path's parts into varTextName, strExtention, strPath and strSlashRight.
-    void splitName(const QString& path);
     // The running number K into the letters box (Number mode only).
     void showRunningNumber();
     // Fills the source boxes and the preview row for `path`. False, after the "Path Length

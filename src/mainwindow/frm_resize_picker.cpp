@@ -10,13 +10,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-bool holdsText(const QLineEdit* box) {
+bool FrmResize::holdsText(const QLineEdit* box) {
     return !box->text().isEmpty() && box->text() != QLatin1String(" ");
 }
-
-}  // namespace
 
 void FrmResize::cmdBrowse2_Click() {
     if (indTips == 1) {

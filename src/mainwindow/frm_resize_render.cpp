@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 #include <algorithm>
 #include <climits>
@@ -27,7 +26,7 @@ constexpr int kPreviewY = 155;
 
 }  // namespace
 
-void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
+void FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
                           ui::PictureBox* destination) {
     // From the first render on, the window's placements are in pixels.
     if (width == 0) {
@@ -42,15 +41,14 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
             QStringLiteral("Process Error 2009"), Icon::Information);
         return;
     }
-    const QImage& picture = source->picture();
     if (width > 0 && height > 0) {
         destination->setOuterSize({width, height});
     }
-    const QImage sampled = engine::sampleThumbnail(picture, width, height);
+    const QImage sampled = engine::sampleThumbnail(source, width, height);
     if (!sampled.isNull()) {
         // Grid positions the sampling never reaches keep what the canvas showed before.
-        const auto columns = engine::samplePositions(picture.width(), width).size();
-        const auto rows = engine::samplePositions(picture.height(), height).size();
+        const auto columns = engine::samplePositions(source.width(), width).size();
+        const auto rows = engine::samplePositions(source.height(), height).size();
         const QRect reached(0, 0, std::min(static_cast<int>(columns), sampled.width()),
                             std::min(static_cast<int>(rows), sampled.height()));
         destination->drawImage({0, 0}, sampled, reached);
@@ -66,7 +64,7 @@ void FrmResize::thumbnail(qint16 width, qint16 height, ui::PictureBox* source,
         destination->show();
     }
     // Only a run goes on to name and write the thumbnail.
-    if (cmdProcess->text() != QLatin1String("&Cancel Processing")) {
+    if (!run.isActive()) {
         return;
     }
     subNameAndSaveThumbnail();
@@ -104,14 +102,12 @@ void FrmResize::List1_Click() {
     // One decode serves the holder, the source preview and the source view.
     const QListWidgetItem* entry = List1->currentItem();
     const QString path = entry ? entry->text() : QString();
-    indLoadPic = 1;
     const QImage picture = entry ? engine::loadPicture(path) : QImage();
-    indLoadPic = 0;
     // A picture that cannot be loaded leaves the previous one in the holder.
     if (!picture.isNull()) {
-        PictureHolder->setPicture(picture);
+        holderPicture = picture;
     }
-    thumbnail(varThumbW, varThumbH, PictureHolder, Picture2);
+    thumbnail(varThumbW, varThumbH, holderPicture, Picture2);
     Picture2->hide();
     PictureVis->hide();
     Image1->hide();
@@ -130,13 +126,13 @@ void FrmResize::subSourceImageProcess(const QString& path, const QImage& picture
         return;
     }
     if (!picture.isNull()) {
-        Picture1->setPicture(picture);
+        sourcePicture = picture;
         imgSourceImage->setPicture(picture);
     }
     lblDestPath->hide();
-    if (Picture1->hasPicture()) {
-        txtPixelWidth2->setText(QString::number(Picture1->picture().width()));
-        txtPixelHeight2->setText(QString::number(Picture1->picture().height()));
+    if (!sourcePicture.isNull()) {
+        txtPixelWidth2->setText(QString::number(sourcePicture.width()));
+        txtPixelHeight2->setText(QString::number(sourcePicture.height()));
     }
     PictureVis->hide();
     lblSourceImage->hide();

@@ -40,10 +40,6 @@ constexpr int kFirstCentreX = 2700;  // twips, before the first render
 constexpr int kFirstCentreY = 2145;
 constexpr int kSizerTallerBy = 480;  // twips a natural-size preview may exceed picSizer
 
-bool isBlank(const QString& text) {
-    return text.isEmpty() || text == QLatin1String(" ");
-}
-
 QString processingCaption(const QString& lead, const QString& taken, const QString& of) {
     return lead + taken + QStringLiteral(" of ") + of;
 }
@@ -91,10 +87,7 @@ void FrmResizeRun::Image2_Click() {
     if (!w.frameBrowse->isHidden()) {
         w.cmdCancel_Click();  // the chooser's Close
     }
-    if (const auto quality = options::toInt16(w.txtQuality->text());
-        quality && (*quality > options::kMaxQuality || *quality == 0)) {
-        w.txtQuality->setText(QStringLiteral("100"));
-    }
+    w.clampQuality();
     if (w.indTips == 1) {
         w.subHideTipBubble();
     }
@@ -170,7 +163,7 @@ void FrmResizeRun::refuseDestination() {
 bool FrmResizeRun::passStartChecks() {
     const bool toFolder = !w.chkFileLocation->isChecked();
     if (w.List1->count() == 0) {
-        if (isBlank(w.txtSourcePath->text()) || isBlank(w.txtSourceFile->text())) {
+        if (!FrmResize::holdsText(w.txtSourcePath) || !FrmResize::holdsText(w.txtSourceFile)) {
             w.services.dialogs.message(QStringLiteral("Please select some files to process!"),
                                        QStringLiteral("Process Error 203"), Icon::Information);
             w.indCmdProcessClick = 0;
@@ -224,7 +217,7 @@ void FrmResizeRun::startRun() {
         tool->hide();
     }
     normaliseQuality();
-    if (w.List1->count() > 0 && w.List1->currentRow() != 0) {
+    if (w.List1->count() > 0) {
         w.List1->setCurrentRow(0);
     }
     if (!w.chkFileLocation->isChecked()) {
@@ -257,19 +250,16 @@ void FrmResizeRun::startRun() {
     w.varErrorCount = 0;
 
     lockOptions(true);
-    for (QWidget* shown : std::initializer_list<QWidget*>{
-             w.lblSourceImage, w.lblThumbnail, w.Picture2, w.imgLogo, w.Picture1, w.lblDestPath}) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{w.lblSourceImage, w.lblThumbnail,
+                                                          w.Picture2, w.imgLogo, w.lblDestPath}) {
         shown->hide();
     }
 
     w.incA = 0;
-    if (w.List1->count() > 0) {
-        w.List1->setCurrentRow(0);
-    }
     w.lblFinished->hide();
     if (w.chkNumber->isChecked()) {
-        w.strIncNumber = w.txtIncrementer->text();
-        w.varIncNumber = engine::startRunningNumber(w.strIncNumber.toStdString(), w.varIncNumber);
+        w.varIncNumber =
+            engine::startRunningNumber(w.txtIncrementer->text().toStdString(), w.varIncNumber);
     }
     w.timerProcess.setInterval(kRunInterval);
     w.timerProcess.setEnabled(true);
@@ -297,8 +287,8 @@ void FrmResizeRun::timerProcess_Timer() {
         finish(w.incA);
         return;
     }
-    if (processPicture() == TickEnd::Failed) {
-        tickFailed();
+    if (const TickEnd end = processPicture(); end != TickEnd::Done) {
+        tickFailed(end == TickEnd::LoadFailed);
     }
 }
 
@@ -306,8 +296,8 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     w.ImgError->hide();
     w.lblSourceFile->clear();
     w.lblSourceFile->hide();
-    for (QWidget* surface : std::initializer_list<QWidget*>{w.Picture1, w.PictureVis, w.Image1,
-                                                            w.Picture2, w.lblDestPath}) {
+    for (QWidget* surface :
+         std::initializer_list<QWidget*>{w.PictureVis, w.Image1, w.Picture2, w.lblDestPath}) {
         surface->hide();
     }
 
@@ -332,31 +322,22 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.lblSourceFile->setText(path);
 
-    w.indLoadPic = 1;
     const QImage picture = engine::loadPicture(path);
     if (picture.isNull()) {
-        return TickEnd::Failed;
+        return TickEnd::LoadFailed;
     }
-    w.Picture1->setPicture(picture);
-    w.Image1->setPicture(picture);
-    w.PictureVis->setPicture(picture);
-    w.indLoadPic = 0;
+    w.sourcePicture = picture;
 
     w.indLandscape = picture.width() > picture.height() ? 1 : 0;
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         swapSizesForLandscape();
     }
-    w.Picture2->hide();
     w.Picture2->clear();
-    w.lblDestPath->hide();
-    w.Picture1->setAutoSize(true);
 
     showRunSource(picture);
     if (w.chkNumber->isChecked()) {
         w.output.showRunningNumber();
     }
-
-    w.output.splitName(path);
     if (w.indSingle == 1) {
         showProgressCaptions(QStringLiteral("1"), QStringLiteral("1"));
     } else {
@@ -382,7 +363,7 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.varThumbW = *width;
     w.varThumbH = *height;
-    w.thumbnail(w.varThumbW, w.varThumbH, w.Picture1, w.Picture2);
+    w.thumbnail(w.varThumbW, w.varThumbH, w.sourcePicture, w.Picture2);
 
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         restoreLandscapeSizes();
@@ -430,23 +411,30 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
     w.txtPixelWidth2->setText(QString::number(width));
     w.txtPixelHeight2->setText(QString::number(height));
 
-    const auto stretched = [this] {
+    // Only the view that is shown gets the picture.
+    const auto stretched = [this, &picture] {
         w.PictureVis->hide();
+        w.Image1->setPicture(picture);
         w.Image1->show();
     };
-    const auto natural = [this] {
+    const auto natural = [this, &picture] {
         w.Image1->hide();
+        w.PictureVis->setPicture(picture);
         w.PictureVis->show();
     };
-    w.PictureVis->setAutoSize(true);
+    // The natural-size view is the picture in its frame.
+    const int frame = 2 * w.PictureVis->borderWidth();
+    const QSize outer(width + frame, height + frame);
+    const auto centreOn = [this, outer](int x, int y) {
+        w.PictureVis->move(x - outer.width() / 2, y - outer.height() / 2);
+    };
     if (w.indFirstRun == 1) {
-        // Picture1's outer size (a 2 px frame each side) against the preview area.
+        // The picture with a 2 px frame each side against the preview area.
         if (width + 4 > 290 || height + 4 > 240) {
             stretched();
             return;
         }
-        w.PictureVis->move(kSourceCentreX - w.PictureVis->width() / 2,
-                           kSourceCentreY - w.PictureVis->height() / 2);
+        centreOn(kSourceCentreX, kSourceCentreY);
         natural();
         return;
     }
@@ -456,25 +444,22 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
     }
     const int sizerWidth = w.picSizer->width();
     const int sizerHeight = w.picSizer->height();
-    if (w.PictureVis->width() < sizerWidth || w.PictureVis->height() < sizerHeight) {
-        w.PictureVis->move(w.twips.pxX(kFirstCentreX) - w.PictureVis->width() / 2,
-                           w.twips.pxY(kFirstCentreY) - w.PictureVis->height() / 2);
+    if (outer.width() < sizerWidth || outer.height() < sizerHeight) {
+        centreOn(w.twips.pxX(kFirstCentreX), w.twips.pxY(kFirstCentreY));
     }
-    if (w.PictureVis->width() > sizerWidth ||
-        w.PictureVis->height() > sizerHeight + w.twips.pxY(kSizerTallerBy)) {
+    if (outer.width() > sizerWidth || outer.height() > sizerHeight + w.twips.pxY(kSizerTallerBy)) {
         stretched();
     } else {
         natural();
     }
 }
 
-void FrmResizeRun::tickFailed() {
+void FrmResizeRun::tickFailed(bool loadFailed) {
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         restoreLandscapeSizes();
     }
-    if (w.indLoadPic == 1) {
+    if (loadFailed) {
         ++w.varErrorCount;
-        w.indLoadPic = 0;
         w.ImgError->show();
         ui::setCaption(w.lblSourceFile, QStringLiteral("Error Loading Picture"));
         w.lblSourceFile->show();
@@ -523,6 +508,22 @@ void FrmResizeRun::showSourceToolbar() {
     w.imgHelperTips->show();
 }
 
+void FrmResizeRun::endRun(const QString& finishCaption) {
+    w.timerProcess.setEnabled(false);
+    w.indProcessing = 0;
+    w.indCmdProcessClick = 0;
+    setIdleCommands();
+    // Stopped here, the animation's own tick can no longer put the logo back.
+    stopAnimation();
+    lockOptions(false);
+    w.txtSourcePath->setReadOnly(false);
+    w.txtSourceFile->setReadOnly(false);
+    showFinishLabel(finishCaption);
+    showSourceToolbar();
+    w.lblDestPath->hide();
+    w.subShowPath();
+}
+
 void FrmResizeRun::finish(qint32 processed) {
     QString caption =
         QStringLiteral("Corvel XP  --  Finished!  Images Processed: ") + QString::number(processed);
@@ -530,57 +531,28 @@ void FrmResizeRun::finish(qint32 processed) {
         caption += QStringLiteral(" -- Process Errors: ") + QString::number(w.varErrorCount);
     }
     w.setWindowTitle(caption);
-
-    w.timerProcess.setEnabled(false);
-    w.indCmdProcessClick = 0;
-    w.indProcessing = 0;
     w.indSingle = 0;
     w.indLandscape = 0;
     w.cmdProcess->setEnabled(true);
-    setIdleCommands();
+    endRun(QStringLiteral("Finished Processing"));
 
-    stopAnimation();
-    lockOptions(false);
-    w.chkOverwrite->setEnabled(true);
-    w.txtSourcePath->setReadOnly(false);
-    w.txtSourceFile->setReadOnly(false);
-
-    showFinishLabel(QStringLiteral("Finished Processing"));
-    showSourceToolbar();
     if (const auto tips = w.settings.readInt16(options::kTips)) {
         w.indTips = *tips;
     }
     if (w.indTips == 0) {
         w.imgHelperTips_Off->show();
     }
-    w.lblDestPath->hide();
-    w.subShowPath();
 }
 
 void FrmResizeRun::cancel() {
-    w.timerProcess.setEnabled(false);
-    w.timerani.setEnabled(false);
     w.indCanceled = 1;
-    setIdleCommands();
     w.setWindowTitle(QStringLiteral("Corvel XP"));
-    w.indProcessing = 0;
-    w.indCmdProcessClick = 0;
+    endRun(QStringLiteral("Operation Canceled"));
 
-    lockOptions(false);
-    w.chkOverwrite->setEnabled(true);
-    w.txtSourcePath->setReadOnly(false);
-    w.txtSourceFile->setReadOnly(false);
-    // The animation's own tick would have put the logo back, but its timer is stopped above.
-    stopAnimation();
-
-    showFinishLabel(QStringLiteral("Operation Canceled"));
-    showSourceToolbar();
     if (w.settings.readInt16(options::kTips) == qint16{0}) {
         w.imgHelperTips_Off->show();
     }
     w.indTips = w.indTipsHolder;
-    w.lblDestPath->hide();
-    w.subShowPath();
     w.List1->setFocus();
 }
 

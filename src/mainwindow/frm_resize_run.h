@@ -36,14 +36,17 @@ class FrmResizeRun {
     void normaliseQuality();
     void lockOptions(bool locked);
 
-    enum class TickEnd { Done, Failed };
+    // How a tick's picture ended: done, or failed, while loading or after it was loaded.
+    enum class TickEnd { Done, LoadFailed, Failed };
     TickEnd processPicture();
-    void tickFailed();
+    void tickFailed(bool loadFailed);
     void swapSizesForLandscape();
     void restoreLandscapeSizes();
     void showRunSource(const QImage& picture);
     void showProgressCaptions(const QString& taken, const QString& of);
 
+    // What every end of a run does, finished or cancelled; the finish label shows the caption.
+    void endRun(const QString& finishCaption);
     void finish(qint32 processed);
     void cancel();
     void showFinishLabel(const QString& caption);

@@ -35,18 +35,12 @@ void FrmResize::subGetSettings() {
     imgHelperTips_Off->setVisible(indTips != 1);
     mnuTips->setChecked(indTips == 1);
 
-    const QString prefix = settings.read(kPrefix);
-    const QString suffix = settings.read(kSuffix);
-    const QString numbers = settings.read(kNumbers);
-
-    if (const auto quality = settings.readInt16(kQuality)) {
-        indQuality = *quality;
+    qint16 quality = 0;
+    if (const auto stored = settings.readInt16(kQuality)) {
+        quality = *stored;
     }
-    txtQuality->setText(QString::number(indQuality));
-    if (const auto shown = toInt16(txtQuality->text());
-        shown && (*shown > kMaxQuality || *shown == 0)) {
-        txtQuality->setText(QStringLiteral("100"));
-    }
+    txtQuality->setText(QString::number(quality));
+    clampQuality();
 
     txtwidth->setText(settings.read(kWidth));
     txtHeight->setText(settings.read(kHeight));
@@ -64,18 +58,15 @@ void FrmResize::subGetSettings() {
     setCheck(chkFileLocation, settings.readInt16(kFileLocation));
     if (chkFileLocation->isChecked()) {
         setLight(imgRedOff, false);
-        txtDestName->setText(services.paths.placeholderFolder());
-        txtDestName->setToolTip(txtDestName->text());
         txtDestName->setEnabled(false);
-        subShowSameLocation();
+        showSameLocationDestination();
         mnuSamel2->setChecked(true);
         mnuSame->setChecked(true);
     } else {
         cmdBrowse->setEnabled(true);
         setLight(imgRedOff, true);
         if (!varDestination.isEmpty()) {
-            txtDestName->setText(varDestination);
-            txtDestName->setToolTip(varDestination);
+            ui::setWithTip(txtDestName, varDestination);
             txtPathText = txtDestName->text();
         } else {
             txtPathText = QStringLiteral("Choose Path");
@@ -89,45 +80,28 @@ void FrmResize::subGetSettings() {
     setLight(imgRedLightOff22, chkOverwrite->isChecked());
     mnuOverwrite->setChecked(chkOverwrite->isChecked());
 
+    // Checking a box or option button runs its handler, which lays out the name row or the
+    // type with its menu entry, letters and extension; the layout of "no rule" is left to
+    // subOpMode below.
     const QString name = settings.read(kName);
     if (name == kNamePrefix) {
         chkPrefix->setChecked(true);
-        txtLetters->setText(prefix);
-        mnuPrefix->setChecked(true);
     } else if (name == kNameSuffix) {
         chkSufix->setChecked(true);
-        txtLetters->setText(suffix);
-        mnuSuffix->setChecked(true);
     } else if (name == kNameNumber) {
         chkNumber->setChecked(true);
-        txtLetters->setText(numbers);
-        mnuNumber->setChecked(true);
-    } else {
-        txtIncrementer->hide();
-        placeFileNameBox();
-        txtLetters->setEnabled(false);
     }
 
     const QString type = settings.read(kType);
     if (type == kTypeBmp) {
         optBMP->setChecked(true);
-        mnubmp->setChecked(true);
-        txtExtention->setText(QStringLiteral(".bmp"));
     } else if (type == kTypeGif) {
         optGIF->setChecked(true);
-        mnugif->setChecked(true);
-        txtExtention->setText(QStringLiteral(".gif"));
     } else {
         optJPG->setChecked(true);
-        mnujpg->setChecked(true);
-        txtExtention->setText(QStringLiteral(".jpg"));
-        frameQuality->setEnabled(true);
-        lblPercent->setEnabled(true);
-        txtQuality->setEnabled(true);
     }
 
-    varRegPath = settings.read(kPath);
-    if (varRegPath.isEmpty()) {
+    if (settings.read(kPath).isEmpty()) {
         // The first-run command registers a program file this system does not have, so it
         // is not started; the program's folder is still kept as the first-run marker.
         settings.write(kPath, programFolder());

@@ -43,7 +43,6 @@ void FrmResize::Form_Load() {
     const int screenHeight = twips.twipsY(services.screen.heightPx());
     move(twips.pxX(screenWidth / 2 - twips.width(form) / 2),
          twips.pxY(screenHeight / 2 - twips.height(form) / 2));
-    twips.setLeft(Picture1, 10920);
 
     subGetSettings();
 
@@ -109,7 +108,6 @@ void FrmResize::subOversizeLayout() {
 
     const int screenWidth = twips.twipsX(services.screen.widthPx());
     if (twips.width(form) > screenWidth) {
-        indoversize = 1;
         setFormSize(screenWidth, twips.height(form));
     }
 }
@@ -154,8 +152,7 @@ void FrmResize::subShowPath() {
 }
 
 void FrmResize::showDestination(const QString& folder) {
-    txtDestName->setText(folder);
-    txtDestName->setToolTip(folder);
+    ui::setWithTip(txtDestName, folder);
     // A run shows the name it writes instead of the path.
     if (timerProcess.enabled()) {
         lblPath->hide();
@@ -171,6 +168,11 @@ void FrmResize::subShowPathText(const QString& text) {
     lblDestPath->hide();
     lblSaveTo->show();
     lblPath->show();
+}
+
+void FrmResize::showSameLocationDestination() {
+    ui::setWithTip(txtDestName, services.paths.placeholderFolder());
+    subShowSameLocation();
 }
 
 void FrmResize::subShowSameLocation() {

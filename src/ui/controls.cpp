@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QObject>
 
@@ -30,6 +31,11 @@ void setCaption(QLabel* label, const QString& caption) {
         left = before.left() + (before.width() - label->width()) / 2;
     }
     label->move(left, before.top());
+}
+
+void setWithTip(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setToolTip(text);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QString;
 class QWidget;
 
@@ -24,6 +25,9 @@ class OptionButton : public QRadioButton {
 // A label that sizes itself to its caption keeps the edge its alignment names: a left
 // aligned one grows to the right, a right aligned one to the left, a centred one both ways.
 void setCaption(QLabel* label, const QString& caption);
+
+// The box shows `text`, and so does its tooltip.
+void setWithTip(QLineEdit* box, const QString& text);
 
 // Runs `action` when the widget is clicked (pressed and released inside it with the left
 // button), for controls that have no click signal of their own.

@@ -76,8 +76,8 @@ TEST_F(Previews, UnreadableEntryKeepsThePreviousPicture) {
 
 TEST_F(Previews, ZeroSizesAreRefusedWidthFirst) {
     FrmResize& w = load();
-    w.thumbnail(0, 0, w.PictureSize, w.Picture2);
-    w.thumbnail(12, 0, w.PictureSize, w.Picture2);
+    w.thumbnail(0, 0, w.samplePicture, w.Picture2);
+    w.thumbnail(12, 0, w.samplePicture, w.Picture2);
     EXPECT_EQ(platform.dialogs.titles(), QStringList({"Process Error 2008", "Process Error 2009"}));
     EXPECT_TRUE(w.Picture2->isHidden());
     EXPECT_EQ(w.indFirstRun, 0);

@@ -170,6 +170,39 @@ TEST_F(RunTest, QueueOfOneFinishesInItsOnlyTick) {
     EXPECT_FALSE(w.timerProcess.enabled());
 }
 
+// The first run tick of a session shows a picture taller than the source preview's design
+// area, yet small enough for its own size: the rows below the design area must be the
+// picture's, not the background.
+void expectWholePictureShown(const FrmResize& w, const QString& source) {
+    ASSERT_FALSE(w.PictureVis->isHidden());
+    EXPECT_TRUE(w.Image1->isHidden());
+    const QImage picture = engine::loadPicture(source).convertToFormat(QImage::Format_RGB32);
+    const QImage& shown = w.PictureVis->drawing();
+    ASSERT_EQ(shown.size(), picture.size());
+    const int below = 180;  // the design area is 183 pixels high
+    EXPECT_EQ(shown.copy(0, below, shown.width(), shown.height() - below),
+              picture.copy(0, below, picture.width(), picture.height() - below));
+    EXPECT_EQ(shown, picture);
+}
+
+TEST_F(RunTest, FirstNaturalSizePreviewAfterAListClickShowsTheWholePicture) {
+    const QString tall = picture("tall.bmp", 200, 220);
+    FrmResize& w = loadWithQueue({tall, picture("next.bmp")});
+    w.List1->setCurrentRow(0);
+    w.List1_Click();
+    w.Image2_Click();
+    platform.loop.advance(900);
+    expectWholePictureShown(w, tall);
+}
+
+TEST_F(RunTest, FirstNaturalSizePreviewBeforeAnyThumbnailShowsTheWholePicture) {
+    const QString tall = picture("tall.bmp", 200, 210);
+    FrmResize& w = loadWithQueue({tall, picture("next.bmp")});
+    w.Image2_Click();
+    platform.loop.advance(900);
+    expectWholePictureShown(w, tall);
+}
+
 TEST_F(RunTest, LandscapePictureSwapsTheSizeForItsThumbnailOnly) {
     platform.store("Landscape", "1");
     platform.store("Type", "Bmp");
