@@ -36,12 +36,14 @@ class PictureBox : public QWidget {
         return drawing_;
     }
 
+    // Pixels the border takes on each side.
+    int borderWidth() const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    int borderWidth() const;
     // The drawing follows the outer size even before a resize event has been delivered.
     void resizeDrawing(QSize inner) const;
 
