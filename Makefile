@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Corvel: the usual entry points. `make test` is what CI runs.
 BUILD ?= build
 JOBS ?= $(shell nproc)

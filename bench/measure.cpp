@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // corvel-bench-measure COMMAND [ARGS...]: runs the command and prints its wall time in seconds
 // and its peak resident memory in KiB. A small process of its own starts the command, so the
 // peak is the command's (a child forked from a big interpreter would inherit its size).

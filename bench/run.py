@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Times thumbnail makers on large pictures: median wall time and peak memory of each
 whole process, all tools taking turns in the same run, and the ratios of ours to theirs."""
 import argparse

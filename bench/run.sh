@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # make bench: corvel-thumb (and the bare engine core) beside vipsthumbnail and ImageMagick on
 # large pictures. Usage: bench/run.sh [BUILD_DIR]  (default build)
 set -euo pipefail

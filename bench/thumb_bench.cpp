@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // corvel-bench-thumb IN OUT.jpg [WIDTH HEIGHT QUALITY] | --start-only: one thumbnail the way the
 // command line makes it (file thumbnail, then the JPEG writer), with nothing else around it.
 #include "engine/jpeg_encoder.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes small BMPs, GIFs and JPEGs of the layouts the readers know into a folder: the
 fuzzer's seeds."""
 import struct

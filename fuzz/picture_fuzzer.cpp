@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the readers that take files from outside: the BMP side of the
 // imaging adaptor the way BmpToJpg drives it, the BMP row reader the picture loader uses, the
 // GIF reader, and the picture loader's own road (recognising the kind, then a thumbnail's

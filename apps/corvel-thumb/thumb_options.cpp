@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "thumb_options.h"
 
 #include <sched.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "thumb_output.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/bitmap_encoder.h"
 
 #include "engine/file_replace.h"

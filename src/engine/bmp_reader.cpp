@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/bmp_reader.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/byte_source.h"
 
 #include <fcntl.h>

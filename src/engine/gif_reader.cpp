@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/gif_reader.h"
 
 #include "engine/picture_limits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/imaging.h"
 
 #include "engine/jpeg_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/jpeg_encoder.h"
 
 #include "engine/file_replace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/jpeg_support.h"
 #include "engine/picture_decoder.h"
 #include "engine/picture_limits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/jpeg_support.h"
 
 namespace engine::jpeg {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/jpeg_writer.h"
 
 #include "engine/qimage_pixels.h"

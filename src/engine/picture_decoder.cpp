@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/picture_decoder.h"
 
 #include "engine/bmp_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/picture_loader.h"
 
 #include "engine/picture_file.h"

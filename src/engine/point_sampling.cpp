@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/point_sampling.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/qimage_pixels.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/rgb_image.h"
 
 #include "engine/picture_limits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/thumbnail_file.h"
 
 #include "engine/qimage_pixels.h"

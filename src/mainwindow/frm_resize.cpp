@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/frm_resize.h"
 
 #include "ui/controls.h"

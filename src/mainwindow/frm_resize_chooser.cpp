@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The save-to chooser `frameBrowse`: folder and drive lists, OK and Close, a new folder, and the
 // two commands that show the destination in the file manager. Every folder change takes effect
 // at once: the destination box, the path label and the stored "Destination" follow the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's controls at their design places (twips), with their captions, tooltips,
 // fonts, colours and first visibility. Siblings are created back to front: a control made
 // later lies in front of the ones made before it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options panel: size boxes and arrows, type choice and quality, naming rule and
 // letters, the name preview row, and the three switches with their lights and menus.
 #include "mainwindow/frm_resize.h"

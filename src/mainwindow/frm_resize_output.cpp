@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The naming and output stages of a run: the name preview row filled for each picture, the
 // output path composed from it, and the thumbnail written as a bitmap and, for the JPG and
 // GIF types, converted in place to JPEG data.

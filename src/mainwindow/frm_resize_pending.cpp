@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Call sites of what is not built yet: the helper tips, the about window, the help and web
 // actions, and the visual theme. Each does nothing yet, except where the window's own rule
 // is already known.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's ways into the picker window. The picker lives in its own library, which
 // builds on this one; it installs `showPicker`.
 #include "mainwindow/frm_resize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rendering glue: the thumbnail canvas drawn through the sampling core and placed as the
 // preview, the list-click preview with its source view, and the source size captions.
 #include "mainwindow/frm_resize.h"

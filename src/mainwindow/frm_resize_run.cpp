@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The processing run: one source picture per tick of timerProcess, from the start checks to
 // the finish report, with the cancel and the two little animations that go with it.
 #include "mainwindow/frm_resize_run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Options load and save: the store's values into the option controls at start-up, and back
 // at shutdown. Each step stands alone: a value that cannot be read leaves its control as it is.
 #include "mainwindow/frm_resize.h"

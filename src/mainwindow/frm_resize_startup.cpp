@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading the window, its screen adaptation, the path label, and shutdown.
 #include "mainwindow/frm_resize.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/user_folders.h"
 
 QString GetSpecialFolder(const platform::SpecialFolders& folders, const platform::PathStyle& paths,

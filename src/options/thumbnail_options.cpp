@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "options/thumbnail_options.h"
 
 #include <cmath>

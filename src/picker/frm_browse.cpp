@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picker's behaviour: listing a folder, previews, Add, Add All, Remove, Remove All, Done,
 // Close and unloading. The long walks let window events run after every entry, so each one
 // disables what could start a second operation and marks itself busy with a flag.

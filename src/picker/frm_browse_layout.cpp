@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picker's controls at their design places (twips), with captions, tooltips and fonts,
 // and the wiring of their events to the handlers.
 #include "picker/frm_browse.h"

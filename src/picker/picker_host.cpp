@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picker/picker_host.h"
 
 #include "mainwindow/frm_resize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's face of PathStyle: the same rules on QString, through UTF-8 (separators,
 // colons and dots are single bytes there, so nothing moves).
 #include "platform/path_style.h"

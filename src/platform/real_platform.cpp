@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/real_platform.h"
 
 #include <QApplication>

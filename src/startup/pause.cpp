@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "startup/pause.h"
 
 void Pause(platform::EventLoop& loop, qint32 ms) {

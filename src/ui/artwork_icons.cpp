@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button symbols and the status lights, and the small parts they share.
 
 #include <QPainterPath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drawing kit shared by the artwork files. Every painter works in the picture's natural

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The larger pictures: the window background, the sample, the error and preview pictures,
 // the logo and the progress animation.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/builder.h"
 
 #include "ui/image.h"

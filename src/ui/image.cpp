@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/image.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/line.h"
 
 #include <QPainter>

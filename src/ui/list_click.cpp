@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/list_click.h"
 
 #include "ui/controls.h"

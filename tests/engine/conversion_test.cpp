@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/bitmap_writer.h"
 #include "engine/bmp_to_jpg.h"
 #include "engine/imaging.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/bitmap_writer.h"
 #include "engine/picture_loader.h"
 #include "engine/sampling.h"

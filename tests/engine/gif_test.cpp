@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/byte_source.h"
 #include "engine/gif_reader.h"
 #include "engine/picture_loader.h"

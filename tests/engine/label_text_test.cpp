@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/label_text.h"
 
 #include <gtest/gtest.h>

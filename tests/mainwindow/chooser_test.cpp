@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frm_resize_fixture.h"
 
 #include <QDir>

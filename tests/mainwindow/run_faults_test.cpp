@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Faults of the run that were mended: each test shows the sound behaviour.
 #include "run_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "run_fixture.h"
 
 #include "engine/picture_loader.h"

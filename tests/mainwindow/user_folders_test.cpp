@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/user_folders.h"
 #include "platform/real_platform.h"
 #include "support/test_platform.h"

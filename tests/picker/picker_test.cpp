@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/frm_resize.h"
 #include "picker/frm_browse.h"
 #include "picker/picker_host.h"

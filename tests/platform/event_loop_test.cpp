@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/real_platform.h"
 #include "platform/timer.h"
 #include "support/virtual_event_loop.h"

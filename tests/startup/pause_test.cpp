@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "startup/pause.h"
 #include "platform/real_platform.h"
 #include "platform/timer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/test_platform.h"
 
 #include <QDir>

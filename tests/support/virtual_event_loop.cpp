@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/virtual_event_loop.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/folder_lists.h"
 #include "support/qt_printers.h"
 #include "support/test_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // corvel-artwork: writes the program icon files, or a contact sheet of every picture we draw.
 //
 //   corvel-artwork icons DIR SIZE...   DIR/NxN/corvelxp.png for each icon theme size N
