@@ -6,11 +6,11 @@ CMAKE_FLAGS ?=
 
 # Debian and Ubuntu packages the build and the tests need.
 PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev libgtest-dev \
-            fonts-liberation
+            fonts-liberation help2man desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
 
-.PHONY: all deps configure build test run install format format-check clean fuzz bench
+.PHONY: all deps configure build test run install install-files uninstall format format-check clean fuzz bench
 
 all: build
 
@@ -44,8 +44,39 @@ test: deps
 run: build
 	$(BUILD)/bin/corvelxp
 
+# `make install` puts the programs under PREFIX (default /usr/local, which needs root:
+# `sudo make install`, or `make install PREFIX=~/.local` for one user); DESTDIR stages the
+# tree elsewhere for packaging. It leaves a manifest of the files it wrote, DESTDIR included,
+# in the build folder, and `make uninstall` removes those files. `install-files` is the copy
+# alone, for a tree already built.
+PREFIX ?= /usr/local
+DESTDIR ?=
+INSTALL_MANIFEST = $(abspath $(BUILD))/install_manifest.txt
+
 install: build
-	cmake --install $(BUILD)
+	@$(MAKE) --no-print-directory install-files
+
+install-files:
+	@set -e; \
+	absolute() { case $$1 in /*|"") echo "$$1" ;; *) echo "$$(pwd)/$$1" ;; esac; }; \
+	prefix=$$(absolute "$(PREFIX)"); destdir=$$(absolute "$(DESTDIR)"); \
+	dir="$$destdir$$prefix"; \
+	while [ ! -e "$$dir" ]; do dir=$$(dirname "$$dir"); done; \
+	if [ ! -w "$$dir" ]; then \
+	    echo "Installing into $$prefix needs root: run 'sudo make install'," \
+	         "or install for yourself with 'make install PREFIX=$$HOME/.local'." >&2; \
+	    exit 1; \
+	fi; \
+	echo "cmake --install $(BUILD) --prefix $$prefix$${destdir:+ (DESTDIR $$destdir)}"; \
+	DESTDIR="$$destdir" cmake --install $(BUILD) --prefix "$$prefix"; \
+	if [ -n "$$destdir" ]; then \
+	    : "cmake lists the files without DESTDIR: name them where they really are"; \
+	    awk -v root="$$destdir" '{ print root $$0 }' "$(INSTALL_MANIFEST)" > "$(INSTALL_MANIFEST).new"; \
+	    mv "$(INSTALL_MANIFEST).new" "$(INSTALL_MANIFEST)"; \
+	fi
+
+uninstall:
+	cmake -DMANIFEST="$(INSTALL_MANIFEST)" -P tools/uninstall.cmake
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -9,6 +9,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvelxp"));
+    // Every top-level window (main window, picker, message boxes) takes this icon, and the
+    // desktop matches the windows to the installed entry by its id.
+    QApplication::setWindowIcon(ui::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVEL_APP_ID));
     // Toolbar symbols follow the desktop's icon theme where it has them.
     ui::setDefaultIconSource(ui::IconSource::DesktopTheme);
     platform::RealPlatform desktop(QStringLiteral("corvelxp"));

@@ -238,4 +238,12 @@ QImage artworkImage(Art art, bool pressed, QSize size) {
     return render(art, pressed, size, 1.0, IconSource::Own);
 }
 
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(artworkImage(Art::Logo, {size, size})));
+    }
+    return icon;
+}
+
 }  // namespace ui

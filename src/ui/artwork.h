@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -68,5 +69,9 @@ QPixmap artwork(Art art, bool pressed, QSize size, qreal devicePixelRatio, IconS
 // files (the program icon).
 QImage artworkImage(Art art, QSize size = {});
 QImage artworkImage(Art art, bool pressed, QSize size);
+
+// The program's icon for its windows: the logo, drawn at the sizes title bars, task bars and
+// window switchers ask for.
+QIcon programIcon();
 
 }  // namespace ui

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // corvel-artwork: writes the program icon files, or a contact sheet of every picture we draw.
 //
-//   corvel-artwork icons DIR SIZE...   DIR/NxN/corvelxp.png for each icon theme size N
-//   corvel-artwork sheet FILE SIZE...  every picture at its natural size and at 2x, pressed
-//                                      twins beside them, the background with the window's
-//                                      labels on it, and the program icon at each size
+//   corvel-artwork icons DIR NAME SIZE...  DIR/NxN/NAME.png for each icon theme size N
+//   corvel-artwork sheet FILE SIZE...       every picture at its natural size and at 2x,
+//                                           pressed twins beside them, the background with
+//                                           the window's labels on it, and the program icon
+//                                           at each size
 //
 // The sizes come from assets/CMakeLists.txt, which installs the icons.
 
@@ -57,10 +58,10 @@ const Named pictures[] = {
 
 using Sizes = std::vector<int>;
 
-int writeIcons(const QString& folder, const Sizes& iconSizes) {
+int writeIcons(const QString& folder, const QString& name, const Sizes& iconSizes) {
     for (const int size : iconSizes) {
         const QString dir = QStringLiteral("%1/%2x%2").arg(folder).arg(size);
-        const QString file = dir + QStringLiteral("/corvelxp.png");
+        const QString file = QStringLiteral("%1/%2.png").arg(dir, name);
         if (!QDir().mkpath(dir) || !ui::artworkImage(Art::Logo, {size, size}).save(file)) {
             std::fprintf(stderr, "corvel-artwork: cannot write %s\n", qPrintable(file));
             return 1;
@@ -240,14 +241,13 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     Sizes sizes;
-    if (args.size() >= 4 && readSizes(args.mid(3), sizes)) {
-        if (args[1] == QLatin1String("icons")) {
-            return writeIcons(args[2], sizes);
-        }
-        if (args[1] == QLatin1String("sheet")) {
-            return writeSheet(args[2], sizes);
-        }
+    if (args.size() >= 5 && args[1] == QLatin1String("icons") && !args[3].isEmpty() &&
+        readSizes(args.mid(4), sizes)) {
+        return writeIcons(args[2], args[3], sizes);
     }
-    std::fprintf(stderr, "usage: corvel-artwork icons DIR SIZE... | sheet FILE SIZE...\n");
+    if (args.size() >= 4 && args[1] == QLatin1String("sheet") && readSizes(args.mid(3), sizes)) {
+        return writeSheet(args[2], sizes);
+    }
+    std::fprintf(stderr, "usage: corvel-artwork icons DIR NAME SIZE... | sheet FILE SIZE...\n");
     return 2;
 }
