@@ -8,8 +8,7 @@ namespace glimmer {
 
 namespace {
 
-// The bars grow 5 (edge bars) and 6 (logo bar) per tick up to these.
-constexpr float kEdgeMax = 85;
+// The logo bar's tick stops at its maximum.
 constexpr float kLogoMax = 180;
 
 }  // namespace
@@ -19,24 +18,19 @@ FrmSplash::FrmSplash(platform::Services services_)
       onEndProgram([] { QCoreApplication::exit(0); }),
       services(services_),
       twips(services_.screen),
-      Timer4(services_.loop, 5000),
-      Timer22(services_.loop, 500),
-      Timer2(services_.loop, 100),
-      Timer1(services_.loop, 100),
-      Timer3(services_.loop, 150),
-      AlphaTrans(services_.loop, 100) {
+      Timer4(services_.loop),
+      Timer22(services_.loop),
+      Timer2(services_.loop),
+      Timer1(services_.loop),
+      Timer3(services_.loop),
+      AlphaTrans(services_.loop) {
     buildControls();
-
     AlphaTrans.onTick([this] { AlphaTrans_Timer(); });
     Timer1.onTick([this] { Timer1_Timer(); });
     Timer2.onTick([this] { Timer2_Timer(); });
     Timer3.onTick([this] { Timer3_Timer(); });
     Timer22.onTick([this] { Timer22_Timer(); });
     Timer4.onTick([this] { Timer4_Timer(); });
-    // Enabled in the design: they count from the moment the window loads.
-    Timer2.setEnabled(true);
-    Timer1.setEnabled(true);
-    Timer3.setEnabled(true);
 }
 
 FrmSplash::~FrmSplash() = default;

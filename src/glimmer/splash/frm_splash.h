@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "glimmer/splash/stand_in_controls.h"
+#include "glimmer/controls/lumen_command.h"
+#include "glimmer/controls/lumen_progress_bar.h"
+#include "glimmer/controls/shadow_label.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "ui/image.h"
@@ -17,15 +19,12 @@
 
 namespace glimmer {
 
-using LumenProgressBar = standin::LumenProgressBar;
-using LumenCommand = standin::LumenCommand;
-using ShadowLabel = standin::ShadowLabel;
-
 // The splash program's only window: an animated title screen on a fixed timeline of timer
 // ticks, which hides itself and ends the program about eight and a half seconds after it
 // loaded. Nothing the user does changes the timeline. The controls carry the names the
-// timeline is described with; the timers run on the loop of `services`, so a test drives the
-// whole timeline on a virtual clock.
+// timeline is described with and take their settings from the stored layout
+// (frm_splash.layout) through their property bags; the timers run on the loop of `services`,
+// so a test drives the whole timeline on a virtual clock.
 class FrmSplash : public QWidget {
   public:
     explicit FrmSplash(platform::Services services);

@@ -1,152 +1,106 @@
 // SPDX-License-Identifier: MIT
-// The splash window's controls at their design places, in twips.
+// The splash window's controls: made in the order the window defines them, then given their
+// places and settings from the stored layout, each through its property bag.
 
 #include "glimmer/splash/frm_splash.h"
+#include "glimmer/splash/splash_layout.h"
 #include "ui/artwork.h"
 
-#include <QPalette>
+#include <QPainter>
+
+#include <map>
+#include <vector>
 
 namespace glimmer {
 
 namespace {
 
-struct Place {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+// The font a layout names, as this machine has it.
+QFont onThisMachine(const QFont& designed) {
+    return ui::designFont(designed.family(), designed.pointSizeF(), designed.bold(),
+                          designed.italic());
+}
 
-struct BarDesign {
-    Place at;
-    bool vertical;
-    QColor from;
-    QColor to;
-    float max;
-};
+// A bag whose font, if any, is replaced by the one this machine draws it with.
+PropertyBag withLocalFont(PropertyBag bag) {
+    if (bag.contains(QStringLiteral("Font"))) {
+        bag.write(QStringLiteral("Font"), onThisMachine(bag.readFont(QStringLiteral("Font"), {})),
+                  QFont());
+    }
+    return bag;
+}
 
-struct LabelDesign {
-    Place at;
-    const char* caption;
-    int alignment;  // 0 left, 1 right, 2 centred
-    QColor fore;
-    const char* family;
-    qreal points;
-    bool bold;
-};
-
-const QColor kBlue{0x00, 0x00, 0xC0};
-const QColor kGreen{0x00, 0xC0, 0x00};
-const QColor kShadow{0x00, 0x40, 0x00};
-
-// bar(0) .. bar(3), then barlogo
-const BarDesign kBars[] = {
-    {{5520, 0, 135, 3015}, true, kBlue, kGreen, 85},
-    {{0, 3000, 5655, 135}, false, kGreen, kBlue, 85},
-    {{0, 0, 135, 3015}, true, kGreen, kBlue, 85},
-    {{120, 0, 5535, 135}, false, kBlue, kGreen, 85},
-    {{5040, 600, 375, 2085}, true, kBlue, kGreen, 180},
-};
-
-const LabelDesign kVersion{{3240, 1120, 1695, 375}, "Version: 2.4", 1,   {0x00, 0xFF, 0x00},
-                           "Lucida Sans Unicode",   9.75,           true};
-const LabelDesign kNotice{{3120, 860, 1815, 375},
-                          "\u00A9 Brindle",
-                          1,
-                          {0x00, 0xFF, 0x00},
-                          "Lucida Sans Unicode",
-                          9.75,
-                          true};
-const LabelDesign kProductName{
-    {180, 2500, 4695, 495}, "Corvel Thumbnail Utility", 2, {0x80, 0xFF, 0x80}, "Arial", 18, false};
-const LabelDesign kCredit{{1560, 230, 3375, 375},
-                          "Written by the Brindle team",
-                          1,
-                          {0x00, 0x00, 0xFF},
-                          "Lucida Sans Unicode",
-                          9.75,
-                          true};
-const LabelDesign kPresents{{240, 2180, 3615, 495},
-                            "Brindle Software Presents:",
-                            0,
-                            {0xFF, 0xC0, 0x80},
-                            "Microsoft Sans Serif",
-                            12,
-                            true};
-const LabelDesign kKestrel{{2400, 600, 2535, 375},
-                           "www.kestrel.example",
-                           1,
-                           {0x00, 0xFF, 0x00},
-                           "Lucida Sans Unicode",
-                           9.75,
-                           true};
+// The design's pictures are 24-bit bitmaps: ours are drawn on the window's white, so nothing
+// behind them shows through (the picture button's face lies wholly under its picture).
+QImage bitmap(ui::Art art) {
+    QImage picture(ui::artSize(art), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, ui::artworkImage(art));
+    return picture;
+}
 
 }  // namespace
 
 void FrmSplash::buildControls() {
-    twips.resize(this, 5640, 3105);
+    const std::vector<LayoutBlock> layout = storedLayout();
+    const auto blockOf = [&](const QString& name) -> const LayoutBlock* {
+        for (const LayoutBlock& block : layout) {
+            if (block.name == name) {
+                return &block;
+            }
+        }
+        return nullptr;
+    };
+
+    // The window first: its font is the one its controls take as their container's.
     setWindowTitle(QString());
     setWindowIcon(QIcon(ui::artwork(ui::Art::SplashIcon)));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
     setAutoFillBackground(true);
+    twips.resize(this, 5640, 3105);
+    if (const LayoutBlock* form = blockOf(QStringLiteral("frmSplash"))) {
+        const PropertyBag& bag = form->bag;
+        twips.resize(this, bag.readInt(QStringLiteral("Width"), 5640),
+                     bag.readInt(QStringLiteral("Height"), 3105));
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window,
+                         ui::bgrColor(bag.readColour(QStringLiteral("BackColor"), 0x00FFFFFF)));
+        setPalette(colours);
+        setFont(onThisMachine(bag.readFont(QStringLiteral("Font"), font())));
+    }
 
-    const auto place = [this](QWidget* widget, const Place& at, bool shown) {
-        twips.place(widget, at.left, at.top, at.width, at.height);
-        widget->setVisible(shown);
+    const auto made = [this](QWidget* widget, const char* name) {
+        widget->setObjectName(QString::fromLatin1(name));
         return widget;
     };
-    const auto label = [&](const LabelDesign& design) {
-        auto* made = new ShadowLabel(this);
-        made->setCaption(QString::fromUtf8(design.caption));
-        made->setAlignment(design.alignment);
-        made->setColours(design.fore, Qt::white, kShadow);
-        made->setFont(
-            ui::designFont(QString::fromLatin1(design.family), design.points, design.bold));
-        place(made, design.at, false);
-        return made;
+    const auto label = [&](const char* name) {
+        return static_cast<ShadowLabel*>(made(new ShadowLabel(services, this), name));
     };
-    const auto picture = [&](ui::Art art, QSize size, const Place& at) {
-        auto* made = new ui::Image(this, ui::artwork(art, false, size));
-        place(made, at, false);
-        return made;
+    const auto progressBar = [&](const char* name) {
+        return static_cast<LumenProgressBar*>(made(new LumenProgressBar(services, this), name));
     };
-    const auto progressBar = [&](const BarDesign& design) {
-        auto* made = new LumenProgressBar(this);
-        made->setMax(design.max);
-        made->setValue(0);
-        made->setVertical(design.vertical);
-        made->setGradientColors(design.from, design.to);
-        made->setRemainColor(Qt::white);
-        place(made, design.at, true);
-        return made;
+    const auto image = [&](const char* name) {
+        return static_cast<ui::Image*>(made(new ui::Image(this), name));
     };
-
-    LumenCommand1 = new LumenCommand(this);
-    LumenCommand1->setPicture(ui::artwork(ui::Art::SplashPicture));
-    LumenCommand1->setCursor(Qt::PointingHandCursor);
-    place(LumenCommand1, {240, 480, 2055, 1215}, false);
-    ShadowLabel1 = label(kVersion);
-    ShadowLabel2 = label(kNotice);
-    lblProductName = label(kProductName);
-    lblLicenseTo = label(kCredit);
-    lblCopyright = label(kPresents);
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setFont(ui::designFont(QStringLiteral("Arial Narrow"), 8.25));
-    place(cmdClose, {4920, 2760, 615, 255}, false);
+    LumenCommand1 =
+        static_cast<LumenCommand*>(made(new LumenCommand(services, this), "LumenCommand1"));
+    ShadowLabel1 = label("ShadowLabel1");
+    ShadowLabel2 = label("ShadowLabel2");
+    lblProductName = label("lblProductName");
+    lblLicenseTo = label("lblLicenseTo");
+    lblCopyright = label("lblCopyright");
+    cmdClose = static_cast<QPushButton*>(made(new QPushButton(this), "cmdClose"));
+    bar[0] = progressBar("bar(0)");
+    bar[2] = progressBar("bar(2)");
+    bar[3] = progressBar("bar(3)");
+    bar[1] = progressBar("bar(1)");
+    barlogo = progressBar("barlogo");
+    ShadowLabel3 = label("ShadowLabel3");
+    Line1 = static_cast<ui::Line*>(made(new ui::Line(this), "Line1"));
+    Image2 = image("Image2");
+    imgLogo = image("imgLogo");
+    Image1 = image("Image1");
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-    for (const std::size_t i : {0, 2, 3, 1}) {
-        bar[i] = progressBar(kBars[i]);
-    }
-    barlogo = progressBar(kBars[4]);
-    ShadowLabel3 = label(kKestrel);
-    Line1 = new ui::Line(this);
-    Line1->setPoints({twips.pxX(240), twips.pxY(1920)}, {twips.pxX(3120), twips.pxY(1920)});
-    Line1->hide();
-    Image2 = picture(ui::Art::Logo, {48, 48}, {4200, 1560, 780, 780});
-    imgLogo = picture(ui::Art::SplashMark, {}, {5040, 120, 375, 465});
-    Image1 = picture(ui::Art::SplashStrip, {}, {240, 1710, 2925, 315});
 
     // The control the window defines first lies in front: where two overlap, the earlier one
     // covers the later (the version under the notice, the presenter line under the name).
@@ -154,6 +108,57 @@ void FrmSplash::buildControls() {
         if (auto* control = qobject_cast<QWidget*>(child)) {
             control->lower();
         }
+    }
+
+    // Our own pictures, drawn at the sizes the design has them.
+    Image2->setPicture(ui::artwork(ui::Art::Logo, false, {48, 48}));
+    imgLogo->setPicture(bitmap(ui::Art::SplashMark));
+    Image1->setPicture(bitmap(ui::Art::SplashStrip));
+
+    const std::map<QString, platform::Timer*> timers = {
+        {QStringLiteral("Timer4"), &Timer4}, {QStringLiteral("Timer22"), &Timer22},
+        {QStringLiteral("Timer2"), &Timer2}, {QStringLiteral("Timer1"), &Timer1},
+        {QStringLiteral("Timer3"), &Timer3}, {QStringLiteral("AlphaTrans"), &AlphaTrans},
+    };
+    for (const LayoutBlock& block : layout) {
+        const PropertyBag bag = withLocalFont(block.bag);
+        if (block.kind == QLatin1String("Timer")) {
+            if (const auto it = timers.find(block.name); it != timers.end()) {
+                it->second->setInterval(bag.readInt(QStringLiteral("Interval"), 0));
+                it->second->setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
+            }
+            continue;
+        }
+        auto* control = findChild<QWidget*>(block.name, Qt::FindDirectChildrenOnly);
+        if (control == nullptr) {
+            continue;
+        }
+        if (block.kind == QLatin1String("LumenCommand")) {
+            PropertyBag withPicture = bag;
+            withPicture.write(QStringLiteral("Picture"), bitmap(ui::Art::SplashPicture), QImage());
+            static_cast<LumenCommand*>(control)->ReadProperties(withPicture);
+        } else if (block.kind == QLatin1String("ShadowLabel")) {
+            static_cast<ShadowLabel*>(control)->ReadProperties(bag);
+        } else if (block.kind == QLatin1String("LumenProgressBar")) {
+            static_cast<LumenProgressBar*>(control)->ReadProperties(bag);
+        } else if (block.kind == QLatin1String("CommandButton")) {
+            auto* button = static_cast<QPushButton*>(control);
+            button->setText(bag.readText(QStringLiteral("Caption"), block.name));
+            button->setFont(bag.readFont(QStringLiteral("Font"), font()));
+        } else if (block.kind == QLatin1String("Line")) {
+            const auto point = [&](const char* x, const char* y) {
+                return QPoint(twips.pxX(bag.readInt(QString::fromLatin1(x), 0)),
+                              twips.pxY(bag.readInt(QString::fromLatin1(y), 0)));
+            };
+            static_cast<ui::Line*>(control)->setPoints(point("X1", "Y1"), point("X2", "Y2"));
+        }
+        if (bag.contains(QStringLiteral("Left"))) {
+            twips.place(control, bag.readInt(QStringLiteral("Left"), 0),
+                        bag.readInt(QStringLiteral("Top"), 0),
+                        bag.readInt(QStringLiteral("Width"), 0),
+                        bag.readInt(QStringLiteral("Height"), 0));
+        }
+        control->setVisible(bag.readBool(QStringLiteral("Visible"), true));
     }
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "glimmer/splash/frm_splash.h"
+#include "glimmer/splash/splash_layout.h"
 #include "support/test_platform.h"
 #include "support/widget_input.h"
 
@@ -60,6 +61,33 @@ Look lookOf(FrmSplash& w) {
     }
     look.bars.push_back(w.barlogo->value());
     return look;
+}
+
+// A mouse event where a user makes it: at the centre of `widget`, delivered to the control
+// that lies under that point, as the window system would.
+void mouseAt(QWidget* widget, QEvent::Type type) {
+    const QPoint centre = widget->rect().center();
+    QWidget* target = widget->childAt(centre);
+    if (target == nullptr) {
+        target = widget;
+    }
+    const QPointF local = target->mapFrom(widget, QPointF(centre));
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void click(QWidget* widget) {
+    mouseAt(widget, QEvent::MouseButtonPress);
+    mouseAt(widget, QEvent::MouseButtonRelease);
+}
+
+void doubleClick(QWidget* widget) {
+    click(widget);
+    mouseAt(widget, QEvent::MouseButtonDblClick);
+    mouseAt(widget, QEvent::MouseButtonRelease);
 }
 
 class SplashTest : public ::testing::Test {
@@ -133,6 +161,108 @@ TEST_F(SplashTest, ControlsStandAtTheirDesignPlaces) {
     EXPECT_EQ(splash->imgLogo->picture().size(), QSize(21, 23));
     EXPECT_EQ(splash->Image2->picture().size(), QSize(48, 48));
     EXPECT_EQ(splash->cmdClose->text(), QStringLiteral("&Close"));
+}
+
+// Every setting the layout stores reaches its control through the control's property bag:
+// what the control saves again is what the layout holds (fonts aside: they become the ones
+// this machine has, and the picture button gets our picture).
+TEST_F(SplashTest, ControlsTakeTheStoredLayoutThroughTheirPropertyBags) {
+    const std::vector<glimmer::LayoutBlock> layout = glimmer::storedLayout();
+    ASSERT_EQ(layout.size(), 24u) << "the window and its 23 controls";
+    const QStringList placeNames = {QStringLiteral("left"),    QStringLiteral("top"),
+                                    QStringLiteral("width"),   QStringLiteral("height"),
+                                    QStringLiteral("visible"), QStringLiteral("font")};
+    int checked = 0;
+    for (const glimmer::LayoutBlock& block : layout) {
+        SCOPED_TRACE(block.name.toStdString());
+        glimmer::PropertyBag saved;
+        auto* control = splash->findChild<QWidget*>(block.name);
+        if (block.kind == QLatin1String("ShadowLabel")) {
+            static_cast<glimmer::ShadowLabel*>(control)->WriteProperties(saved);
+        } else if (block.kind == QLatin1String("LumenProgressBar")) {
+            static_cast<glimmer::LumenProgressBar*>(control)->WriteProperties(saved);
+        } else if (block.kind == QLatin1String("LumenCommand")) {
+            static_cast<glimmer::LumenCommand*>(control)->WriteProperties(saved);
+        } else {
+            continue;
+        }
+        ++checked;
+        for (const QString& name : block.bag.names()) {
+            if (!placeNames.contains(name)) {
+                ASSERT_NE(saved.find(name), nullptr) << name.toStdString();
+                EXPECT_EQ(*saved.find(name), *block.bag.find(name)) << name.toStdString();
+            }
+        }
+        for (const QString& name : saved.names()) {
+            EXPECT_TRUE(block.bag.contains(name) || name == QLatin1String("font") ||
+                        name == QLatin1String("picture"))
+                << "saved but not in the layout: " << name.toStdString();
+        }
+    }
+    EXPECT_EQ(checked, 12);
+
+    EXPECT_EQ(splash->LumenCommand1->picture().size(), QSize(143, 84));
+    EXPECT_TRUE(splash->LumenCommand1->caption().isEmpty());
+    EXPECT_EQ(splash->lblCopyright->caption(), QStringLiteral("Brindle Software Presents:"));
+    EXPECT_EQ(splash->ShadowLabel1->caption(), QStringLiteral("Version: 2.4"));
+    EXPECT_EQ(splash->bar[0]->orientation(), 1);
+    EXPECT_EQ(splash->bar[1]->orientation(), 0);
+    EXPECT_EQ(splash->barlogo->max(), 180);
+    EXPECT_EQ(splash->Timer4.interval(), 5000);
+    EXPECT_FALSE(splash->Timer4.enabled());
+    EXPECT_EQ(splash->Timer3.interval(), 150);
+    EXPECT_TRUE(splash->Timer3.enabled());
+    EXPECT_EQ(splash->AlphaTrans.interval(), 1) << "set at load";
+}
+
+TEST(SplashLayout, ABlockThatCannotBeReadIsLeftOutAlone) {
+    const auto blocks =
+        glimmer::readLayout(QStringLiteral("' a window\n"
+                                           "Begin ShadowLabel first\n"
+                                           "   caption = \"one\"\n"
+                                           "End\n"
+                                           "Begin ShadowLabel broken\n"
+                                           "   caption = one\n"
+                                           "End\n"
+                                           "Begin Timer last\n"
+                                           "   interval = 5\n"
+                                           "End\n"));
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].name, QStringLiteral("first"));
+    EXPECT_EQ(blocks[0].bag.readText(QStringLiteral("Caption"), {}), QStringLiteral("one"));
+    EXPECT_EQ(blocks[1].kind, QStringLiteral("Timer"));
+    EXPECT_EQ(blocks[1].bag.readInt(QStringLiteral("Interval"), 0), 5);
+}
+
+// The window as a user sees it: the bars' gradients come up from their start colours at
+// the bottom and the left, over a white window.
+TEST_F(SplashTest, BarsUncoverTheirGradientsOnTheWhiteWindow) {
+    runTo(1);
+    const QImage atStart = splash->grab().toImage();
+    const QColor white(Qt::white);
+    EXPECT_EQ(atStart.pixelColor(3, 100), white) << "a bar at 0 cannot be seen";
+    EXPECT_EQ(atStart.pixelColor(200, 3), white);
+    runTo(1700);
+    const QImage full = splash->grab().toImage();
+    const auto near = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <=
+               24;
+    };
+    const QColor blue(0x00, 0x00, 0xC0);
+    const QColor green(0x00, 0xC0, 0x00);
+    // bar(2), the left edge: green at the bottom, blue at the top
+    EXPECT_TRUE(near(full.pixelColor(3, 198), green))
+        << full.pixelColor(3, 198).name().toStdString();
+    EXPECT_TRUE(near(full.pixelColor(3, 10), blue)) << full.pixelColor(3, 10).name().toStdString();
+    // bar(3), the top edge: blue at the left, green at the right
+    EXPECT_TRUE(near(full.pixelColor(10, 3), blue)) << full.pixelColor(10, 3).name().toStdString();
+    EXPECT_TRUE(near(full.pixelColor(365, 3), green))
+        << full.pixelColor(365, 3).name().toStdString();
+    // the logo bar, half way at 102 of 180: white above, its gradient below
+    const int logoTop = 40;
+    EXPECT_EQ(full.pixelColor(348, logoTop + 5), white);
+    EXPECT_NE(full.pixelColor(348, logoTop + 135), white);
 }
 
 // What is shown at each moment of the timeline, and that none of it comes a tick early.
@@ -253,14 +383,7 @@ TEST_F(SplashTest, InputChangesNothingOfTheTimeline) {
     twin->onEndProgram = [&] { ++twinEnds; };
     twin->Form_Load();
 
-    using testing_support::click;
     using testing_support::pressKey;
-    const auto doubleClick = [](QWidget* widget) {
-        const QPointF at(widget->rect().center());
-        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton,
-                        Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &dbl);
-    };
     FrmSplash& w = *splash;
     const std::vector<std::pair<quint32, std::function<void()>>> pokes = {
         {50, [&] { click(&w); }},
@@ -291,17 +414,11 @@ TEST_F(SplashTest, InputChangesNothingOfTheTimeline) {
 TEST_F(SplashTest, PressingThePictureButtonShowsOnlyItsPressLook) {
     runTo(500);
     const Look before = lookOf(*splash);
-    QWidget* button = splash->LumenCommand1;
-    const QPointF at(button->rect().center());
-    QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    EXPECT_TRUE(splash->LumenCommand1->pressed());
+    mouseAt(splash->LumenCommand1, QEvent::MouseButtonPress);
+    EXPECT_TRUE(splash->LumenCommand1->isPressed());
     EXPECT_EQ(lookOf(*splash), before);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, button->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
-    EXPECT_FALSE(splash->LumenCommand1->pressed());
+    mouseAt(splash->LumenCommand1, QEvent::MouseButtonRelease);
+    EXPECT_FALSE(splash->LumenCommand1->isPressed());
     EXPECT_EQ(lookOf(*splash), before);
     EXPECT_EQ(ends, 0);
 }
