@@ -29,16 +29,27 @@ foreach(file IN LISTS files)
         continue()
     endif()
     math(EXPR removed "${removed} + 1")
-    # share/corvel/ and the like are ours alone; shared folders (bin/, share/icons/...) stay.
+    # share/corvel/ (with its subfolders) and the like are ours alone; shared folders (bin/,
+    # share/icons/...) stay. Every folder from the file's own up to the topmost one named after
+    # us is a candidate.
     get_filename_component(dir "${file}" DIRECTORY)
-    get_filename_component(dir_name "${dir}" NAME)
-    string(TOLOWER "${dir_name}" dir_name)
-    if(dir_name MATCHES "corvel")
-        list(APPEND own_dirs "${dir}")
-    endif()
+    set(chain)
+    set(ours)
+    while(dir AND NOT dir STREQUAL "/")
+        list(APPEND chain "${dir}")
+        get_filename_component(dir_name "${dir}" NAME)
+        string(TOLOWER "${dir_name}" dir_name)
+        if(dir_name MATCHES "corvel")
+            set(ours "${chain}")
+        endif()
+        get_filename_component(dir "${dir}" DIRECTORY)
+    endwhile()
+    list(APPEND own_dirs ${ours})
 endforeach()
 
+# Deepest first, so a parent is looked at after its subfolders are gone.
 list(REMOVE_DUPLICATES own_dirs)
+list(SORT own_dirs ORDER DESCENDING)
 foreach(dir IN LISTS own_dirs)
     file(GLOB left "${dir}/*")
     if(NOT left)
