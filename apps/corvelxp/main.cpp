@@ -9,6 +9,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvelxp"));
+    // The main window ends the program itself, once its options are saved; a close that
+    // comes while a run tick waits in a pause must not leave the loops under that tick.
+    QApplication::setQuitOnLastWindowClosed(false);
     // Toolbar symbols follow the desktop's icon theme where it has them.
     ui::setDefaultIconSource(ui::IconSource::DesktopTheme);
     platform::RealPlatform desktop(QStringLiteral("corvelxp"));
