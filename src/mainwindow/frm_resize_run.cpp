@@ -81,6 +81,9 @@ void FrmResizeRun::Image2_Click() {
         return;
     }
     w.showPressed(w.Image2);
+    if (w.programEnded() || isActive()) {
+        return;  // closed, or started another way, during the pressed look
+    }
     if (!w.frameBrowse->isHidden()) {
         w.cmdCancel_Click();  // the chooser's Close
     }
