@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     // desktop matches the windows to the installed entry by its id.
     QApplication::setWindowIcon(ui::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVEL_APP_ID));
+    // The main window ends the program itself, once its options are saved; a close that
+    // comes while a run tick waits in a pause must not leave the loops under that tick.
+    QApplication::setQuitOnLastWindowClosed(false);
     // Toolbar symbols follow the desktop's icon theme where it has them.
     ui::setDefaultIconSource(ui::IconSource::DesktopTheme);
     platform::RealPlatform desktop(QStringLiteral("corvelxp"));

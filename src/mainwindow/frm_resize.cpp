@@ -17,6 +17,19 @@
 #include <QListWidget>
 #include <QPushButton>
 
+namespace {
+
+// A key that types into a text box: a character, or Backspace, without Ctrl, Alt or Meta.
+bool typesIntoBox(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    const QString text = key->text();
+    return text.size() == 1 && (text.at(0).isPrint() || key->key() == Qt::Key_Backspace);
+}
+
+}  // namespace
+
 FrmResize::FrmResize(platform::Services services_, QWidget* parent)
     : QMainWindow(parent),
       onEndProgram([] { QCoreApplication::exit(0); }),
@@ -92,7 +105,10 @@ void FrmResize::connectHandlers() {
         {mnuTips, &FrmResize::mnuTips_Click},
     };
     for (const auto& [entry, handler] : entries) {
-        connect(entry, &QAction::triggered, this, call(handler));
+        connect(entry, &QAction::triggered, this, [this, handler = handler] {
+            (this->*handler)();
+            showOptionsInMenus();  // the toolkit flipped the check; the option decides it
+        });
     }
     const std::pair<QLabel*, Handler> labels[] = {
         {lblOverwrite, &FrmResize::Image3_Click},
@@ -143,13 +159,16 @@ void FrmResize::connectHandlers() {
     connect(Dir1, &ui::DirList::pathChanged, this, [this] { Dir1_Change(); });
     connect(Drive1, &ui::DriveList::driveChanged, this, [this] { Drive1_Change(); });
 
-    // Keys.
+    // Keys. The number boxes filter what is typed into them; Tab, Enter and the shortcuts
+    // (Ctrl+A, Ctrl+C, Ctrl+V) work there as in every other box.
     for (QLineEdit* box : {txtwidth, txtHeight}) {
-        ui::filterKeys(box,
-                       [](QKeyEvent* key) { return sizeKeyPress(key->text().at(0).unicode()); });
+        ui::filterKeys(box, [](QKeyEvent* key) {
+            return typesIntoBox(key) && sizeKeyPress(key->text().at(0).unicode());
+        });
     }
-    ui::filterKeys(txtQuality,
-                   [this](QKeyEvent* key) { return qualityKeyPress(key->text().at(0).unicode()); });
+    ui::filterKeys(txtQuality, [this](QKeyEvent* key) {
+        return typesIntoBox(key) && qualityKeyPress(key->text().at(0).unicode());
+    });
     ui::filterKeys(txtSourceFile, [this](QKeyEvent* key) {
         txtSourceFile_KeyPress(key->text().at(0).unicode());
         return false;

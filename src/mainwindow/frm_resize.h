@@ -53,6 +53,9 @@ class FrmResize : public QMainWindow, public LauncherHost {
     // Ends the program at once: no window runs its close handling any more.
     void endProgram();
     bool programEnded() const { return ended_; }
+    // The window was closed while a run tick was making its picture: the program ends once
+    // that picture is written.
+    bool closing() const { return endAfterPicture_; }
     // What ending the program does; the real one leaves the application's event loop.
     std::function<void()> onEndProgram;
     // Loads the picker window when needed and shows it; the picker library installs it.
@@ -395,6 +398,11 @@ class FrmResize : public QMainWindow, public LauncherHost {
     void connectHandlers();
 
     // frm_resize_startup.cpp
+    // The shutdown of the Close command and of the title bar: the options saved, the program
+    // ended; with a picture in progress, only once its tick has written it.
+    void saveAndEnd();
+    // Called at the end of every run tick: ends the program when a close waited for it.
+    void endIfClosed();
     void subOversizeLayout();
     void subCompactLayout();
     void subShowPathText(const QString& text);
@@ -422,6 +430,9 @@ class FrmResize : public QMainWindow, public LauncherHost {
     // A quality box number above the maximum, or 0, becomes 100; other text is left alone.
     void clampQuality();
     void setLight(ui::Image* front, bool frontShown);
+    // Every checked menu entry shows its option as the controls hold it. A checkable entry
+    // flips its own check when chosen, before its handler can refuse the change.
+    void showOptionsInMenus();
     void placeFileNameBox();
     void tipStep(qint16 step);
 
@@ -447,4 +458,5 @@ class FrmResize : public QMainWindow, public LauncherHost {
     static constexpr int kListHeight = 1620;
 
     bool ended_ = false;
+    bool endAfterPicture_ = false;
 };

@@ -46,6 +46,10 @@ bool showInFileManager(FrmResize& w, const QString& folder) {
 }  // namespace
 
 void FrmResize::cmdBrowse_Click() {
+    // Its OK would change where the run is writing, and it covers the run's cancel button.
+    if (run.isActive()) {
+        return;
+    }
     if (indTips == 1) {
         subHideTipBubble();
     }

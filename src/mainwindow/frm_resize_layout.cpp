@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 using ui::arial;
 using ui::Art;
@@ -146,10 +148,14 @@ void FrmResize::createUpperArea() {
     lineDiv->hide();
     lineDiv2 = new ui::Line(f, ui::bgrColor(kBlack));
     lineDiv2->hide();
-    cmdExit = make.button(f, QStringLiteral("&Close"), {12120, 5640, 1335, 255},
+    // Each access key of the window presses one button: "&Close" would share Alt+C with the
+    // chooser's "&Close" and "&Cancel Processing" (Qt then only moves the focus), so this one
+    // is Alt+L. Same for "Sa&me Folder" (Alt+S: "&Select Source Pictures"), "Op&en Folder"
+    // and the chooser's "O&k" (Alt+O: the menu "Thumbnail &Options").
+    cmdExit = make.button(f, QStringLiteral("C&lose"), {12120, 5640, 1335, 255},
                           QStringLiteral("Close Program"));
-    // Beyond the window's edge nobody can see it, yet shown it would share Alt+C with
-    // "&Cancel Processing" and the chooser's "&Close", and Qt then presses neither.
+    // Beyond the window's edge nobody can see it, and nobody should close the program with a
+    // key of it.
     cmdExit->hide();
 
     // Work boxes, out of sight beyond the right edge.
@@ -225,13 +231,13 @@ void FrmResize::createOptionsPanel() {
     const QString inPixels = QStringLiteral("In Pixels");
     Label1 = make.label(f, QStringLiteral("Width"), {240, 285}, arial(), kBlack, inPixels);
     txtwidth = make.text(f, QStringLiteral("110"), {240, 480, 975, 285},
-                         QStringLiteral("Max Width 280 Pixels"), Qt::AlignCenter, kBlack, 3);
+                         QStringLiteral("Max Width 280 Pixels"), Qt::AlignCenter);
     btnUp = make.imageButton(f, Art::ArrowUp, {1200, 480, 165, 150}, QString());
     btnDown = make.imageButton(f, Art::ArrowDown, {1200, 620, 165, 150}, QString());
     lbl_X = make.label(f, QStringLiteral("X"), {1530, 520}, arial(8.25, true), kDarkGrey);
     Label2 = make.label(f, QStringLiteral("Height"), {1800, 285}, arial(), kBlack, inPixels);
     txtHeight = make.text(f, QStringLiteral("130"), {1800, 480, 975, 285},
-                          QStringLiteral("Max Height 280 Pixels"), Qt::AlignCenter, kBlack, 3);
+                          QStringLiteral("Max Height 280 Pixels"), Qt::AlignCenter);
     btnUp2 = make.imageButton(f, Art::ArrowUp, {2760, 480, 165, 150}, QString());
     btnDown2 = make.imageButton(f, Art::ArrowDown, {2760, 620, 165, 150}, QString());
     btnUp_Pressed = btnUp->twin();
@@ -274,9 +280,14 @@ void FrmResize::createOptionsPanel() {
     frameQuality = make.frame(Frame1, QStringLiteral("Quality"), {4380, 0, 855, 615},
                               QStringLiteral("Set JPG Quality"));
     txtQuality = make.text(frameQuality, QStringLiteral("100"), {120, 240, 495, 285},
-                           QStringLiteral("Set JPG Quality"), Qt::AlignCenter, kBlack, 3);
+                           QStringLiteral("Set JPG Quality"), Qt::AlignCenter);
     lblPercent = make.label(frameQuality, QStringLiteral("%"), {645, 270});
     frameQuality->setEnabled(false);
+    // At most three digits typed or pasted; the key filters decide what each typed key does.
+    for (QLineEdit* box : {txtwidth, txtHeight, txtQuality}) {
+        box->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(options::kMaxChars)), box));
+    }
 
     Frame8 = make.frame(f, QStringLiteral("Save To Path"), {0, 1450, 3510, 1080},
                         QStringLiteral("Process Thumbnails To This Location"));
@@ -299,9 +310,9 @@ void FrmResize::createOptionsPanel() {
     cmdBrowse = make.button(Frame8, QStringLiteral("&Browse"), {120, 675, 795, 285},
                             QStringLiteral("Browse For Save To Folder"));
     cmdSame =
-        make.button(Frame8, QStringLiteral("&Same Folder"), {960, 675, 1155, 285},
+        make.button(Frame8, QStringLiteral("Sa&me Folder"), {960, 675, 1155, 285},
                     QStringLiteral("Save Thumbnails To Same Location As Original Pictures ON/OFF"));
-    cmdOpen = make.button(Frame8, QStringLiteral("&Open Folder"), {2160, 675, 1215, 285},
+    cmdOpen = make.button(Frame8, QStringLiteral("Op&en Folder"), {2160, 675, 1215, 285},
                           QStringLiteral("Open Save To Folder"));
     cmdProcess = make.button(Frame8, QStringLiteral("&Process Thumbnails"), {120, 675, 3255, 285},
                              QStringLiteral("Process Selected Pictures"));
@@ -354,7 +365,7 @@ void FrmResize::createChooser() {
     Image20 = imgOpenFolder->twin();
     cmdCancel = make.button(f, QStringLiteral("&Close"), {3360, 2230, 855, 255},
                             QStringLiteral("Cancel Close Select Folder"));
-    cmdOk = make.button(f, QStringLiteral("&Ok"), {4200, 2230, 855, 255},
+    cmdOk = make.button(f, QStringLiteral("O&k"), {4200, 2230, 855, 255},
                         QStringLiteral("Ok To Save To Selected Folder"));
     cmdClose = make.button(f, QStringLiteral("Close"), {2400, 2230, 855, 255}, QString());
     cmdClose->hide();
@@ -366,8 +377,10 @@ void FrmResize::createMenus() {
     bar->setFont(arial());
 
     mnuFile = bar->addMenu(QStringLiteral("&Files"));
-    mnuAdd = entry(mnuFile, QStringLiteral("&Choose Pictures"));
-    mnuSaveTo = mnuFile->addMenu(QStringLiteral("&Save To Folder"));
+    // In this menu C belongs to "&Cancel Processing" during a run (a disabled entry still
+    // holds its letter) and S to "&Start Processing".
+    mnuAdd = entry(mnuFile, QStringLiteral("Choose &Pictures"));
+    mnuSaveTo = mnuFile->addMenu(QStringLiteral("Save To &Folder"));
     mnuBrowse = entry(mnuSaveTo, QStringLiteral("&Choose Folder"));
     mnuSamel2 = entry(mnuSaveTo, QStringLiteral("&Original Folder"), true);
     mnuOpenFolder = entry(mnuSaveTo, QStringLiteral("Open &Save To Folder"));

@@ -131,7 +131,14 @@ void FrmResize::btnDown2_Click() {
 }
 
 void FrmResize::arrowClick(QLineEdit* box, ui::ImageButton* arrow, qint32& lastRead, bool up) {
+    // The run holds the size; its boxes are locked, and so are their arrows.
+    if (run.isActive()) {
+        return;
+    }
     showPressed(arrow);
+    if (run.isActive()) {
+        return;  // a run started during the pressed look
+    }
     if (const auto value = toInt32(box->text())) {
         lastRead = *value;
     }
@@ -212,6 +219,9 @@ void FrmResize::mnugif_Click() {
 }
 
 void FrmResize::typeMenu(QAction* entry, ui::OptionButton* button) {
+    if (run.isActive()) {
+        return;  // the type buttons are locked for the run, and so are their entries
+    }
     for (QAction* other : {mnujpg, mnubmp, mnugif}) {
         other->setChecked(other == entry);
     }
@@ -295,7 +305,8 @@ void FrmResize::namingClick(QCheckBox* box) {
     for (const auto& rule : rules) {
         if (rule.box == box) {
             twips.setWidth(txtIncrementer, varIncrementer - rule.widthLess);
-            txtLetters->setText(settings.read(rule.letters));
+            txtLetters->setText(box == chkNumber ? settings.readStartNumber()
+                                                 : settings.read(rule.letters));
         }
     }
     tipStep(4);
@@ -314,6 +325,9 @@ void FrmResize::mnuNumber_Click() {
 }
 
 void FrmResize::namingMenu(QCheckBox* box, QAction* entry) {
+    if (run.isActive()) {
+        return;  // the naming boxes are locked for the run, and so are their entries
+    }
     indMenuClick = -1;
     for (QAction* other : {mnuPrefix, mnuSuffix, mnuNumber}) {
         if (other != entry) {
@@ -405,6 +419,24 @@ void FrmResize::subOpMode() {
 
 // ---- the three switches -----------------------------------------------------------------------
 
+void FrmResize::showOptionsInMenus() {
+    const std::pair<QAction*, const QAbstractButton*> entries[] = {
+        {mnujpg, optJPG},
+        {mnubmp, optBMP},
+        {mnugif, optGIF},
+        {mnuPrefix, chkPrefix},
+        {mnuSuffix, chkSufix},
+        {mnuNumber, chkNumber},
+        {mnuOverwrite, chkOverwrite},
+        {mnuSame, chkFileLocation},
+        {mnuSamel2, chkFileLocation},
+        {mnuLandscape, chkLandscape},
+    };
+    for (const auto& [entry, option] : entries) {
+        entry->setChecked(option->isChecked());
+    }
+}
+
 void FrmResize::Image3_Click() {
     showPressed(Image3);
     const bool on = !chkOverwrite->isChecked();
@@ -457,12 +489,14 @@ void FrmResize::Image6_Click() {
 void FrmResize::chkOverwrite_Click() {
     if (indGetSettings == 0) {
         setLight(imgRedLightOff22, chkOverwrite->isChecked());
+        showOptionsInMenus();
     }
 }
 
 void FrmResize::chkLandscape_Click() {
     if (indGetSettings == 0) {
         setLight(imgGreenOff22, !chkLandscape->isChecked());
+        showOptionsInMenus();
     }
 }
 
@@ -470,6 +504,8 @@ void FrmResize::chkFileLocation_Click() {
     if (indGetSettings == 1) {
         return;
     }
+    // Both of its menu entries follow, whoever changed it (the chooser's OK among others).
+    showOptionsInMenus();
     strPathHolder.clear();
     subOpMode();
     if (!chkFileLocation->isChecked()) {

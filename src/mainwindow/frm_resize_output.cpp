@@ -136,7 +136,8 @@ void FrmResizeOutput::countPrompt() {
         return;
     }
     w.varPromptCount = 0;
-    if (w.settings.readInt16(options::kOverwrite) != qint16{1}) {
+    // A window closed during this picture asks nothing more: the program ends after it.
+    if (w.settings.readInt16(options::kOverwrite) != qint16{1} || w.closing()) {
         return;
     }
     const Answer answer = w.services.dialogs.message(

@@ -16,6 +16,10 @@ bool FrmResize::holdsText(const QLineEdit* box) {
 }
 
 void FrmResize::cmdBrowse2_Click() {
+    // The picker changes the queue the run is taking its pictures from.
+    if (run.isActive()) {
+        return;
+    }
     if (indTips == 1) {
         subHideTipBubble();
     }
@@ -30,7 +34,13 @@ void FrmResize::cmdBrowse2_Click() {
 }
 
 void FrmResize::Image19_Click() {
+    if (run.isActive()) {
+        return;
+    }
     showPressed(Image19);
+    if (run.isActive()) {
+        return;  // a run started during the pressed look
+    }
     // Twips whatever unit the window works in since its first render.
     if (twips.height(List1) == kShortListHeight) {
         frameani->hide();

@@ -64,8 +64,10 @@ void FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
         }
         destination->show();
     }
-    // Only a run goes on to name and write the thumbnail.
-    if (!run.isActive()) {
+    // Only the run's own tick goes on to name and write the thumbnail: a preview drawn between
+    // ticks would be written under the next picture's name. A size that drew nothing leaves
+    // the canvas of an earlier picture, which must not be written either.
+    if (!run.rendersItsPicture() || ended_ || width < 0 || height < 0) {
         return;
     }
     subNameAndSaveThumbnail();

@@ -75,16 +75,15 @@ void FrmResize::timerLblFinished_Timer() {
 
 // ---- ways into a run --------------------------------------------------------------------------
 
-bool FrmResizeRun::isActive() const {
-    return w.cmdProcess->text() == kCancelCaption;
-}
-
 void FrmResizeRun::Image2_Click() {
     if (isActive()) {
         w.services.dialogs.beep();
         return;
     }
     w.showPressed(w.Image2);
+    if (w.programEnded() || isActive()) {
+        return;  // closed, or started another way, during the pressed look
+    }
     if (!w.frameBrowse->isHidden()) {
         w.cmdCancel_Click();  // the chooser's Close
     }
@@ -201,16 +200,21 @@ void FrmResizeRun::normaliseQuality() {
 }
 
 void FrmResizeRun::lockOptions(bool locked) {
+    // The size arrows go with the size boxes: between ticks they would draw and write a preview.
     for (QWidget* option : std::initializer_list<QWidget*>{
              w.optGIF, w.optJPG, w.optBMP, w.chkSufix, w.chkPrefix, w.chkNumber, w.chkLandscape,
-             w.chkFileLocation, w.cmdBrowse2, w.List1, w.txtDestName}) {
+             w.chkFileLocation, w.cmdBrowse2, w.List1, w.txtDestName, w.btnUp, w.btnDown, w.btnUp2,
+             w.btnDown2}) {
         option->setEnabled(!locked);
     }
     w.txtwidth->setReadOnly(locked);
     w.txtHeight->setReadOnly(locked);
+    // The picker would change the queue under the run.
+    w.mnuAdd->setEnabled(!locked);
 }
 
 void FrmResizeRun::startRun() {
+    active_ = true;
     w.mnuProcess->setText(kCancelCaption);
     w.mnuProcess->setEnabled(true);
     for (QWidget* tool : std::initializer_list<QWidget*>{w.Image19, w.Image8, w.imgHelperTips_Off,
@@ -276,6 +280,14 @@ void FrmResizeRun::timerProcess_Timer() {
         w.timerProcess.setEnabled(false);
         return;
     }
+    inTick_ = true;
+    tick();
+    inTick_ = false;
+    // A close that came during one of the tick's pauses waited for its picture.
+    w.endIfClosed();
+}
+
+void FrmResizeRun::tick() {
     w.lblFinished->hide();
     w.timerLblFinished.setEnabled(false);
     w.indProcessing = 1;
@@ -284,7 +296,8 @@ void FrmResizeRun::timerProcess_Timer() {
 
     const int current = w.List1->currentRow();
     const int count = w.List1->count();
-    if (current == count - 1 && count >= 2) {
+    // A queue emptied under the run has nothing left to take either.
+    if ((current == count - 1 && count >= 2) || (count == 0 && w.indSingle == 0)) {
         finish(w.incA);
         return;
     }
@@ -364,7 +377,9 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.varThumbW = *width;
     w.varThumbH = *height;
+    rendering_ = true;
     w.thumbnail(w.varThumbW, w.varThumbH, w.sourcePicture, w.Picture2);
+    rendering_ = false;
 
     if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
         restoreLandscapeSizes();
@@ -510,6 +525,7 @@ void FrmResizeRun::showSourceToolbar() {
 }
 
 void FrmResizeRun::endRun(const QString& finishCaption) {
+    active_ = false;
     w.timerProcess.setEnabled(false);
     w.indProcessing = 0;
     w.indCmdProcessClick = 0;

@@ -21,8 +21,14 @@ class FrmResizeRun {
     void timerani_Timer();
     void timerLblFinished_Timer();
 
-    // A run is active while the process button offers to cancel it.
-    bool isActive() const;
+    // From the start of a run to its finish or cancel; the process button then offers to
+    // cancel it.
+    bool isActive() const { return active_; }
+    // While the run's own tick renders its picture: only then does `thumbnail` go on to name
+    // and write a file.
+    bool rendersItsPicture() const { return rendering_; }
+    // While a run tick handles its picture, through every pause and message box it waits in.
+    bool tickInProgress() const { return inTick_; }
     // Every way into a run comes here: the same question when the settings would write
     // thumbnails over the source pictures, then the process command. Never cancels a run.
     void start();
@@ -39,6 +45,7 @@ class FrmResizeRun {
 
     // How a tick's picture ended: done, or failed, while loading or after it was loaded.
     enum class TickEnd { Done, LoadFailed, Failed };
+    void tick();
     TickEnd processPicture();
     void tickFailed(bool loadFailed);
     void swapSizesForLandscape();
@@ -55,4 +62,7 @@ class FrmResizeRun {
     void setIdleCommands();
 
     FrmResize& w;
+    bool active_ = false;
+    bool rendering_ = false;
+    bool inTick_ = false;
 };

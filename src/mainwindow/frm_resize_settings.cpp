@@ -35,15 +35,10 @@ void FrmResize::subGetSettings() {
     imgHelperTips_Off->setVisible(indTips != 1);
     mnuTips->setChecked(indTips == 1);
 
-    qint16 quality = 0;
-    if (const auto stored = settings.readInt16(kQuality)) {
-        quality = *stored;
-    }
-    txtQuality->setText(QString::number(quality));
-    clampQuality();
-
-    txtwidth->setText(settings.read(kWidth));
-    txtHeight->setText(settings.read(kHeight));
+    // Brought into the boxes' ranges: a stored -3 or "nan" would be drawn, and written, as is.
+    txtQuality->setText(settings.readQuality());
+    txtwidth->setText(settings.readWidth());
+    txtHeight->setText(settings.readHeight());
 
     setCheck(chkLandscape, settings.readInt16(kLandscape));
     if (chkLandscape->isChecked()) {
@@ -109,6 +104,7 @@ void FrmResize::subGetSettings() {
 
     indGetSettings = 0;
     subOpMode();
+    showOptionsInMenus();
 }
 
 void FrmResize::subSaveSettings() {

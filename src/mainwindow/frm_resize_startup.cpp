@@ -188,8 +188,7 @@ void FrmResize::subShowSameLocation() {
 
 void FrmResize::cmdExit_Click() {
     List1->setFocus();
-    subSaveSettings();
-    endProgram();
+    saveAndEnd();
 }
 
 void FrmResize::Image7_Click() {
@@ -212,12 +211,30 @@ void FrmResize::Form_Unload() {
     timerProcess.setEnabled(false);
     timerani.setEnabled(false);
     hide();
-    // A picture being made is finished before the options are saved.
-    while (indProcessing == 1 && !ended_) {
-        Pause(services.loop, 50);
+    saveAndEnd();
+}
+
+void FrmResize::saveAndEnd() {
+    if (run.tickInProgress()) {
+        // A tick is suspended in one of its pauses, below this very call: waiting for it here
+        // would keep it from ever resuming. It finishes its picture once this returns, and
+        // the end of the tick saves and ends.
+        timerProcess.setEnabled(false);
+        timerani.setEnabled(false);
+        hide();
+        endAfterPicture_ = true;
+        return;
     }
     subSaveSettings();
     endProgram();
+}
+
+void FrmResize::endIfClosed() {
+    if (endAfterPicture_ && !run.tickInProgress()) {
+        endAfterPicture_ = false;
+        subSaveSettings();
+        endProgram();
+    }
 }
 
 void FrmResize::endProgram() {

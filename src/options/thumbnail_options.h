@@ -41,6 +41,7 @@ inline constexpr Key kPHT{"PHT", "0"};
 inline constexpr int kMaxWidth = 280;
 inline constexpr int kMaxHeight = 240;  // the height box's tooltip says 280; 240 is what sticks
 inline constexpr int kMaxArrowSize = 280;
+inline constexpr int kMinSize = 1;  // the down arrows stop here
 inline constexpr int kMaxQuality = 100;
 inline constexpr int kMaxChars = 3;
 
@@ -71,6 +72,15 @@ class Settings {
     QString read(const Key& key) const;
     // The stored text as a 16-bit number; no value when it is not one.
     std::optional<qint16> readInt16(const Key& key) const { return toInt16(read(key)); }
+
+    // The stored numbers as their boxes take them, whatever the store holds: a number beyond
+    // a box's range becomes its nearest limit (the quality becomes 100, as a typed 0 or 101
+    // does), and text that is no number gives the key's default.
+    QString readWidth() const;
+    QString readHeight() const;
+    QString readQuality() const;
+    // The running number a Number run starts from: 0 or more, as long as it grows.
+    QString readStartNumber() const;
     void write(const Key& key, const QString& value);
 
   private:

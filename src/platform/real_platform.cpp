@@ -132,24 +132,6 @@ QString XdgSpecialFolders::path(SpecialFolder folder) const {
     return QDir::cleanPath(path);
 }
 
-// ---- instance guard -----------------------------------------------------------------------
-
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockPath) : lock_(lockPath) {
-    lock_.setStaleLockTime(0);
-}
-
-QString LockFileInstanceGuard::defaultLockPath(const QString& program) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::tempPath();
-    }
-    return folder + QLatin1Char('/') + program + QStringLiteral(".lock");
-}
-
-bool LockFileInstanceGuard::claim() {
-    return lock_.isLocked() || lock_.tryLock(0);
-}
-
 // ---- screen -------------------------------------------------------------------------------
 
 namespace {

@@ -4,7 +4,6 @@
 #include "platform/services.h"
 
 #include <QElapsedTimer>
-#include <QLockFile>
 
 #include <map>
 #include <memory>
@@ -48,18 +47,6 @@ class DesktopShell : public Shell {
 class XdgSpecialFolders : public SpecialFolders {
   public:
     QString path(SpecialFolder folder) const override;
-};
-
-// A lock file in the user's runtime folder; a lock left by a process that died is stale and
-// taken over.
-class LockFileInstanceGuard : public InstanceGuard {
-  public:
-    explicit LockFileInstanceGuard(const QString& lockPath);
-    static QString defaultLockPath(const QString& program);
-    bool claim() override;
-
-  private:
-    QLockFile lock_;
 };
 
 class QtScreen : public Screen {

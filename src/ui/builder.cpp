@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 namespace ui {
 
@@ -29,7 +31,10 @@ QLineEdit* Builder::text(QWidget* parent, const QString& text, const Place& at, 
     box->setAlignment(align | Qt::AlignVCenter);
     box->setTextMargins(0, 0, 0, 0);
     if (maxLength > 0) {
-        box->setMaxLength(maxLength);
+        // A limit on what is typed (or pasted), not on what the program shows: a maximum
+        // length would cut text set in code as well.
+        const QString limit = QStringLiteral(".{0,%1}").arg(maxLength);
+        box->setValidator(new QRegularExpressionValidator(QRegularExpression(limit), box));
     }
     return box;
 }

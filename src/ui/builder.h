@@ -62,6 +62,7 @@ class Builder {
     QLabel* label(QWidget* parent, const QString& caption, const Place& at,
                   const QFont& font = arial(), quint32 colour = kBlack,
                   const QString& tip = {}) const;
+    // A `maxLength` limits what a user types into the box, not what code puts there.
     QLineEdit* text(QWidget* parent, const QString& text, const Place& at, const QString& tip,
                     Qt::Alignment align = Qt::AlignLeft, quint32 colour = kBlack,
                     int maxLength = 0) const;

@@ -102,7 +102,7 @@ TEST_F(Chooser, ControlsAtTheirPlacesInTheNormalAndTheCompactLayout) {
     EXPECT_EQ(normal.frameBrowse->title(), "Choose Save To Path");
     EXPECT_EQ(normal.frameBrowse->toolTip(),
               "Double Click Folder To Select OR Create A New Folder");
-    EXPECT_EQ(normal.cmdOk->text(), "&Ok");
+    EXPECT_EQ(normal.cmdOk->text(), "O&k");
     EXPECT_EQ(normal.cmdCancel->text(), "&Close");
     EXPECT_EQ(normal.Image5->toolTip(), "Create New Folder");
     EXPECT_EQ(normal.imgOpenFolder->toolTip(), "Open Destination Folder");

@@ -126,7 +126,7 @@ TEST_F(FrmResizeTest, StoredValuesLoadWithTheirRules) {
         {"Quality", "best", qualityShown, "100"},
         {"Quality", "99", qualityShown, "99"},
         {"Height", "250", heightShown, "240"},
-        {"Height", "abc", heightShown, "abc"},  // not a number: shown as it is, left alone
+        {"Height", "abc", heightShown, "130"},  // not a number: the default
         {"Width", "250", widthShown, "250"},
         {"Width", "300", widthShown, "280"},
         {"Tips", "0", tipsShown, "0 off"},
@@ -145,6 +145,49 @@ TEST_F(FrmResizeTest, StoredValuesLoadWithTheirRules) {
         w.onEndProgram = [] {};
         w.Form_Load();
         EXPECT_EQ(c.shown(w), c.expected);
+        fresh.verifyAndReset();
+    }
+}
+
+TEST_F(FrmResizeTest, StoredNumbersOutOfRangeAreBroughtIntoTheBoxesRange) {
+    // What typing and the arrows could never leave in a box does not come back from the store.
+    const struct {
+        const char* key;
+        const char* stored;
+        QLineEdit* FrmResize::*box;
+        const char* shown;
+    } cases[] = {
+        {"Width", "-40", &FrmResize::txtwidth, "1"},
+        {"Width", "0", &FrmResize::txtwidth, "1"},
+        {"Width", "1e9", &FrmResize::txtwidth, "280"},
+        {"Width", " 90 ", &FrmResize::txtwidth, "90"},
+        {"Width", "nan", &FrmResize::txtwidth, "110"},
+        {"Width", "", &FrmResize::txtwidth, "110"},
+        {"Height", "-3", &FrmResize::txtHeight, "1"},
+        {"Height", "280", &FrmResize::txtHeight, "240"},
+        {"Height", "inf", &FrmResize::txtHeight, "130"},
+        {"Quality", "-5", &FrmResize::txtQuality, "100"},
+        {"Quality", "70000", &FrmResize::txtQuality, "100"},
+        {"Quality", "1", &FrmResize::txtQuality, "1"},
+        {"Numbers", "-4", &FrmResize::txtLetters, "0"},
+        {"Numbers", "1003", &FrmResize::txtLetters, "1003"},
+        {"Numbers", "12.5", &FrmResize::txtLetters, "12"},
+        {"Numbers", "abc", &FrmResize::txtLetters, "1"},
+        {"Numbers", "", &FrmResize::txtLetters, "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
+        testing_support::TestPlatform fresh;
+        fresh.store("PHT", "1");
+        fresh.store("Name", "Number");
+        fresh.store(c.key, c.stored);
+        FrmResize w(fresh.services());
+        w.onEndProgram = [] {};
+        w.Form_Load();
+        EXPECT_EQ((w.*c.box)->text(), c.shown);
+        if (QByteArray(c.key) == "Numbers") {
+            EXPECT_EQ(w.txtIncrementer->text(), c.shown);
+        }
         fresh.verifyAndReset();
     }
 }
@@ -304,18 +347,6 @@ TEST_F(FrmResizeTest, TitleBarCloseSavesAsWell) {
     EXPECT_EQ(platform.stored("Destination"), "/srv/thumbs");
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(w.isHidden());
-}
-
-TEST_F(FrmResizeTest, TitleBarCloseLetsAPictureInProgressFinish) {
-    FrmResize& w = load();
-    w.indProcessing = 1;
-    platform.loop.after(500, [&] {
-        w.txtwidth->setText("99");
-        w.indProcessing = 0;
-    });
-    w.close();
-    EXPECT_EQ(platform.stored("Width"), "99");
-    EXPECT_EQ(ends, 1);
 }
 
 TEST_F(FrmResizeTest, ShutdownWithSameFolderOnKeepsTheStoredDestination) {

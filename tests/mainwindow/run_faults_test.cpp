@@ -2,10 +2,14 @@
 // Faults of the run that were mended: each test shows the sound behaviour.
 #include "run_fixture.h"
 
+#include "engine/picture_loader.h"
+#include "ui/image.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 #include <functional>
+#include <tuple>
 
 using platform::Answer;
 using testing_support::pressKey;
@@ -160,3 +164,246 @@ TEST_F(RunTest, EmptyQualityBecomes100SoTheJpegIsWritten) {
     EXPECT_EQ(w.windowTitle(), kFinished + "1");
     EXPECT_TRUE(isJpeg(thumb("photo_th.jpg")));
 }
+
+// ---- closing during a tick's pause ------------------------------------------------------------
+
+namespace {
+
+// The pauses a run tick waits in, with events running.
+enum class TickPause { AfterWrite, AfterConfirmedOverwrite, AfterLoadError };
+// The ways of closing the window.
+enum class Closing { TitleBar, ExitMenu, CancelThenTitleBar };
+
+std::string describe(TickPause pause, Closing closing) {
+    const char* pauses[] = {"AfterWrite", "AfterConfirmedOverwrite", "AfterLoadError"};
+    const char* closings[] = {"TitleBar", "ExitMenu", "CancelThenTitleBar"};
+    return std::string(pauses[static_cast<int>(pause)]) + "_" + closings[static_cast<int>(closing)];
+}
+
+class CloseDuringATickPause : public RunTest,
+                              public ::testing::WithParamInterface<std::tuple<TickPause, Closing>> {
+};
+
+TEST_P(CloseDuringATickPause, ThePictureIsFinishedThenTheOptionsAreStoredAndTheProgramEnds) {
+    const auto [pause, closing] = GetParam();
+    QStringList sources;
+    if (pause == TickPause::AfterLoadError) {
+        sources << unreadable("broken.jpg");
+    }
+    sources << picture("photo.bmp") << picture("next.bmp");
+    if (pause == TickPause::AfterConfirmedOverwrite) {
+        platform.store("Overwrite", "1");
+        ASSERT_TRUE(QDir().mkpath(destination));
+        testing_support::writeFile(thumb("photo_th.jpg"), "old");
+        platform.dialogs.answer(Answer::Yes, "Confirm Overwrite");
+    }
+    FrmResize& w = loadWithQueue(sources);
+    // An option that only the shutdown stores.
+    w.txtwidth->selectAll();
+    testing_support::typeKeys(w.txtwidth, "90");
+    w.Image2_Click();
+
+    // The first tick comes after 900 ms; each of its pauses lasts 200 ms or more.
+    bool closed = false;
+    platform.loop.after(900 + 100, [&] {
+        ASSERT_TRUE(w.run.tickInProgress());
+        if (pause == TickPause::AfterWrite) {
+            ASSERT_TRUE(isBitmap(thumb("photo_th.jpg")));  // converted after the pause
+        }
+        switch (closing) {
+            case Closing::CancelThenTitleBar:
+                testing_support::click(w.cmdProcess);
+                ASSERT_FALSE(w.run.isActive());
+                [[fallthrough]];
+            case Closing::TitleBar:
+                w.close();
+                break;
+            case Closing::ExitMenu:
+                w.mnuExit->trigger();
+                break;
+        }
+        EXPECT_TRUE(w.isHidden());
+        EXPECT_EQ(ends, 0);  // not before the picture in progress is done
+        closed = true;
+    });
+    platform.loop.advance(5000);
+
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(w.programEnded());
+    EXPECT_FALSE(w.run.tickInProgress());
+    EXPECT_EQ(platform.loop.activeTimers(), 0);
+    EXPECT_EQ(platform.stored("Width"), "90");
+    const QStringList written = QDir(destination).entryList(QDir::Files);
+    if (pause == TickPause::AfterLoadError) {
+        EXPECT_TRUE(written.isEmpty());
+    } else {
+        EXPECT_EQ(written, QStringList{"photo_th.jpg"});
+        EXPECT_TRUE(isJpeg(thumb("photo_th.jpg")));
+        EXPECT_EQ(engine::loadPicture(thumb("photo_th.jpg")).width(), 90);
+    }
+    // Nothing runs on: no later tick takes a picture, nothing is stored again.
+    platform.store("Width", "1");
+    platform.loop.advance(10000);
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files), written);
+    EXPECT_EQ(platform.stored("Width"), "1");
+    EXPECT_EQ(ends, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pauses, CloseDuringATickPause,
+    ::testing::Combine(::testing::Values(TickPause::AfterWrite, TickPause::AfterConfirmedOverwrite,
+                                         TickPause::AfterLoadError),
+                       ::testing::Values(Closing::TitleBar, Closing::ExitMenu,
+                                         Closing::CancelThenTitleBar)),
+    [](const auto& info) { return describe(std::get<0>(info.param), std::get<1>(info.param)); });
+
+TEST_F(RunTest, CloseBetweenTicksSavesAndEndsAtOnce) {
+    FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp")});
+    w.Image2_Click();
+    platform.loop.advance(1500);  // the first picture is done, the second not begun
+    ASSERT_FALSE(w.run.tickInProgress());
+    w.close();
+    EXPECT_EQ(ends, 1);
+    platform.loop.advance(5000);
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files), QStringList{"photo_th.jpg"});
+}
+
+// ---- what the run locks does nothing during it ------------------------------------------------
+
+TEST_F(RunTest, SizeArrowsBetweenTicksWriteNothing) {
+    platform.store("Name", "Number");
+    platform.store("Numbers", "1");
+    FrmResize& w = loadWithQueue(
+        {picture("a.bmp", 400, 300), picture("b.bmp", 300, 400), picture("c.bmp", 500, 300)});
+    w.List1->setCurrentRow(1);  // a list click: the size boxes now preview with b
+    w.Image2_Click();
+    platform.loop.advance(1500);  // a is written, b is not begun
+    ASSERT_FALSE(w.run.tickInProgress());
+    const QByteArray first = contents(thumb("a_1.jpg"));
+    ASSERT_FALSE(first.isEmpty());
+
+    for (ui::ImageButton* arrow : {w.btnUp, w.btnDown, w.btnUp2, w.btnDown2}) {
+        EXPECT_FALSE(arrow->isEnabled());
+        testing_support::click(arrow);
+    }
+    w.btnUp_Click();  // however it is reached
+    w.btnDown2_Click();
+    ASSERT_FALSE(w.run.tickInProgress());
+    EXPECT_EQ(w.txtwidth->text(), "110");
+    EXPECT_EQ(w.txtHeight->text(), "130");
+    EXPECT_EQ(platform.dialogs.beeps, 0);
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files), QStringList{"a_1.jpg"});
+
+    runToEnd(w);
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files, QDir::Name),
+              QStringList({"a_1.jpg", "b_2.jpg", "c_3.jpg"}));
+    EXPECT_EQ(contents(thumb("a_1.jpg")), first);
+    // Each thumbnail is its own picture's: b's is not a preview of something else.
+    const QImage b = engine::loadPicture(thumb("b_2.jpg"));
+    EXPECT_EQ(b.size(), QSize(110, 130));
+
+    // After the run the arrows work again.
+    testing_support::click(w.btnUp);
+    platform.loop.advance(300);
+    EXPECT_EQ(w.txtwidth->text(), "111");
+}
+
+TEST_F(RunTest, TypeAndNamingMenusDoNothingDuringARunAndEveryCheckTellsTheTruth) {
+    FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp")});
+    w.Image2_Click();
+    const auto checksMatch = [&w] {
+        const std::pair<const QAction*, bool> entries[] = {
+            {w.mnujpg, w.optJPG->isChecked()},
+            {w.mnubmp, w.optBMP->isChecked()},
+            {w.mnugif, w.optGIF->isChecked()},
+            {w.mnuPrefix, w.chkPrefix->isChecked()},
+            {w.mnuSuffix, w.chkSufix->isChecked()},
+            {w.mnuNumber, w.chkNumber->isChecked()},
+            {w.mnuOverwrite, w.chkOverwrite->isChecked()},
+            {w.mnuSame, w.chkFileLocation->isChecked()},
+            {w.mnuSamel2, w.chkFileLocation->isChecked()},
+            {w.mnuLandscape, w.chkLandscape->isChecked()},
+        };
+        for (const auto& [entry, on] : entries) {
+            EXPECT_EQ(entry->isChecked(), on) << entry->text().toStdString();
+        }
+    };
+    for (QAction* refused : {w.mnuSame, w.mnuSamel2, w.mnuLandscape, w.mnubmp, w.mnugif, w.mnujpg,
+                             w.mnuPrefix, w.mnuSuffix, w.mnuNumber}) {
+        SCOPED_TRACE(refused->text().toStdString());
+        refused->trigger();
+        checksMatch();
+    }
+    EXPECT_TRUE(w.optJPG->isChecked());
+    EXPECT_TRUE(w.chkSufix->isChecked());
+    EXPECT_FALSE(w.chkFileLocation->isChecked());
+    EXPECT_FALSE(w.chkLandscape->isChecked());
+    // The prompt toggle is the one that works during a run.
+    w.mnuOverwrite->trigger();
+    EXPECT_TRUE(w.chkOverwrite->isChecked());
+    checksMatch();
+
+    runToEnd(w);
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files, QDir::Name),
+              QStringList({"next_th.jpg", "photo_th.jpg"}));
+    w.mnuLandscape->trigger();
+    EXPECT_TRUE(w.chkLandscape->isChecked());
+    checksMatch();
+}
+
+TEST_F(RunTest, ChooserOkShowsTheSameFolderOptionOffInBothMenus) {
+    FrmResize& w = load();
+    w.cmdBrowse_Click();
+    w.mnuSame->trigger();  // on, while the chooser is open
+    ASSERT_TRUE(w.chkFileLocation->isChecked());
+    ASSERT_TRUE(w.mnuSame->isChecked() && w.mnuSamel2->isChecked());
+    testing_support::click(w.cmdOk);
+    EXPECT_FALSE(w.chkFileLocation->isChecked());
+    EXPECT_FALSE(w.mnuSame->isChecked());
+    EXPECT_FALSE(w.mnuSamel2->isChecked());
+}
+
+TEST_F(RunTest, TheChooserDoesNotOpenDuringARun) {
+    FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp")});
+    w.Image2_Click();
+    w.mnuBrowse->trigger();
+    testing_support::click(w.cmdBrowse);
+    EXPECT_TRUE(w.frameBrowse->isHidden());
+    EXPECT_FALSE(w.Frame4->isHidden());
+    EXPECT_TRUE(w.cmdProcess->isEnabled());
+    runToEnd(w);
+    EXPECT_EQ(w.windowTitle(), kFinished + "2");
+}
+
+// ---- running numbers past 999 -------------------------------------------------------------------
+
+TEST_F(RunTest, RunningNumbersGrowPastThreeDigits) {
+    platform.store("Name", "Number");
+    platform.store("Numbers", "998");
+    QStringList sources;
+    for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
+        sources << picture(QString(name) + ".bmp");
+    }
+    FrmResize& w = loadWithQueue(sources);
+    w.Image2_Click();
+    runToEnd(w);
+    EXPECT_EQ(QDir(destination).entryList(QDir::Files, QDir::Name),
+              QStringList({"a_998.jpg", "b_999.jpg", "c_1000.jpg", "d_1001.jpg", "e_1002.jpg",
+                           "f_1003.jpg"}));
+    // The number last used, as after every run; a new run without changes starts from it.
+    EXPECT_EQ(w.txtLetters->text(), "1003");
+    EXPECT_EQ(w.txtIncrementer->text(), "1003");
+    EXPECT_EQ(platform.stored("Numbers"), "1003");
+    w.cmdExit_Click();
+    EXPECT_EQ(platform.stored("Letters"), "1003");
+
+    FrmResize& next = load();
+    EXPECT_EQ(next.txtLetters->text(), "1003");
+    // Three characters is what a user types.
+    next.txtLetters->selectAll();
+    testing_support::typeKeys(next.txtLetters, "12345");
+    EXPECT_EQ(next.txtLetters->text(), "123");
+}
+
+}  // namespace

@@ -66,6 +66,10 @@ class RunTest : public ReturningUserTest {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
     }
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     static bool isJpeg(const QString& path) { return head(path) == QByteArray("\xFF\xD8\xFF"); }
     static bool isBitmap(const QString& path) { return head(path, 2) == QByteArray("BM"); }
 

@@ -669,4 +669,50 @@ TEST_F(PickerTest, TheToolbarImageRestoresTheSourcePanelFirst) {
     EXPECT_GE(platform.loop.tickCount(), 300u);
 }
 
+// ---- the picker during a run ---------------------------------------------------------------
+
+TEST_F(PickerTest, NoWayIntoThePickerDuringARunAndAnEmptiedQueueFinishes) {
+    FrmBrowse& picker = openAt(pics);
+    picker.Command2->click();  // Add All: four pictures, one of them no picture at all
+    picker.cmdOK->click();
+    const QString thumbs = platform.makeFolder(QStringLiteral("thumbs"));
+    main->txtDestName->setText(thumbs);
+    main->show();
+    main->Image2_Click();
+    ASSERT_TRUE(main->run.isActive());
+    platform.loop.advance(1000);  // the first picture is done
+
+    QApplication::setActiveWindow(main.get());
+    main->mnuAdd->trigger();
+    testing_support::click(main->Image19);
+    main->cmdBrowse2_Click();
+    testing_support::pressAccessKey(main.get(), 's');
+    main->mnuFile->popup({0, 0});
+    testing_support::pressKey(main->mnuFile, Qt::Key_P, QStringLiteral("p"));
+    main->mnuFile->close();
+    platform.loop.advance(50);
+
+    EXPECT_FALSE(main->mnuAdd->isEnabled());
+    EXPECT_TRUE(picker.isHidden());
+    EXPECT_TRUE(main->isEnabled());
+    EXPECT_FALSE(main->List1->isEnabled());
+    EXPECT_FALSE(main->txtDestName->isEnabled());
+    EXPECT_EQ(main->mnuProcess->text(), QStringLiteral("&Cancel Processing"));
+    EXPECT_EQ(main->List1->count(), 4);
+
+    // Should the queue still be emptied under the run, the next tick reports and ends it.
+    main->List1->clear();
+    picker.List1->clear();
+    platform.loop.advance(2000);
+    EXPECT_FALSE(main->run.isActive());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel XP  --  Finished!  Images Processed: 1"));
+    EXPECT_EQ(main->lblFinished->text(), QStringLiteral("Finished Processing"));
+    EXPECT_EQ(QDir(thumbs).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(main->mnuAdd->isEnabled());
+
+    // After the run the picker opens again.
+    main->mnuAdd->trigger();
+    EXPECT_TRUE(picker.isVisible());
+}
+
 }  // namespace

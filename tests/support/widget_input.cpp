@@ -5,15 +5,24 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
 namespace testing_support {
 
-void pressKey(QWidget* widget, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void pressKey(QWidget* widget, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(widget, &release);
+}
+
+void pressAccessKey(QWidget* window, char letter) {
+    // Shortcuts of a window answer only while it is the active one.
+    QApplication::setActiveWindow(window);
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    const QChar key = QChar(QLatin1Char(letter)).toUpper();
+    QTest::keyClick(target, static_cast<Qt::Key>(key.unicode()), Qt::AltModifier);
 }
 
 void typeKeys(QWidget* widget, const QString& text) {

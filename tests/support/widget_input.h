@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 class QListWidget;
 class QWidget;
@@ -13,7 +14,11 @@ namespace testing_support {
 // What a user does with keyboard and mouse, delivered to the widget as real events (so event
 // filters see them), without a window system or focus.
 void typeKeys(QWidget* widget, const QString& text);  // "\b" types Backspace
-void pressKey(QWidget* widget, int key, const QString& text = {});
+void pressKey(QWidget* widget, int key, const QString& text = {},
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Alt with `letter` on the active window `window`, as the window system delivers it: through
+// the application's shortcuts (access keys of buttons and menu titles) to the focus widget.
+void pressAccessKey(QWidget* window, char letter);
 void click(QWidget* widget, QPoint at = {-1, -1});  // the centre unless given
 
 // What a list shows, top to bottom.
