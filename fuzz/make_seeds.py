@@ -200,6 +200,9 @@ def hostile(folder):
         "progressive-claim-16384x8192-3.jpg": progressive(16384, 8192, 3, data=False),
         "progressive-claim-16384x8192-4.jpg": progressive(16384, 8192, 4, data=False),
         "progressive-3000-scans.jpg": progressive(16384, 8192, 1, extra_scans=3000, data=False),
+        # Within the budget alone (256 MiB of coefficients), not twice at once.
+        "progressive-claim-16384x8192-1.jpg": progressive(16384, 8192, 1, data=False),
+        "progressive-claim-16384x8192-1-again.jpg": progressive(16384, 8192, 1, data=False),
         "gif-claim-65535x2048.gif": gif_claim,
     }
     for name, data in files.items():

@@ -32,7 +32,7 @@ RenderedPicture renderPicture(const std::string& path, int width, int height, bo
     // The call size: the canvas frame eats 2 pixels in each direction.
     engine::RgbImage thumbnail = engine::readThumbnail(*picture, width + 2, height + 2);
     if (thumbnail.isNull()) {
-        return {{}, picture->error()};
+        return {{}, picture->error().empty() ? "cannot be loaded" : picture->error()};
     }
     return {std::move(thumbnail), {}};
 }
