@@ -98,7 +98,7 @@ fuzz:
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
 	python3 fuzz/make_seeds.py $(FUZZ_BUILD)/seeds
 	cd $(FUZZ_BUILD) && ./bin/picture_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
-	    -rss_limit_mb=2048 -print_final_stats=1 corpus seeds
+	    -rss_limit_mb=2048 -timeout=60 -print_final_stats=1 corpus seeds
 
 # Speed and memory of the command line against vipsthumbnail and ImageMagick on large
 # pictures; installs those two when missing. Never part of `make test`.

@@ -47,29 +47,63 @@ def make_fixtures(folder):
     return fixtures
 
 
-def measure(launcher, command):
-    """Wall seconds and peak resident memory (MiB) of one whole process."""
+def measure(launcher, command, may_fail=False):
+    """Wall seconds and peak resident memory (MiB) of one whole process (and its stderr)."""
     result = subprocess.run([str(launcher), *command], capture_output=True, text=True)
-    if result.returncode != 0:
+    if result.returncode != 0 and not may_fail:
         raise RuntimeError(f"{' '.join(command)} failed ({result.returncode}): {result.stderr}")
     seconds, kib = result.stdout.split()[-2:]
+    if may_fail:
+        return float(seconds), int(kib) / 1024, result.stderr
     return float(seconds), int(kib) / 1024
+
+
+def hostile_files(launcher, thumb, scratch):
+    """The bombs: small files claiming huge pictures, thousands of scans or very wide rows.
+    Each must be refused with its reason or made, fast and within the decoding budget (512
+    MiB), alone and with several jobs at once."""
+    sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "fuzz"))
+    import make_seeds  # noqa: E402 (the fuzzer's seed maker also makes the bombs)
+    bombs = make_seeds.hostile(scratch / "hostile")
+    out = scratch / "out" / "hostile"
+    out.mkdir(parents=True, exist_ok=True)
+    print("\nhostile files (corvel-thumb, one run each):")
+    checks = []
+    runs = [([b], 1) for b in bombs if "again" not in b.name] + [(bombs, 2), (bombs, 4)]
+    for inputs, jobs in runs:
+        label = inputs[0].name if len(inputs) == 1 else f"all {len(inputs)} at -j {jobs}"
+        seconds, mib, err = measure(launcher, [
+            str(thumb), "--overwrite", "-j", str(jobs), "-o", str(out), *map(str, inputs)],
+            may_fail=True)
+        reasons = [line.split(": ", 2)[-1] for line in err.splitlines() if line.strip()]
+        print(f"  {label:<40} {seconds:7.3f} s {mib:7.1f} MiB  "
+              f"{'; '.join(reasons) if reasons else 'made'}")
+        checks.append((f"{label}: peak memory < 600 MiB", mib < 600))
+        checks.append((f"{label}: under 10 s", seconds < 10))
+    return checks
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build")
     parser.add_argument("--runs", type=int, default=9)
+    parser.add_argument("--hostile-only", action="store_true",
+                        help="only the hostile files (no other tools needed)")
     args = parser.parse_args()
 
     build = Path(args.build).resolve()
     scratch = build / "bench"
     out = scratch / "out"
     out.mkdir(parents=True, exist_ok=True)
-    fixtures = make_fixtures(scratch / "fixtures")
     launcher = build / "bin" / "corvel-bench-measure"
     if not launcher.exists():
         sys.exit(f"{launcher} missing: build first (make build)")
+    if args.hostile_only:
+        checks = hostile_files(launcher, build / "bin" / "corvel-thumb", scratch)
+        for text, ok in checks:
+            print(f"{'met    ' if ok else 'MISSED '} {text}")
+        return
+    fixtures = make_fixtures(scratch / "fixtures")
 
     tools = {}
     thumb = build / "bin" / "corvel-thumb"
@@ -141,6 +175,8 @@ def main():
                        bmp[name][0] <= 0.05 * bmp["ImageMagick"][0]))
         for label in ("24 MP baseline JPEG", "12 MP baseline JPEG", "12 MP 24-bit BMP"):
             checks.append((f"{name}: {label} peak memory < 16 MiB", results[label][name][1] < 16))
+    if thumb.exists():
+        checks += hostile_files(launcher, thumb, scratch)
     for text, ok in checks:
         print(f"{'met    ' if ok else 'MISSED '} {text}")
 

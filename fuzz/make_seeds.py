@@ -112,19 +112,29 @@ def gif(screen, frames, table=None, extensions=False):
     return head + b";"
 
 
-def jpeg(width, height, sampling=((1, 1),), restart=0):
-    """A flat baseline JPEG: every block codes "no change, end of block" with one-code Huffman
-    tables. Plain to make, and it carries every marker the decoder reads."""
-    def segment(marker, payload):
-        return bytes([0xFF, marker]) + struct.pack(">H", len(payload) + 2) + payload
+def segment(marker, payload):
+    return bytes([0xFF, marker]) + struct.pack(">H", len(payload) + 2) + payload
 
+
+def jpeg(width, height, sampling=((1, 1),), restart=0, frame_type=0xC0, adobe=None,
+         precision=8):
+    """A flat baseline JPEG: every block codes "no change, end of block" with one-code Huffman
+    tables. Plain to make, and it carries every marker the decoder reads. `frame_type` 0xC9
+    makes it arithmetic-coded (the data then decodes as whatever it happens to say), `adobe`
+    adds an Adobe marker with that colour transform (four components: CMYK 0, YCCK 2)."""
     components = len(sampling)
-    out = b"\xFF\xD8" + segment(0xDB, bytes([0]) + bytes([1] * 64))
-    frame = struct.pack(">BHHB", 8, height, width, components)
+    out = b"\xFF\xD8"
+    if adobe is not None:
+        out += segment(0xEE, b"Adobe" + struct.pack(">HHHB", 100, 0, 0, adobe))
+    out += segment(0xDB, bytes([0]) + bytes([1] * 64))
+    frame = struct.pack(">BHHB", precision, height, width, components)
     frame += b"".join(bytes([i + 1, h << 4 | v, 0]) for i, (h, v) in enumerate(sampling))
-    out += segment(0xC0, frame)
+    out += segment(frame_type, frame)
     one_code = bytes([1] + [0] * 15) + b"\0"
-    out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
+    if frame_type == 0xC9:
+        out += segment(0xCC, b"\x00\x10\x10\x05")  # conditioning tables
+    else:
+        out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
     if restart:
         out += segment(0xDD, struct.pack(">H", restart))
     scan = b"".join(bytes([i + 1, 0x00]) for i in range(components))
@@ -147,6 +157,62 @@ def jpeg(width, height, sampling=((1, 1),), restart=0):
             data.extend(bytes([0xFF, 0xD0 + ((mcu + 1) // restart - 1) % 8]))
     flush(bits)
     return out + bytes(data) + b"\xFF\xD9"
+
+
+def progressive(width, height, components=1, extra_scans=0, data=True):
+    """A flat progressive JPEG (4:4:4): a DC scan of all components, then an AC scan of each,
+    every block one code of a one-code table; then `extra_scans` more AC scans of the first
+    component with no data at all, each still a pass over the whole picture. Without `data`
+    the scans hold nothing: a few hundred bytes for any claimed size."""
+    out = b"\xFF\xD8" + segment(0xDB, bytes([0]) + bytes([1] * 64))
+    frame = struct.pack(">BHHB", 8, height, width, components)
+    frame += b"".join(bytes([i + 1, 0x11, 0]) for i in range(components))
+    out += segment(0xC2, frame)
+    one_code = bytes([1] + [0] * 15) + b"\0"
+    out += segment(0xC4, b"\x00" + one_code) + segment(0xC4, b"\x10" + one_code)
+    blocks = -(-width // 8) * -(-height // 8)
+
+    def coded(count):
+        if not data:
+            return b""
+        whole, rest = divmod(count, 8)
+        return b"\x00" * whole + (bytes([0xFF >> rest]) if rest else b"")
+
+    scan = b"".join(bytes([i + 1, 0x00]) for i in range(components))
+    out += segment(0xDA, bytes([components]) + scan + b"\x00\x00\x00") + coded(blocks * components)
+    for i in range(components):
+        out += segment(0xDA, bytes([1, i + 1, 0x00, 1, 63, 0])) + coded(blocks)
+    out += segment(0xDA, bytes([1, 1, 0x00, 1, 63, 0])) * extra_scans
+    return out + b"\xFF\xD9"
+
+
+def hostile(folder):
+    """The bombs: files small on disk whose claims cost time or memory, each to be refused at
+    once or read within the bounds."""
+    folder.mkdir(parents=True, exist_ok=True)
+    gif_claim = (b"GIF89a" + struct.pack("<HHBBB", 65535, 2048, 0x80, 0, 0) + b"\0" * 6 +
+                 b"," + struct.pack("<HHHHB", 0, 0, 65535, 2048, 0) + b"\x02\x02\x4C\x01\0;")
+    wide = 134217728
+    bmp_head = (b"BM" + struct.pack("<IHHI", 14 + 40 + 8 + wide // 8, 0, 0, 14 + 40 + 8) +
+                struct.pack("<IiiHHIIiiII", 40, wide, 1, 1, 1, 0, wide // 8, 0, 0, 2, 0) +
+                b"\0\0\0\0\xFF\xFF\xFF\0")
+    files = {
+        "progressive-claim-16384x8192-3.jpg": progressive(16384, 8192, 3, data=False),
+        "progressive-claim-16384x8192-4.jpg": progressive(16384, 8192, 4, data=False),
+        "progressive-3000-scans.jpg": progressive(16384, 8192, 1, extra_scans=3000, data=False),
+        # Within the budget alone (256 MiB of coefficients), not twice at once.
+        "progressive-claim-16384x8192-1.jpg": progressive(16384, 8192, 1, data=False),
+        "progressive-claim-16384x8192-1-again.jpg": progressive(16384, 8192, 1, data=False),
+        "gif-claim-65535x2048.gif": gif_claim,
+    }
+    for name, data in files.items():
+        (folder / name).write_bytes(data)
+    wide_bmp = folder / "bmp-1bit-134217728x1.bmp"
+    if not wide_bmp.exists() or wide_bmp.stat().st_size != len(bmp_head) + wide // 8:
+        with open(wide_bmp, "wb") as out:
+            out.write(bmp_head)
+            out.write(b"\x55" * (wide // 8))
+    return sorted(folder.iterdir())
 
 
 def main():
@@ -187,15 +253,35 @@ def main():
     for name, data in gifs.items():
         (folder / f"{name}.gif").write_bytes(data)
 
+    cmyk = ((1, 1), (1, 1), (1, 1), (1, 1))
     jpegs = {
         "grey": jpeg(13, 9),
         "420": jpeg(35, 21, ((2, 2), (1, 1), (1, 1))),
         "422-restarts": jpeg(40, 16, ((2, 1), (1, 1), (1, 1)), restart=2),
         "444": jpeg(16, 8, ((1, 1), (1, 1), (1, 1))),
+        "cmyk-adobe": jpeg(12, 10, cmyk, adobe=0),
+        "ycck-adobe": jpeg(12, 10, ((2, 2), (1, 1), (1, 1), (2, 2)), adobe=2),
+        "cmyk-plain": jpeg(9, 9, cmyk),
+        "arithmetic": jpeg(24, 16, ((2, 2), (1, 1), (1, 1)), frame_type=0xC9),
+        "arithmetic-progressive": jpeg(16, 16, frame_type=0xCA),
+        "12bit": jpeg(8, 8, precision=12),
+        "lossless": jpeg(8, 8, frame_type=0xC3),
+        "progressive-grey": progressive(21, 13),
+        "progressive-444": progressive(16, 16, 3),
+        "progressive-cmyk": progressive(8, 8, 4),
+        "progressive-many-scans": progressive(8, 8, 1, extra_scans=120),
+        # Large claims the bounds keep cheap: the fuzzer starts from them too.
+        "progressive-claim": progressive(16384, 8192, 3, data=False),
+        "progressive-claim-grey": progressive(8192, 4096, 1, data=False),
+        "baseline-claim": jpeg(1, 1)[:-2].replace(struct.pack(">HH", 1, 1), struct.pack(">HH", 8192, 8192), 1) + b"\xFF\xD9",
     }
     for name, data in jpegs.items():
         (folder / f"{name}.jpg").write_bytes(data)
 
 
 if __name__ == "__main__":
-    main()
+    if len(sys.argv) == 3 and sys.argv[1] == "--hostile":
+        for path in hostile(Path(sys.argv[2])):
+            print(path)
+    else:
+        main()

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/file_write.h"
 #include "engine/rgb_image.h"
 #include "thumb_options.h"
 
@@ -17,16 +18,10 @@ struct RenderedPicture {
 // `landscape` is on), sampled exactly as the window samples it.
 RenderedPicture renderPicture(const std::string& path, int width, int height, bool landscape);
 
-struct WriteResult {
-    enum class Status { Written, Exists, Failed };
-    Status status = Status::Failed;
-    std::string error;  // Failed: why
-};
-
-// Writes the thumbnail file of the type. The data goes to a temporary file in the destination
-// folder first and is renamed into place, so a failure never leaves a partial file under the
-// final name. An existing file is replaced only when `replace` is set.
-WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const std::string& path,
-                               ThumbType type, int quality, bool replace);
+// Writes the thumbnail file of the type through the one write primitive (file_write.h): a
+// failure never leaves a partial file under the final name. An existing file is replaced only
+// when `replace` is set.
+engine::WriteResult writeThumbnailFile(const engine::RgbImage& thumbnail, const std::string& path,
+                                       ThumbType type, int quality, bool replace);
 
 }  // namespace thumb

@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/file_write.h"
 #include "engine/naming.h"
 #include "platform/path_style.h"
 #include "thumb_output.h"
@@ -28,7 +29,15 @@ class Reporter {
     Reporter(Console console, int total) : console_(console), total_(total) {}
 
     void written(const std::string& line) { print(console_.out, line); }
-    void failed(const std::string& line) { print(console_.err, kProgram + line); }
+    void failed(const std::string& line) {
+        ++failed_;
+        print(console_.err, kProgram + line);
+    }
+    void skipped(const std::string& line) {
+        ++skipped_;
+        print(console_.err, kProgram + line);
+    }
+    int failures() const { return failed_; }
 
     void progress(int done) {
         done_ = done;
@@ -38,7 +47,8 @@ class Reporter {
     void summary(int written) {
         clearBar();
         console_.progressBar = false;
-        console_.out << written << " written, " << (total_ - written) << " failed\n";
+        console_.out << written << " written, " << skipped_ << " skipped, " << failed_
+                     << " failed\n";
         console_.out.flush();
     }
 
@@ -72,7 +82,50 @@ class Reporter {
     Console console_;
     int total_;
     int done_ = 0;
+    int failed_ = 0;
+    int skipped_ = 0;
 };
+
+// A name as it is printed: control characters (a newline, an escape) spelled out, so each
+// report stays one line and cannot drive the terminal.
+std::string printable(const std::string& name) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        // C1 controls are two bytes in UTF-8: 0xC2 0x80 to 0xC2 0x9F.
+        const bool c1 = c == 0xC2 && i + 1 < name.size() &&
+                        (static_cast<unsigned char>(name[i + 1]) & 0xE0) == 0x80;
+        if (c >= 0x20 && c != 0x7F && !c1) {
+            out += char(c);
+            continue;
+        }
+        const auto escape = [&](unsigned char byte) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        };
+        switch (c) {
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                escape(c);
+                if (c1) {
+                    escape(static_cast<unsigned char>(name[++i]));
+                }
+                break;
+        }
+    }
+    return out;
+}
 
 // A path as the file system knows it, symbolic links resolved, whether the file exists yet
 // or not: a name compares equal before and after its thumbnail is written.
@@ -212,7 +265,7 @@ class ThumbRun {
         std::string name;
     };
 
-    const std::string& given(std::size_t index) const { return options_.pictures[index]; }
+    std::string given(std::size_t index) const { return printable(options_.pictures[index]); }
 
     void fail(std::size_t index, const std::string& why) {
         reporter_.failed(given(index) + ": " + why);
@@ -225,8 +278,11 @@ class ThumbRun {
             return;
         }
         const platform::PathStyle& style = platform::PathStyle::host();
-        const auto prepared =
-            engine::prepareName(style, paths_[index], options_.naming, row_, runningNumber_);
+        // The window's limit on deep source paths is kept where the thumbnail goes beside its
+        // source; a destination folder takes the name alone, from a source at any depth.
+        const bool beside = options_.naming.location == engine::FileLocation::SourceFolder;
+        const auto prepared = engine::prepareName(style, paths_[index], options_.naming, row_,
+                                                  runningNumber_, beside);
         if (prepared.status == engine::NameStatus::PathTooLong) {
             fail(index, "the path has more than " + std::to_string(engine::kMaxPathSeparators) +
                             " '/' and cannot be named");
@@ -239,14 +295,14 @@ class ThumbRun {
         }
         const std::string identity = identityOf(name);
         if (const auto claimed = claimed_.find(identity); claimed != claimed_.end()) {
-            fail(index,
-                 "not written: " + name + " is already the thumbnail of " + given(claimed->second));
+            fail(index, "not written: " + printable(name) + " is already the thumbnail of " +
+                            given(claimed->second));
             return;
         }
         const auto [sameAsInput, end] = inputs_.equal_range(identity);
         if (sameAsInput != end && !options_.overwrite) {
-            fail(index,
-                 "refused: " + name + " is an input picture (use --overwrite to replace it)");
+            fail(index, "refused: " + printable(name) +
+                            " is an input picture (use --overwrite to replace it)");
             return;
         }
         if (!options_.overwrite && exists(name)) {
@@ -265,26 +321,28 @@ class ThumbRun {
     }
 
     void skipExisting(std::size_t index, const std::string& name) {
-        fail(index, "skipped: " + name + " exists (use --overwrite to replace it)");
+        reporter_.skipped(given(index) + ": skipped: " + printable(name) +
+                          " exists (use --overwrite to replace it)");
     }
 
     void write(std::size_t index, const engine::RgbImage& thumbnail, const std::string& name) {
-        const WriteResult result = writeThumbnailFile(thumbnail, name, options_.type,
-                                                      options_.quality, options_.overwrite);
+        using Status = engine::WriteResult::Status;
+        const engine::WriteResult result = writeThumbnailFile(thumbnail, name, options_.type,
+                                                              options_.quality, options_.overwrite);
         switch (result.status) {
-            case WriteResult::Status::Written:
+            case Status::Written:
                 ++written_;
-                reporter_.written(given(index) + " -> " + name + " (" +
+                reporter_.written(given(index) + " -> " + printable(name) + " (" +
                                   std::to_string(thumbnail.width()) + "x" +
                                   std::to_string(thumbnail.height()) + ")");
                 return;
-            case WriteResult::Status::Exists:
+            case Status::Exists:
                 skipExisting(index, name);
                 return;
-            case WriteResult::Status::Failed:
+            case Status::Failed:
                 break;
         }
-        fail(index, "cannot write " + name + ": " + result.error);
+        fail(index, "cannot write " + printable(name) + ": " + result.reason);
     }
 
     const ThumbOptions& options_;
@@ -298,22 +356,27 @@ class ThumbRun {
     int written_ = 0;
 };
 
-// Save-to folder mode: the folder is made when missing. An error text when it is unusable.
+// Save-to folder mode: the folder is made when missing, and must take a new file before the
+// first picture is read. An error text when it is unusable.
 std::string prepareDestination(const ThumbOptions& options) {
     if (options.naming.location != engine::FileLocation::SaveToFolder) {
         return {};
     }
+    const std::string shown = printable(options.destination);
     std::error_code error;
     const auto status = std::filesystem::status(options.destination, error);
     if (std::filesystem::exists(status)) {
-        return std::filesystem::is_directory(status)
-                   ? std::string()
-                   : "the destination is not a folder: " + options.destination;
+        if (!std::filesystem::is_directory(status)) {
+            return "the destination is not a folder: " + shown;
+        }
+    } else {
+        std::filesystem::create_directories(options.destination, error);
+        if (error) {
+            return "cannot create the destination folder " + shown + ": " + error.message();
+        }
     }
-    std::filesystem::create_directories(options.destination, error);
-    if (error) {
-        return "cannot create the destination folder " + options.destination + ": " +
-               error.message();
+    if (const std::string refusal = engine::folderRefusal(options.destination); !refusal.empty()) {
+        return "cannot write in the destination folder " + shown + ": " + refusal;
     }
     return {};
 }
@@ -331,7 +394,7 @@ int makeThumbnails(const ThumbOptions& options, Console console) {
     reporter.progress(0);
     const int written = ThumbRun(options, reporter).run();
     reporter.summary(written);
-    return written == total ? kAllWritten : kSomeFailed;
+    return reporter.failures() == 0 ? kAllWritten : kSomeFailed;
 }
 
 int runCommand(const std::vector<std::string>& arguments, Console console) {

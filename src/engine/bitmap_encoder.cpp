@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/bitmap_encoder.h"
 
-#include "engine/file_replace.h"
+#include "engine/file_write.h"
 
 #include <cstdint>
 
@@ -71,7 +71,7 @@ bool writeBitmap(const RgbView& image, const std::string& path) {
     if (bytes.empty()) {
         return false;
     }
-    return replaceFile(path, bytes);
+    return writeFile(path, bytes).written();
 }
 
 }  // namespace engine

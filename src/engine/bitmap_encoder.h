@@ -3,7 +3,7 @@
 
 #include "engine/rgb_image.h"
 
-#include "engine/file_replace.h"
+#include "engine/file_write.h"
 
 #include <string>
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "engine/bmp_reader.h"
 
+#include "engine/picture_limits.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -69,17 +71,48 @@ bool readPalette(ByteSource& source, std::int64_t offset, int entrySize, Layout&
 
 }  // namespace
 
-std::optional<Layout> readLayout(ByteSource& source) {
+namespace {
+
+std::string compressionName(std::uint32_t compression) {
+    switch (compression) {
+        case 1:
+            return "RLE8";
+        case 2:
+            return "RLE4";
+        case 4:
+            return "JPEG";
+        case 5:
+            return "PNG";
+        default:
+            return std::to_string(compression);
+    }
+}
+
+}  // namespace
+
+std::optional<Layout> readLayout(ByteSource& source, std::string* error) {
+    const auto refuse = [&](std::string why) -> std::optional<Layout> {
+        if (error != nullptr) {
+            *error = std::move(why);
+        }
+        return std::nullopt;
+    };
     const std::int64_t fileSize = source.size();
     std::uint8_t head[kFileHeaderSize + 124 + 16] = {};
-    if (fileSize < kFileHeaderSize + 12 || !source.read(0, kFileHeaderSize + 4, head) ||
-        head[0] != 'B' || head[1] != 'M') {
-        return std::nullopt;
+    if (!source.read(0, 2, head) || head[0] != 'B' || head[1] != 'M') {
+        return refuse("not a BMP picture");
+    }
+    if (fileSize < kFileHeaderSize + 12 || !source.read(0, kFileHeaderSize + 4, head)) {
+        return refuse("damaged BMP: cut short in the headers");
     }
     const std::uint32_t headerSize = u32(head + 14);
-    if (!knownHeaderSize(headerSize) || kFileHeaderSize + std::int64_t(headerSize) > fileSize ||
+    if (!knownHeaderSize(headerSize)) {
+        return refuse("unsupported BMP: information header of " + std::to_string(headerSize) +
+                      " bytes");
+    }
+    if (kFileHeaderSize + std::int64_t(headerSize) > fileSize ||
         !source.read(kFileHeaderSize, headerSize, head + kFileHeaderSize)) {
-        return std::nullopt;
+        return refuse("damaged BMP: cut short in the headers");
     }
     const std::uint8_t* info = head + kFileHeaderSize;
     Layout layout;
@@ -112,30 +145,39 @@ std::optional<Layout> readLayout(ByteSource& source) {
     layout.topDown = height < 0;
     height = height < 0 ? -height : height;
     const int bpp = layout.bitsPerPixel;
-    if (width <= 0 || height <= 0 || layout.planes != 1 ||
-        (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) ||
-        width * height > kMaxPicturePixels) {
-        return std::nullopt;
+    if (width <= 0 || height <= 0) {
+        return refuse("damaged BMP: no picture size (" + std::to_string(width) + " x " +
+                      std::to_string(height) + ")");
+    }
+    if (layout.planes != 1) {
+        return refuse("damaged BMP: " + std::to_string(layout.planes) + " colour planes");
+    }
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
+        return refuse("unsupported BMP: " + std::to_string(bpp) + " bits per pixel");
+    }
+    if (width * height > kMaxPicturePixels) {
+        return refuse(tooLarge(width, height));
     }
     layout.width = int(width);
     layout.height = int(height);
 
     if (layout.compression == kBitFields || layout.compression == kAlphaBitFields) {
         if (bpp != 16 && bpp != 32) {
-            return std::nullopt;
+            return refuse("unsupported BMP: colour masks with " + std::to_string(bpp) +
+                          " bits per pixel");
         }
         if (headerSize == 40) {
             // The masks follow a 40-byte header.
             const std::int64_t maskBytes = layout.compression == kBitFields ? 12 : 16;
             if (!source.read(paletteOffset, 12, head + kFileHeaderSize + 40)) {
-                return std::nullopt;
+                return refuse("damaged BMP: cut short in the colour masks");
             }
             paletteOffset += maskBytes;
         }
         for (int i = 0; i < 3; ++i) {
             layout.masks[i] = u32(info + 40 + 4 * i);
             if (!contiguous(layout.masks[i])) {
-                return std::nullopt;
+                return refuse("damaged BMP: a colour mask with gaps");
             }
         }
     } else if (layout.compression == kRgb) {
@@ -143,11 +185,12 @@ std::optional<Layout> readLayout(ByteSource& source) {
         static constexpr std::uint32_t k888[3] = {0xFF0000, 0x00FF00, 0x0000FF};
         std::memcpy(layout.masks, bpp == 16 ? k555 : k888, sizeof layout.masks);
     } else {
-        return std::nullopt;  // run-length and embedded formats are not read
+        // Run-length and embedded formats are not read.
+        return refuse("unsupported BMP compression " + compressionName(layout.compression));
     }
 
     if (bpp <= 8 && !readPalette(source, paletteOffset, paletteEntrySize, layout, colorsUsed)) {
-        return std::nullopt;
+        return refuse("damaged BMP: no colour table");
     }
 
     layout.stride = ((width * bpp + 31) / 32) * 4;
@@ -155,22 +198,38 @@ std::optional<Layout> readLayout(ByteSource& source) {
     // The last row may lack its padding; everything else must be in the file.
     if (layout.pixelOffset < kFileHeaderSize + headerSize ||
         layout.pixelOffset + layout.stride * (height - 1) + rowBytes > fileSize) {
-        return std::nullopt;
+        return refuse("damaged BMP: the pixel data is cut short");
     }
     return layout;
 }
 
-RowReader::RowReader(ByteSource& source, const Layout& layout)
-    : source_(source), layout_(layout), row_(std::size_t(layout.stride)) {}
+namespace {
+
+// Rows longer than this are read pixel by pixel when only some columns are wanted: a
+// thumbnail takes a hundred or so of a row that may be millions of pixels wide.
+constexpr std::int64_t kSparseRowBytes = 64 * 1024;
+
+std::int64_t rowBytesOf(const Layout& layout) {
+    return (std::int64_t(layout.width) * layout.bitsPerPixel + 7) / 8;
+}
+
+}  // namespace
+
+RowReader::RowReader(ByteSource& source, const Layout& layout) : source_(source), layout_(layout) {}
+
+std::int64_t RowReader::rowOffset(int y) const {
+    const std::int64_t stored = layout_.topDown ? y : layout_.height - 1 - y;
+    return layout_.pixelOffset + stored * layout_.stride;
+}
 
 const std::uint8_t* RowReader::raw(int y) {
     if (y < 0 || y >= layout_.height) {
         return nullptr;
     }
     if (y != loaded_) {
-        const std::int64_t stored = layout_.topDown ? y : layout_.height - 1 - y;
-        const std::int64_t rowBytes = (std::int64_t(layout_.width) * layout_.bitsPerPixel + 7) / 8;
-        if (!source_.read(layout_.pixelOffset + stored * layout_.stride, rowBytes, row_.data())) {
+        const std::int64_t rowBytes = rowBytesOf(layout_);
+        row_.resize(std::size_t(rowBytes));
+        if (!source_.read(rowOffset(y), rowBytes, row_.data())) {
             loaded_ = -1;
             return nullptr;
         }
@@ -181,10 +240,15 @@ const std::uint8_t* RowReader::raw(int y) {
 
 namespace {
 
-std::uint8_t indexAt(const std::uint8_t* row, int bitsPerPixel, int x) {
+// Pixel x's palette index in the byte that holds it (1 to 8 bits per pixel).
+std::uint8_t indexInByte(std::uint8_t byte, int bitsPerPixel, std::int64_t x) {
     const int perByte = 8 / bitsPerPixel;
-    const int shift = 8 - bitsPerPixel * (x % perByte + 1);
-    return std::uint8_t((row[x / perByte] >> shift) & ((1 << bitsPerPixel) - 1));
+    const int shift = 8 - bitsPerPixel * (int(x % perByte) + 1);
+    return std::uint8_t((byte >> shift) & ((1 << bitsPerPixel) - 1));
+}
+
+std::uint8_t indexAt(const std::uint8_t* row, int bitsPerPixel, int x) {
+    return indexInByte(row[x / (8 / bitsPerPixel)], bitsPerPixel, x);
 }
 
 }  // namespace
@@ -201,15 +265,52 @@ bool RowReader::indices(int y, std::uint8_t* into) {
     return true;
 }
 
+bool RowReader::sparse(int y, Rgb* into, const std::vector<int>& columns) {
+    if (y < 0 || y >= layout_.height) {
+        return false;
+    }
+    const int bpp = layout_.bitsPerPixel;
+    const std::int64_t start = rowOffset(y);
+    std::uint8_t bytes[4] = {};
+    std::int64_t loadedAt = -1;  // the byte of the row in `bytes`
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const std::int64_t x = columns[i];
+        const std::int64_t at = x * bpp / 8;
+        if (at != loadedAt && !source_.read(start + at, std::max(bpp / 8, 1), bytes)) {
+            return false;
+        }
+        loadedAt = at;
+        switch (bpp) {
+            case 24:
+                into[i] = engine::rgb(bytes[2], bytes[1], bytes[0]);
+                break;
+            case 16:
+            case 32: {
+                const std::uint32_t v = bpp == 16 ? u16(bytes) : u32(bytes);
+                const std::uint32_t* m = layout_.masks;
+                into[i] = engine::rgb(channel(v, m[0]), channel(v, m[1]), channel(v, m[2]));
+                break;
+            }
+            default:
+                into[i] = layout_.palette[indexInByte(bytes[0], bpp, x)];
+                break;
+        }
+    }
+    return true;
+}
+
 bool RowReader::rgb(int y, Rgb* into, const std::vector<int>* columns) {
+    if (columns != nullptr && rowBytesOf(layout_) > kSparseRowBytes) {
+        return sparse(y, into, *columns);
+    }
     const std::uint8_t* in = raw(y);
     if (in == nullptr) {
         return false;
     }
     const auto convert = [&](auto pixelAt) {
         if (columns != nullptr) {
-            for (const int x : *columns) {
-                into[x] = pixelAt(std::size_t(x));
+            for (std::size_t i = 0; i < columns->size(); ++i) {
+                into[i] = pixelAt(std::size_t((*columns)[i]));
             }
             return;
         }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace engine::bmp {
@@ -32,8 +33,9 @@ struct Layout {
     std::uint32_t colorsImportant = 0;
 };
 
-// The layout of a BMP, or nothing when its headers are not a BMP this reader can read safely.
-std::optional<Layout> readLayout(ByteSource& source);
+// The layout of a BMP, or nothing when its headers are not a BMP this reader can read safely;
+// then `error` (when given) says why, one line ("unsupported BMP compression RLE8").
+std::optional<Layout> readLayout(ByteSource& source, std::string* error = nullptr);
 
 // Streams the rows of a BMP in top-to-bottom numbering.
 class RowReader {
@@ -41,13 +43,16 @@ class RowReader {
     RowReader(ByteSource& source, const Layout& layout);
     // The stored bytes of row `y` (0 = top); null when they cannot be read.
     const std::uint8_t* raw(int y);
-    // Row `y` as RGB; false when it cannot be read. With `columns`, only those pixels of
-    // `into` are set.
+    // Row `y` as RGB; false when it cannot be read. With `columns` (inside the row), `into`
+    // takes only those pixels, in that order; of a very wide row only their bytes are read.
     bool rgb(int y, Rgb* into, const std::vector<int>* columns = nullptr);
     // Row `y` as palette indices, for 1 to 8 bits per pixel.
     bool indices(int y, std::uint8_t* into);
 
   private:
+    bool sparse(int y, Rgb* into, const std::vector<int>& columns);
+    std::int64_t rowOffset(int y) const;
+
     ByteSource& source_;
     const Layout& layout_;
     std::vector<std::uint8_t> row_;

@@ -11,19 +11,27 @@ namespace engine {
 
 ConvertStatus BmpToJpg(const QString& source, const QString& destination,
                        const QString& qualityText, platform::Dialogs& dialogs) {
+    // A 16-bit whole number, as the quality box holds it; checked before the file is opened.
+    if (!options::toInt16(qualityText)) {
+        return ConvertStatus::BadQuality;
+    }
+    // One open file for the header and the pixels. A file that cannot be opened reads as
+    // empty: its header stays zeroed, which allocimage refuses.
+    FileSource file(nativePath(source));
+    MemorySource nothing(std::string_view{});
+    return BmpToJpg(file.isOpen() ? static_cast<ByteSource&>(file) : nothing, source, destination,
+                    qualityText, dialogs);
+}
+
+ConvertStatus BmpToJpg(ByteSource& file, const QString& source, const QString& destination,
+                       const QString& qualityText, platform::Dialogs& dialogs) {
     using namespace imaging;
-    // A 16-bit whole number, as the quality box holds it.
     const std::optional<qint16> quality = options::toInt16(qualityText);
     if (!quality) {
         return ConvertStatus::BadQuality;
     }
-    // One open file for the header and the pixels. A file that cannot be opened or read
-    // leaves the header zeroed, which allocimage refuses.
-    FileSource file(nativePath(source));
     BitmapInfoHeader header;
-    if (file.isOpen()) {
-        bmpinfo(file, header);
-    }
+    bmpinfo(file, header);
     const int bits = header.biBitCount >= 16 ? 24 : header.biBitCount;
 
     ImageDescriptor image;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "engine/byte_source.h"
 #include "platform/dialogs.h"
 
 #include <QString>
@@ -19,8 +20,13 @@ enum class ConvertStatus {
 // Reads the BMP `source` and writes it as a JPEG to `destination` (often the same path: the
 // whole bitmap is in memory before the file is written again) at the quality given as text,
 // read the way the quality box is read. 16-, 24- and 32-bit bitmaps are handled as 24-bit,
-// 1-bit ones are widened to 8 bits.
+// 1-bit ones are widened to 8 bits. The JPEG replaces `destination` only once it is whole
+// (file_write.h); on any failure `destination` is left as it was.
 ConvertStatus BmpToJpg(const QString& source, const QString& destination,
+                       const QString& qualityText, platform::Dialogs& dialogs);
+// The same from bitmap bytes not on disk (the window's canvas); `source` names them in the
+// load failure message.
+ConvertStatus BmpToJpg(ByteSource& bitmap, const QString& source, const QString& destination,
                        const QString& qualityText, platform::Dialogs& dialogs);
 
 }  // namespace engine

@@ -10,14 +10,55 @@
 
 namespace engine {
 
+namespace {
+
+std::string openError(int error) {
+    switch (error) {
+        case ENOENT:
+            return "no such file";
+        case EACCES:
+        case EPERM:
+            return "cannot be read (permission denied)";
+        default:
+            return std::string("cannot be read (") + std::strerror(error) + ")";
+    }
+}
+
+std::string kindError(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "is a folder, not a picture";
+    }
+    if (S_ISFIFO(mode)) {
+        return "is a FIFO, not a picture";
+    }
+    if (S_ISSOCK(mode)) {
+        return "is a socket, not a picture";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "is a device, not a picture";
+    }
+    return "is not a regular file";
+}
+
+}  // namespace
+
 FileSource::FileSource(const std::string& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a FIFO or a device cannot hold the open; the type is checked on the
+    // open file, so nothing can swap the name in between.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd_ < 0) {
+        error_ = openError(errno);
+        return;
+    }
     struct stat info {};
-    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
+    const bool known = ::fstat(fd_, &info) == 0;
+    if (!known || !S_ISREG(info.st_mode)) {
+        error_ = known ? kindError(info.st_mode) : openError(errno);
         ::close(fd_);
         fd_ = -1;
+        return;
     }
-    size_ = fd_ >= 0 ? std::int64_t(info.st_size) : 0;
+    size_ = std::int64_t(info.st_size);
 }
 
 FileSource::~FileSource() {

@@ -28,7 +28,8 @@ class ByteSource {
     virtual bool read(std::int64_t offset, std::int64_t length, void* into) = 0;
 };
 
-// Reads with pread(2): no shared file position, so nothing to guard between threads.
+// Reads with pread(2): no shared file position, so nothing to guard between threads. Only
+// regular files are opened, and opening never waits (a FIFO with no writer, a device).
 class FileSource : public ByteSource {
   public:
     // `path` as the file system spells it.
@@ -37,12 +38,15 @@ class FileSource : public ByteSource {
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
     bool isOpen() const { return fd_ >= 0; }
+    // Why it is not open, one line ("no such file", "is a FIFO, not a picture").
+    const std::string& error() const { return error_; }
     std::int64_t size() const override { return size_; }
     bool read(std::int64_t offset, std::int64_t length, void* into) override;
 
   private:
     int fd_ = -1;
     std::int64_t size_ = 0;
+    std::string error_;
 };
 
 class MemorySource : public ByteSource {

@@ -107,32 +107,51 @@ bool FirstFrame::readColourTable(int entries) {
     return true;
 }
 
+bool FirstFrame::fail(std::string why) {
+    error_ = std::move(why);
+    state_ = State::Failed;
+    return false;
+}
+
 bool FirstFrame::readHeaders() {
     if (state_ != State::Fresh) {
         return state_ != State::Failed;
     }
-    state_ = State::Failed;
+    const std::string cut = "damaged GIF: cut short in the headers";
     std::uint8_t head[13];
-    if (!read(head, 13) ||
+    if (!read(head, 6) ||
         (std::memcmp(head, "GIF87a", 6) != 0 && std::memcmp(head, "GIF89a", 6) != 0)) {
-        return false;
+        return fail(std::memcmp(head, "GIF", 3) == 0 ? "unsupported GIF version"
+                                                     : "not a GIF picture");
+    }
+    if (!read(head + 6, 7)) {
+        return fail(cut);
     }
     screenWidth_ = u16(head + 6);
     screenHeight_ = u16(head + 8);
     if ((head[10] & kTableFlag) && !readColourTable(2 << (head[10] & 7))) {
-        return false;
+        return fail(cut);
     }
     // Extensions (transparency, timing, comments, application data) change nothing here.
     int block = byte();
     while (block == kExtension) {
         if (byte() < 0 || !skipSubBlocks()) {
-            return false;
+            return fail(cut);
         }
         block = byte();
     }
     std::uint8_t frame[9];
-    if (block != kImageDescriptor || !read(frame, 9)) {
-        return false;  // the trailer or damage before any frame
+    if (block == ';') {
+        return fail("GIF holds no picture");
+    }
+    if (block < 0) {
+        return fail(cut);
+    }
+    if (block != kImageDescriptor) {
+        return fail("damaged GIF: a block of no known kind");
+    }
+    if (!read(frame, 9)) {
+        return fail(cut);
     }
     frameLeft_ = u16(frame);
     frameTop_ = u16(frame + 2);
@@ -140,11 +159,17 @@ bool FirstFrame::readHeaders() {
     frameHeight_ = u16(frame + 6);
     interlaced_ = (frame[8] & kInterlaceFlag) != 0;
     if ((frame[8] & kTableFlag) && !readColourTable(2 << (frame[8] & 7))) {
-        return false;
+        return fail(cut);
     }
     minimumCodeSize_ = byte();
-    if (minimumCodeSize_ < 2 || minimumCodeSize_ > 8 || frameWidth_ == 0 || frameHeight_ == 0) {
-        return false;
+    if (frameWidth_ == 0 || frameHeight_ == 0) {
+        return fail("damaged GIF: a frame of no size");
+    }
+    if (minimumCodeSize_ < 0) {
+        return fail(cut);
+    }
+    if (minimumCodeSize_ < 2 || minimumCodeSize_ > 8) {
+        return fail("damaged GIF: LZW code size " + std::to_string(minimumCodeSize_));
     }
     if (screenWidth_ == 0 || screenHeight_ == 0) {
         screenWidth_ = frameWidth_;
@@ -152,9 +177,11 @@ bool FirstFrame::readHeaders() {
         frameLeft_ = 0;
         frameTop_ = 0;
     }
-    if (std::int64_t(screenWidth_) * screenHeight_ > kMaxPicturePixels ||
-        std::int64_t(frameWidth_) * frameHeight_ > kMaxPicturePixels) {
-        return false;
+    if (std::int64_t(screenWidth_) * screenHeight_ > kMaxPicturePixels) {
+        return fail(tooLarge(screenWidth_, screenHeight_));
+    }
+    if (std::int64_t(frameWidth_) * frameHeight_ > kMaxPicturePixels) {
+        return fail(tooLarge(frameWidth_, frameHeight_));
     }
     shownWidth_ = std::clamp(screenWidth_ - frameLeft_, 0, frameWidth_);
     shownHeight_ = std::clamp(screenHeight_ - frameTop_, 0, frameHeight_);
@@ -162,38 +189,68 @@ bool FirstFrame::readHeaders() {
     return true;
 }
 
-bool FirstFrame::decode() {
-    if (state_ == State::Decoded) {
-        return true;
-    }
+// What decode() was asked for, and the one row it hands over.
+struct FirstFrame::Request {
+    const std::vector<int>& rows;
+    const std::vector<int>* columns;
+    const RowSink& sink;
+    std::vector<Rgb> out;
+    std::vector<char> given;  // per entry of `rows`: handed over already
+};
+
+bool FirstFrame::decode(const std::vector<int>& rows, const std::vector<int>* columns,
+                        const RowSink& sink) {
     if (state_ != State::Headers) {
-        return false;
+        return state_ == State::Fresh ? fail("no headers read") : false;
     }
     state_ = State::Failed;
-    try {
-        indices_.assign(std::size_t(shownWidth_) * std::size_t(shownHeight_), 0);
-        filled_.assign(std::size_t(shownHeight_), 0);
-    } catch (const std::bad_alloc&) {
+    Request request{rows, columns, sink, {}, std::vector<char>(rows.size(), 0)};
+    request.out.resize(columns != nullptr ? columns->size() : std::size_t(screenWidth_));
+    if (!decodeImageData(request)) {
         return false;
     }
-    if (!decodeImageData()) {
-        indices_ = {};
-        return false;
+    // Rows off the frame, and those the data stopped short of, are black.
+    std::fill(request.out.begin(), request.out.end(), kBlack);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!request.given[i]) {
+            sink(int(i), request.out.data());
+        }
     }
     state_ = State::Decoded;
     return true;
 }
 
-void FirstFrame::storeRow(int frameRow, const std::uint8_t* indices, int count) {
+void FirstFrame::handOver(Request& request, int frameRow, const std::uint8_t* indices, int count) {
     if (frameRow >= shownHeight_) {
         return;
     }
+    const int y = frameTop_ + frameRow;
+    const auto [first, last] = std::equal_range(request.rows.begin(), request.rows.end(), y);
+    if (first == last) {
+        return;
+    }
     const int shown = std::min(count, shownWidth_);
-    std::copy_n(indices, shown, indices_.begin() + std::ptrdiff_t(frameRow) * shownWidth_);
-    filled_[std::size_t(frameRow)] = shown;
+    const auto pixelAt = [&](int x) {
+        const int inFrame = x - frameLeft_;
+        return inFrame >= 0 && inFrame < shown ? colours_[indices[inFrame]] : kBlack;
+    };
+    if (request.columns != nullptr) {
+        for (std::size_t i = 0; i < request.columns->size(); ++i) {
+            request.out[i] = pixelAt((*request.columns)[i]);
+        }
+    } else {
+        for (int x = 0; x < screenWidth_; ++x) {
+            request.out[std::size_t(x)] = pixelAt(x);
+        }
+    }
+    for (auto entry = first; entry != last; ++entry) {
+        const auto index = std::size_t(entry - request.rows.begin());
+        request.given[index] = 1;
+        request.sink(int(index), request.out.data());
+    }
 }
 
-bool FirstFrame::decodeImageData() {
+bool FirstFrame::decodeImageData(Request& request) {
     const int clear = 1 << minimumCodeSize_;
     const int end = clear + 1;
     auto table = std::make_unique<CodeTable>();
@@ -217,14 +274,14 @@ bool FirstFrame::decodeImageData() {
             if (blockLeft == 0) {
                 blockLeft = byte();
                 if (blockLeft < 0) {
-                    return false;  // cut off inside the image data
+                    return fail("damaged GIF: cut short in the picture data");
                 }
                 dataEnded = blockLeft == 0;
                 continue;
             }
             const int value = byte();
             if (value < 0) {
-                return false;
+                return fail("damaged GIF: cut short in the picture data");
             }
             --blockLeft;
             bits |= std::uint32_t(value) << bitCount;
@@ -246,7 +303,7 @@ bool FirstFrame::decodeImageData() {
             break;
         }
         if (code > next || (code == next && previous < 0)) {
-            return false;  // a code the table does not hold
+            return fail("damaged GIF: a code its LZW table does not hold");
         }
         // The code's string, last index first.
         int length = 0;
@@ -273,7 +330,7 @@ bool FirstFrame::decodeImageData() {
         while (length > 0 && rowsDone < frameHeight_) {
             decoded[std::size_t(rowFill++)] = table->string[--length];
             if (rowFill == frameWidth_) {
-                storeRow(order.row(), decoded.data(), rowFill);
+                handOver(request, order.row(), decoded.data(), rowFill);
                 order.advance();
                 rowFill = 0;
                 ++rowsDone;
@@ -281,22 +338,9 @@ bool FirstFrame::decodeImageData() {
         }
     }
     if (rowsDone < frameHeight_ && rowFill > 0) {
-        storeRow(order.row(), decoded.data(), rowFill);
+        handOver(request, order.row(), decoded.data(), rowFill);
     }
     return true;
-}
-
-void FirstFrame::row(int y, Rgb* into) const {
-    std::fill_n(into, screenWidth_, kBlack);
-    const int shownRow = y - frameTop_;
-    if (state_ != State::Decoded || shownRow < 0 || shownRow >= shownHeight_) {
-        return;
-    }
-    const std::uint8_t* in = indices_.data() + std::ptrdiff_t(shownRow) * shownWidth_;
-    Rgb* out = into + frameLeft_;
-    for (int x = 0; x < filled_[std::size_t(shownRow)]; ++x) {
-        out[x] = colours_[in[x]];
-    }
 }
 
 }  // namespace engine::gif

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "engine/byte_source.h"
+#include "engine/picture_decoder.h"
 #include "engine/rgb_image.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace engine::gif {
@@ -15,6 +17,8 @@ namespace engine::gif {
 // nothing to show through. Black fills the screen outside the frame, colours missing from
 // the table, and pixels the image data stops short of. A file cut off inside the image data,
 // or with codes its LZW table cannot have made, is refused.
+// Rows are handed over as they are decoded (in the four passes of an interlaced frame), so
+// only one row is ever held, whatever the picture's size.
 class FirstFrame {
   public:
     explicit FirstFrame(ByteSource& source) : source_(source) {}
@@ -25,18 +29,22 @@ class FirstFrame {
     bool readHeaders();
     // The logical screen; a screen of no area takes the frame's size.
     Size size() const { return {screenWidth_, screenHeight_}; }
-    // Decodes the frame's image data, once. False when it is damaged or cut off.
-    bool decode();
-    // Row `y` (0 <= y < height) of the decoded picture, size().width() pixels.
-    void row(int y, Rgb* into) const;
+    // Decodes the frame's image data, once, as PictureDecoder::decode does (rows and columns
+    // inside the screen). False when it is damaged or cut off; the rows handed over until
+    // then are of no use.
+    bool decode(const std::vector<int>& rows, const std::vector<int>* columns, const RowSink& sink);
+    // Why readHeaders() or decode() failed, one line.
+    const std::string& error() const { return error_; }
 
   private:
+    struct Request;
+    bool fail(std::string why);
     int byte();
     bool read(void* into, int length);
     bool skipSubBlocks();
     bool readColourTable(int entries);
-    bool decodeImageData();
-    void storeRow(int frameRow, const std::uint8_t* indices, int count);
+    bool decodeImageData(Request& request);
+    void handOver(Request& request, int frameRow, const std::uint8_t* indices, int count);
 
     ByteSource& source_;
     std::int64_t position_ = 0;
@@ -56,8 +64,7 @@ class FirstFrame {
     int minimumCodeSize_ = 0;
     int shownWidth_ = 0;
     int shownHeight_ = 0;
-    std::vector<std::uint8_t> indices_;  // shownWidth_ x shownHeight_
-    std::vector<int> filled_;            // per shown row: how many of its pixels were decoded
+    std::string error_;
     enum class State { Fresh, Headers, Decoded, Failed } state_ = State::Fresh;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/jpeg_encoder.h"
 
-#include "engine/file_replace.h"
+#include "engine/file_write.h"
 #include "engine/jpeg_support.h"
 
 #include <bit>
@@ -95,7 +95,7 @@ Bytes encodeJpeg(const RgbView& image, int quality) {
 
 bool writeJpeg(const RgbView& image, const std::string& path, int quality) {
     const Bytes bytes = encodeJpeg(image, quality);
-    return !bytes.empty() && replaceFile(path, bytes);
+    return !bytes.empty() && writeFile(path, bytes).written();
 }
 
 }  // namespace engine

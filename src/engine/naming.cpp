@@ -28,11 +28,12 @@ std::string normaliseDestination(const platform::PathStyle& style, const std::st
 }
 
 NamePreparation prepareName(const platform::PathStyle& style, const std::string& path,
-                            NameChoice choice, const NameRow& current, std::int32_t runningNumber) {
+                            NameChoice choice, const NameRow& current, std::int32_t runningNumber,
+                            bool limitDepth) {
     NamePreparation prepared;
     prepared.row = current;
     const SourceParts source = splitSourcePath(style, path);
-    if (isPathTooLong(style, source)) {
+    if (limitDepth && isPathTooLong(style, source)) {
         prepared.status = NameStatus::PathTooLong;
         return prepared;
     }

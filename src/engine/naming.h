@@ -72,9 +72,11 @@ struct NamePreparation {
 
 // The preparation step of a run for source path P. `current` is the row as the window shows
 // it: in save-to-folder mode its destName holds the chosen folder D, and its incrementer the
-// letters. In Number mode the incrementer becomes `runningNumber` as text.
+// letters. In Number mode the incrementer becomes `runningNumber` as text. Without
+// `limitDepth` a path of any depth is named (the window's limit is kMaxPathSeparators).
 NamePreparation prepareName(const platform::PathStyle& style, const std::string& path,
-                            NameChoice choice, const NameRow& current, std::int32_t runningNumber);
+                            NameChoice choice, const NameRow& current, std::int32_t runningNumber,
+                            bool limitDepth = true);
 
 // The thumbnail's full path (picName) from a prepared row.
 std::string composeName(const platform::PathStyle& style, const NameRow& row, NameChoice choice);

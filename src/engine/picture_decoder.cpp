@@ -35,8 +35,8 @@ class BmpDecoder : public PictureDecoder {
   public:
     explicit BmpDecoder(std::unique_ptr<ByteSource> source) : source_(std::move(source)) {}
 
-    bool open() {
-        layout_ = bmp::readLayout(*source_);
+    bool open(std::string* error) {
+        layout_ = bmp::readLayout(*source_, error);
         if (!layout_) {
             return false;
         }
@@ -46,16 +46,15 @@ class BmpDecoder : public PictureDecoder {
 
     bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
                 const RowSink& sink) override {
-        if (columns != nullptr && std::any_of(columns->begin(), columns->end(),
-                                              [&](int x) { return x < 0 || x >= size_.width(); })) {
+        if (!checkRequest(rows, columns)) {
             return false;
         }
         bmp::RowReader reader(*source_, *layout_);
-        // Only the columns sampled are converted: a thumbnail takes a few of a wide row.
-        std::vector<Rgb> rgb(std::size_t(size_.width()));
+        // Only the columns sampled are read and converted: a thumbnail takes a few of a wide row.
+        std::vector<Rgb> rgb(columns != nullptr ? columns->size() : std::size_t(size_.width()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if ((i == 0 || rows[i] != rows[i - 1]) && !reader.rgb(rows[i], rgb.data(), columns)) {
-                return false;
+                return fail("damaged BMP: row " + std::to_string(rows[i]) + " cannot be read");
             }
             sink(int(i), rgb.data());
         }
@@ -72,30 +71,23 @@ class GifDecoder : public PictureDecoder {
     explicit GifDecoder(std::unique_ptr<ByteSource> source)
         : source_(std::move(source)), frame_(*source_) {}
 
-    bool open() {
+    bool open(std::string* error) {
         if (!frame_.readHeaders()) {
+            if (error != nullptr) {
+                *error = frame_.error();
+            }
             return false;
         }
         size_ = frame_.size();
         return true;
     }
 
-    bool decode(const std::vector<int>& rows, const std::vector<int>* /*columns*/,
+    bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
                 const RowSink& sink) override {
-        if (!frame_.decode()) {
+        if (!checkRequest(rows, columns)) {
             return false;
         }
-        std::vector<Rgb> rgb(std::size_t(size_.width()));
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            if (rows[i] < 0 || rows[i] >= size_.height()) {
-                return false;
-            }
-            if (i == 0 || rows[i] != rows[i - 1]) {
-                frame_.row(rows[i], rgb.data());
-            }
-            sink(int(i), rgb.data());
-        }
-        return true;
+        return frame_.decode(rows, columns, sink) || fail(frame_.error());
     }
 
   private:
@@ -104,8 +96,8 @@ class GifDecoder : public PictureDecoder {
 };
 
 template <class Decoder>
-std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
-    if (!decoder->open()) {
+std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder, std::string* error) {
+    if (!decoder->open(error)) {
         return nullptr;
     }
     return decoder;
@@ -113,22 +105,44 @@ std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder) {
 
 }  // namespace
 
-std::unique_ptr<PictureDecoder> openPicture(const std::string& path) {
-    auto file = std::make_unique<FileSource>(path);
-    return file->isOpen() ? openPicture(std::move(file)) : nullptr;
+bool PictureDecoder::checkRequest(const std::vector<int>& rows, const std::vector<int>* columns) {
+    const auto outside = [](int limit) {
+        return [limit](int at) { return at < 0 || at >= limit; };
+    };
+    if (std::any_of(rows.begin(), rows.end(), outside(size_.height())) ||
+        (columns != nullptr &&
+         std::any_of(columns->begin(), columns->end(), outside(size_.width())))) {
+        return fail("a row or column outside the picture was asked for");
+    }
+    return true;
 }
 
-std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source) {
+std::unique_ptr<PictureDecoder> openPicture(const std::string& path, std::string* error) {
+    auto file = std::make_unique<FileSource>(path);
+    if (!file->isOpen()) {
+        if (error != nullptr) {
+            *error = file->error();
+        }
+        return nullptr;
+    }
+    return openPicture(std::move(file), error);
+}
+
+std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source,
+                                            std::string* error) {
+    std::string ignored;
+    std::string& why = error != nullptr ? *error : ignored;
     switch (sniff(*source)) {
         case Kind::Bmp:
-            return opened(std::make_unique<BmpDecoder>(std::move(source)));
+            return opened(std::make_unique<BmpDecoder>(std::move(source)), &why);
         case Kind::Jpeg:
-            return openJpeg(std::move(source));
+            return openJpeg(std::move(source), &why);
         case Kind::Gif:
-            return opened(std::make_unique<GifDecoder>(std::move(source)));
+            return opened(std::make_unique<GifDecoder>(std::move(source)), &why);
         case Kind::Unknown:
             break;
     }
+    why = source->size() == 0 ? "empty file" : "not a BMP, JPEG or GIF picture";
     return nullptr;
 }
 

@@ -12,7 +12,7 @@
 namespace engine {
 
 // Receives decoded rows: `index` is the position in the list of rows asked for, `row` the
-// source row, valid only during the call.
+// source row (or its sampled columns), valid only during the call. Rows may come in any order.
 using RowSink = std::function<void(int index, const Rgb* row)>;
 
 // A picture file opened for decoding: its header has been read, its pixels not yet. The same
@@ -23,24 +23,38 @@ class PictureDecoder {
     virtual ~PictureDecoder() = default;
     Size size() const { return size_; }
     // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder. Given
-    // `columns`, a decoder may set only those pixels of each row. False when the picture
-    // turns out unreadable or a row or column is outside it.
+    // `columns`, each row handed over holds only those pixels, in that order (row[i] is
+    // column columns[i]); else the whole row. False when the picture turns out unreadable
+    // or a row or column is outside it: error() says why.
     virtual bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
                         const RowSink& sink) = 0;
+    // Why decode() failed, one line ("damaged GIF: cut short in the picture data").
+    const std::string& error() const { return error_; }
 
   protected:
+    bool fail(std::string why) {
+        error_ = std::move(why);
+        return false;
+    }
+    // Checks `rows` and `columns` against the size.
+    bool checkRequest(const std::vector<int>& rows, const std::vector<int>* columns);
+
     Size size_;
+    std::string error_;
 };
 
 // The decoder for a BMP, JPEG or GIF file, chosen by its content; null when the file cannot
-// be opened, is of another kind, or its header is bad or claims too many pixels.
+// be opened (only regular files are, and opening never waits), is of another kind, or its
+// header is bad or claims too many pixels: then `error` (when given) says why, one line.
 // Decoders share no state: several may run on different threads at once.
-std::unique_ptr<PictureDecoder> openPicture(const std::string& path);
+std::unique_ptr<PictureDecoder> openPicture(const std::string& path, std::string* error = nullptr);
 // The same for bytes from elsewhere; the decoder keeps the source.
-std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source);
+std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source,
+                                            std::string* error = nullptr);
 
 // The JPEG decoder (jpeg_reader.cpp): accurate integer DCT, fancy upsampling. Baseline files
-// skip the rows not asked for; progressive ones decode every row.
-std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source);
+// skip the rows not asked for; progressive ones decode every row, within kMaxJpegScans scans
+// and a share of the decoding budget (picture_limits.h) for their coefficients.
+std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source, std::string* error);
 
 }  // namespace engine

@@ -22,12 +22,22 @@ bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride) {
     });
 }
 
-RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight) {
+RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight, std::string* error) {
     if (callWidth <= 2 || callHeight <= 2) {
+        if (error != nullptr) {
+            *error = "no thumbnail size";
+        }
         return {};
     }
-    const std::unique_ptr<PictureDecoder> decoder = openPicture(path);
-    return decoder ? readThumbnail(*decoder, callWidth, callHeight) : RgbImage();
+    const std::unique_ptr<PictureDecoder> decoder = openPicture(path, error);
+    if (!decoder) {
+        return {};
+    }
+    RgbImage thumbnail = readThumbnail(*decoder, callWidth, callHeight);
+    if (thumbnail.isNull() && error != nullptr) {
+        *error = decoder->error();
+    }
+    return thumbnail;
 }
 
 RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight) {
@@ -37,7 +47,7 @@ RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight) {
     }
     const bool decoded =
         decoder.decode(sampler.rows(), &sampler.columns(),
-                       [&](int index, const Rgb* row) { sampler.takeRow(index, row); });
+                       [&](int index, const Rgb* row) { sampler.takeSampledRow(index, row); });
     return decoded ? sampler.takeThumbnail() : RgbImage();
 }
 

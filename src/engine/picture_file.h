@@ -22,9 +22,12 @@ bool decodeWhole(PictureDecoder& decoder, Rgb* pixels, std::ptrdiff_t stride);
 // Exactly sampleThumbnail of the whole decoded picture (decodeWhole), made while decoding only
 // the source rows the thumbnail takes (baseline JPEG skips the others, BMP reads only those
 // rows), so time and memory follow the thumbnail's size rather than the picture's.
-// A null image when the file cannot be loaded or the call size leaves no inner area.
-RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight);
-// The same from a picture opened with openPicture, not yet decoded.
+// A null image when the file cannot be loaded or the call size leaves no inner area; then
+// `error` (when given) says why.
+RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight,
+                       std::string* error = nullptr);
+// The same from a picture opened with openPicture, not yet decoded (decoder.error() says why
+// it failed).
 RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight);
 
 }  // namespace engine

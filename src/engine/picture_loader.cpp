@@ -2,6 +2,7 @@
 #include "engine/picture_loader.h"
 
 #include "engine/picture_file.h"
+#include "engine/picture_limits.h"
 #include "engine/qt_conversions.h"
 
 namespace engine {
@@ -11,7 +12,13 @@ QImage loadPicture(const QString& path) {
     if (!decoder) {
         return {};
     }
-    // Decoded straight into the image: a large picture is never held twice.
+    // Decoded straight into the image: a large picture is never held twice. The image takes
+    // its share of the decoding budget, and what the decoder needs besides must fit in the rest.
+    const MemoryReservation image(std::int64_t(decoder->size().width()) * decoder->size().height() *
+                                  std::int64_t(sizeof(Rgb)));
+    if (!image.isHeld()) {
+        return {};
+    }
     QImage picture(toQSize(decoder->size()), QImage::Format_RGB32);
     if (picture.isNull()) {
         return {};

@@ -41,6 +41,10 @@ void ThumbnailSampler::takeRow(int index, const Rgb* sourceRow) {
     }
 }
 
+void ThumbnailSampler::takeSampledRow(int index, const Rgb* sampled) {
+    std::copy_n(sampled, columns_.size(), thumb_.row(index));
+}
+
 RgbImage sampleThumbnail(const RgbView& source, int callWidth, int callHeight) {
     ThumbnailSampler sampler(source.size(), callWidth, callHeight);
     if (source.isNull() || !sampler.isValid()) {

@@ -35,6 +35,8 @@ class ThumbnailSampler {
     const std::vector<int>& columns() const { return columns_; }
     // Samples source row rows()[index] (the source's width) into the thumbnail.
     void takeRow(int index, const Rgb* sourceRow);
+    // The same from that row's pixels at columns() only, in that order.
+    void takeSampledRow(int index, const Rgb* sampled);
     // (callWidth - 2) x (callHeight - 2), black where unsampled.
     const RgbImage& thumbnail() const { return thumb_; }
     RgbImage takeThumbnail() { return std::move(thumb_); }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "engine/file_replace.h"
+#include "engine/file_write.h"
 #include "engine/rgb_image.h"
 
 #include <QByteArray>
@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 // Between the engine core's standard types and the window's Qt ones.
@@ -25,6 +27,11 @@ inline QSize toQSize(Size size) {
 
 inline QByteArray toQByteArray(const Bytes& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())};
+}
+
+// The bytes of `bytes`, not copied: valid as long as it is.
+inline std::span<const std::uint8_t> bytesOf(const QByteArray& bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())};
 }
 
 }  // namespace engine

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The naming and output stages of a run: the name preview row filled for each picture, the
-// output path composed from it, and the thumbnail written as a bitmap and, for the JPG and
-// GIF types, converted in place to JPEG data.
+// output path composed from it, and the thumbnail written as a bitmap or, for the JPG and GIF
+// types, converted to JPEG data first, so the name never holds bitmap data for those types.
 #include "mainwindow/frm_resize_output.h"
 
 #include "engine/bitmap_writer.h"
 #include "engine/bmp_to_jpg.h"
 #include "engine/label_text.h"
+#include "engine/qt_conversions.h"
 #include "mainwindow/frm_resize.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
@@ -155,13 +156,23 @@ void FrmResizeOutput::countPrompt() {
     }
 }
 
+// The canvas as a bitmap, the pause, then for JPG and GIF the conversion. The bitmap stays in
+// memory until it is converted: only the finished file ever takes the name (file_write.h), so
+// a failed conversion or an interrupted program leaves the old file or none, not bitmap data
+// under a JPEG name.
 bool FrmResizeOutput::save(qint32 pauseMs) {
     w.indSaving = 1;
-    bool saved = engine::writeBitmap(w.Picture2->drawing(), w.picName);
+    const QByteArray bitmap = engine::encodeBitmap(w.Picture2->drawing());
+    const bool convert = w.optJPG->isChecked() || w.optGIF->isChecked();
+    bool saved = !bitmap.isEmpty();
+    if (saved && !convert) {
+        saved = engine::writeFile(engine::nativePath(w.picName), engine::bytesOf(bitmap)).written();
+    }
     if (saved) {
         Pause(w.services.loop, pauseMs);
-        if (w.optJPG->isChecked() || w.optGIF->isChecked()) {
-            saved = engine::BmpToJpg(w.picName, w.picName, w.txtQuality->text(),
+        if (convert) {
+            engine::MemorySource source(engine::bytesOf(bitmap));
+            saved = engine::BmpToJpg(source, w.picName, w.picName, w.txtQuality->text(),
                                      w.services.dialogs) == engine::ConvertStatus::Converted;
         }
     }

@@ -10,7 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -127,7 +133,7 @@ TEST_F(CorvelThumb, NamesSizesAndFileTypes) {
         EXPECT_TRUE(bytesOf(written).startsWith(c.magic));
         EXPECT_EQ(QImage(written).size(), c.size);
         EXPECT_TRUE(outcome.out.contains(source + " -> " + written)) << outcome.out.toStdString();
-        EXPECT_TRUE(outcome.out.endsWith("1 written, 0 failed\n"));
+        EXPECT_TRUE(outcome.out.endsWith("1 written, 0 skipped, 0 failed\n"));
     }
 }
 
@@ -165,11 +171,12 @@ TEST_F(CorvelThumb, UnreadableInputsAreReportedAndSkipped) {
     const Outcome outcome = run({"-o", at("out"), good, bad, at("missing.jpg"), at(".")});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(entries(at("out")), QStringList{"photo.jpg"});
-    EXPECT_TRUE(outcome.err.contains(bad + ": cannot be loaded")) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(bad + ": not a BMP, JPEG or GIF picture"))
+        << outcome.err.toStdString();
     EXPECT_TRUE(outcome.err.contains("missing.jpg: no such file"));
     EXPECT_TRUE(outcome.err.contains("is a folder"));
     EXPECT_FALSE(outcome.out.contains("broken"));
-    EXPECT_TRUE(outcome.out.endsWith("1 written, 3 failed\n"));
+    EXPECT_TRUE(outcome.out.endsWith("1 written, 0 skipped, 3 failed\n"));
     EXPECT_EQ(bytesOf(bad), "not a picture at all");
 }
 
@@ -197,15 +204,23 @@ TEST_F(CorvelThumb, ExistingOutputIsSkippedUnlessOverwrite) {
     file.write("old thumbnail");
     file.close();
 
-    const Outcome skipped = run({"-o", at("out"), source});
-    EXPECT_EQ(skipped.status, 1);
+    // A re-run: what exists is skipped, counted apart, and is no failure.
+    const Outcome skipped = run({"-o", at("out"), source, picture("next.jpg", 40, 30)});
+    EXPECT_EQ(skipped.status, 0);
     EXPECT_TRUE(skipped.err.contains("skipped: " + existing + " exists"));
-    EXPECT_TRUE(skipped.out.endsWith("0 written, 1 failed\n"));
+    EXPECT_TRUE(skipped.out.endsWith("1 written, 1 skipped, 0 failed\n"));
     EXPECT_EQ(bytesOf(existing), "old thumbnail");
 
+    ASSERT_TRUE(QFile::setPermissions(
+        existing, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
     EXPECT_EQ(run({"--overwrite", "-o", at("out"), source}).status, 0);
     EXPECT_TRUE(bytesOf(existing).startsWith("\xFF\xD8"));
-    EXPECT_EQ(entries(at("out")), QStringList{"photo.jpg"}) << "no temporary file is left";
+    const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    EXPECT_EQ(QFile::permissions(existing) & ~userBits,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup)
+        << "the replaced file keeps its permissions";
+    EXPECT_EQ(entries(at("out")), (QStringList{"next.jpg", "photo.jpg"}))
+        << "no temporary file is left";
 }
 
 TEST_F(CorvelThumb, OutputThatIsAnInputIsRefusedUnlessOverwrite) {
@@ -271,16 +286,20 @@ TEST_F(CorvelThumb, AFailedWriteLeavesNoFileBehind) {
     EXPECT_TRUE(entries(at("out")).isEmpty());
 }
 
-TEST_F(CorvelThumb, PathsTooDeepToNameAreReported) {
+// The window's limit on deep paths holds beside the source; a destination takes the name alone.
+TEST_F(CorvelThumb, DeepPathsAreNamedInADestinationOnly) {
     QString folder = temp.path();
     while (folder.count('/') < 16) {
         folder += "/d";
     }
     const QString deep = picture(QDir(temp.path()).relativeFilePath(folder + "/photo.jpg"), 20, 20);
     ASSERT_EQ(deep.count('/'), 17);
+    const Outcome beside = run({"--same-folder", "--suffix", "_t", deep});
+    EXPECT_EQ(beside.status, 1);
+    EXPECT_TRUE(beside.err.contains("more than 15 '/'"));
     const Outcome outcome = run({"-o", at("out"), deep});
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_TRUE(outcome.err.contains("more than 15 '/'"));
+    EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    EXPECT_EQ(entries(at("out")), QStringList{"photo.jpg"});
 }
 
 // The usual spellings of options all mean the same command.
@@ -393,8 +412,9 @@ TEST_F(CorvelThumb, TheProgramExitsWithTheStatusOfItsRun) {
     const Run runs[] = {
         {{"--help"}, 0, "Usage: corvel-thumb [options] PICTURE..."},
         {{"--version"}, 0, "corvel-thumb "},
-        {{"-o", at("out"), source}, 0, "1 written, 0 failed"},
-        {{"-o", at("out"), source}, 1, "0 written, 1 failed"},
+        {{"-o", at("out"), source}, 0, "1 written, 0 skipped, 0 failed"},
+        {{"-o", at("out"), source}, 0, "0 written, 1 skipped, 0 failed"},
+        {{"-o", at("out"), source, at("missing.jpg")}, 1, "0 written, 1 skipped, 1 failed"},
         {{"-W", "300", source}, 2, ""},
     };
     for (const auto& r : runs) {
@@ -405,6 +425,108 @@ TEST_F(CorvelThumb, TheProgramExitsWithTheStatusOfItsRun) {
         EXPECT_EQ(process.exitCode(), r.status) << r.arguments.join(' ').toStdString();
         EXPECT_TRUE(process.readAllStandardOutput().contains(r.out));
     }
+}
+
+// The real program, started so that `prepare` runs in it before it begins.
+struct ProgramRun {
+    int status = -1;  // the exit status, or the signal that ended it
+    bool signalled = false;
+    QString out;
+    QString err;
+};
+
+ProgramRun runProgram(const QStringList& arguments, const std::function<void()>& prepare = {}) {
+    QProcess process;
+    if (prepare) {
+        process.setChildProcessModifier(prepare);
+    }
+    process.start(CORVEL_THUMB_PROGRAM, arguments);
+    // Only a safety net: a program that hangs fails here instead of holding up the tests.
+    EXPECT_TRUE(process.waitForFinished(60000));
+    ProgramRun run;
+    run.signalled = process.exitStatus() == QProcess::CrashExit;
+    run.status = process.exitCode();
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+// Permission bits do not stop root: the program runs as nobody for those cases.
+void withoutPrivileges() {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+        ::_exit(99);
+    }
+}
+
+TEST_F(CorvelThumb, AFifoAmongThePicturesIsAnsweredAtOnce) {
+    const QString before = picture("before.jpg", 40, 30);
+    const QString fifo = at("pipe.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString after = picture("after.jpg", 40, 30);
+    const ProgramRun run = runProgram({"-j", "1", "-o", at("out"), before, fifo, after});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(fifo + ": is a FIFO, not a picture")) << run.err.toStdString();
+    EXPECT_EQ(entries(at("out")), (QStringList{"after.jpg", "before.jpg"}));
+}
+
+// A destination that cannot take a file is found before any picture is read.
+TEST_F(CorvelThumb, AnUnusableDestinationEndsTheRunAtOnceWithTwo) {
+    const QString source = picture("photo.jpg", 40, 30);
+    ASSERT_TRUE(QDir().mkpath(at("locked")));
+    const auto mode = [](const QString& path, mode_t bits) {
+        return ::chmod(QFile::encodeName(path).constData(), bits) == 0;
+    };
+    ASSERT_TRUE(mode(temp.path(), 0755) && mode(at("locked"), 0555));
+    const ProgramRun run = runProgram({"-o", at("locked"), source}, withoutPrivileges);
+    mode(at("locked"), 0755);
+    EXPECT_FALSE(run.signalled);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains("cannot write in the destination folder " + at("locked")))
+        << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("photo.jpg")) << "no picture was read";
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(entries(at("locked")).isEmpty());
+}
+
+// A signal in the middle of a write (here the one for writing past the file size limit, which
+// comes at the first write) removes the temporary file, then ends the program as it would.
+TEST_F(CorvelThumb, AnInterruptedWriteLeavesNothingBehind) {
+    const QString source = picture("photo.jpg", 40, 30);
+    ASSERT_TRUE(QDir().mkpath(at("out")));
+    const ProgramRun run = runProgram({"-o", at("out"), source}, [] {
+        const rlimit limit{16, 16};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_TRUE(run.signalled);
+    EXPECT_EQ(run.status, SIGXFSZ);
+    EXPECT_TRUE(entries(at("out")).isEmpty()) << entries(at("out")).join(' ').toStdString();
+}
+
+// Each failure says what is wrong with the file; a name with control characters stays on its
+// own line, spelled out.
+TEST_F(CorvelThumb, FailuresSayWhatIsWrong) {
+    const QString empty = at("empty.jpg");
+    QFile(empty).open(QIODevice::WriteOnly);
+    const QString strange = at("two\nlines\x1b[31m.jpg");
+    QFile(strange).open(QIODevice::WriteOnly);
+    // A 4 x 4 bitmap of 8 bits, run-length coded (compression 1).
+    QByteArray rle("BM", 2);
+    rle += QByteArray(12, '\0');
+    rle += QByteArray("\x28\0\0\0\x04\0\0\0\x04\0\0\0\x01\0\x08\0\x01\0\0\0", 20);
+    rle += QByteArray(20 + 1024 + 64, '\0');
+    QFile rleFile(at("rle.bmp"));
+    ASSERT_TRUE(rleFile.open(QIODevice::WriteOnly));
+    rleFile.write(rle);
+    rleFile.close();
+    const Outcome outcome = run({"-o", at("out"), empty, at("rle.bmp"), strange});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.contains(empty + ": empty file\n"));
+    EXPECT_TRUE(outcome.err.contains(at("rle.bmp") + ": unsupported BMP compression RLE8\n"))
+        << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(at("two\\nlines\\x1b[31m.jpg") + ": empty file\n"))
+        << outcome.err.toStdString();
+    EXPECT_EQ(outcome.err.count('\n'), 3);
+    EXPECT_TRUE(outcome.out.endsWith("0 written, 0 skipped, 3 failed\n"));
 }
 
 // The command loads no toolkit library: loading one costs more time and memory than making

@@ -54,7 +54,7 @@ TEST_F(Bmp, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(QFile::exists(folder.filePath("null.bmp")));
 }
 
-TEST_F(Bmp, ReplacingAFileKeepsItsPermissionsAndFollowsLinks) {
+TEST_F(Bmp, ReplacingAFileKeepsItsPermissionsAndReplacesLinks) {
     const QString path = folder.filePath("thumb.bmp");
     ASSERT_TRUE(writeFile(path, "old"));
     const auto permissions =
@@ -66,11 +66,13 @@ TEST_F(Bmp, ReplacingAFileKeepsItsPermissionsAndFollowsLinks) {
     const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
     EXPECT_EQ(QFile::permissions(path) & ~userBits, permissions);
 
+    // A link at the name is replaced by the thumbnail; what it pointed at stays as it was.
     const QString link = folder.filePath("link.bmp");
     ASSERT_TRUE(QFile::link(path, link));
     ASSERT_TRUE(engine::writeBitmap(coordinatePicture(2, 2), link));
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(engine::loadPicture(path).size(), QSize(2, 2));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(engine::loadPicture(link).size(), QSize(2, 2));
+    EXPECT_EQ(engine::loadPicture(path), picture);
     // Nothing is left behind.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }

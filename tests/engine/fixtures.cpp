@@ -123,6 +123,48 @@ QByteArray encodeJpegFixture(const QImage& picture, const JpegFixture& options) 
     return bytes;
 }
 
+namespace {
+
+// The offset of the frame header's marker (SOF0 to SOF15 but DHT, JPG and DAC).
+qsizetype frameHeader(const QByteArray& jpeg) {
+    for (qsizetype at = 2; at + 9 < jpeg.size();) {
+        const auto marker = static_cast<unsigned char>(jpeg[at + 1]);
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+            marker != 0xCC) {
+            return at;
+        }
+        at += 2 + ((static_cast<unsigned char>(jpeg[at + 2]) << 8) |
+                   static_cast<unsigned char>(jpeg[at + 3]));
+    }
+    return -1;
+}
+
+}  // namespace
+
+QByteArray withClaimedSize(QByteArray jpeg, int width, int height) {
+    const qsizetype at = frameHeader(jpeg);
+    jpeg[at + 5] = char(height >> 8), jpeg[at + 6] = char(height);
+    jpeg[at + 7] = char(width >> 8), jpeg[at + 8] = char(width);
+    return jpeg;
+}
+
+QByteArray withPrecision(QByteArray jpeg, int bits) {
+    jpeg[frameHeader(jpeg) + 4] = char(bits);
+    return jpeg;
+}
+
+QByteArray withFrameType(QByteArray jpeg, int marker) {
+    jpeg[frameHeader(jpeg) + 1] = char(marker);
+    return jpeg;
+}
+
+QByteArray withEmptyScans(QByteArray jpeg, int count) {
+    // An AC scan of the first component (its id is 1 in libjpeg's files): coefficients 1 to 63.
+    const QByteArray scan("\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00", 10);
+    jpeg.insert(jpeg.size() - 2, scan.repeated(count));
+    return jpeg;
+}
+
 QByteArray encodeBmpFixture(const BmpFixture& bmp) {
     const int rows = std::abs(bmp.height);
     const int stride = (bmp.width * bmp.bitsPerPixel + 31) / 32 * 4;

@@ -32,6 +32,13 @@ struct JpegFixture {
     int quality = 90;
 };
 QByteArray encodeJpegFixture(const QImage& picture, const JpegFixture& options);
+// Hostile variants of a JPEG: the frame header claiming another size (nothing else changes,
+// so the data runs out early), another sample precision or another frame type (0xC3 lossless),
+// and `count` more scans without data before the end (a pass over the picture each).
+QByteArray withClaimedSize(QByteArray jpeg, int width, int height);
+QByteArray withPrecision(QByteArray jpeg, int bits);
+QByteArray withFrameType(QByteArray jpeg, int marker);
+QByteArray withEmptyScans(QByteArray jpeg, int count);
 
 // A BMP written field by field, so tests can build every layout and every broken header.
 struct BmpFixture {

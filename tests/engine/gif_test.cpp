@@ -197,11 +197,14 @@ TEST_F(Gif, CutFilesAreRefusedWhereverTheyAreCut) {
             EXPECT_LT(length, dataStart) << "cut at " << length;
             continue;
         }
-        if (!frame.decode()) {
+        const auto keep = [&](int, const engine::Rgb* pixels) {
+            std::copy_n(pixels, row.size(), row.begin());
+        };
+        if (!frame.decode({29}, nullptr, keep)) {
+            EXPECT_FALSE(frame.error().empty());
             continue;
         }
         EXPECT_GT(length, bytes.size() - 8) << "cut at " << length << " decoded";
-        frame.row(29, row.data());
         EXPECT_TRUE(std::equal(row.begin(), row.end(),
                                reinterpret_cast<const QRgb*>(whole.constScanLine(29))));
     }

@@ -292,9 +292,10 @@ TEST_F(RunTest, NumberModeInTheSourceFolderJoinsTheNumberToTheName) {
 TEST_F(RunTest, CancelDuringTheOutputPauseStillWritesThatPictureOnly) {
     FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp"), picture("last.bmp")});
     w.Image2_Click();
-    // The first tick writes its bitmap, then waits 200 ms before the conversion.
+    // The first tick makes its bitmap, then waits 200 ms before the conversion: only the
+    // finished JPEG ever takes the name.
     platform.loop.after(1000, [&] {
-        EXPECT_TRUE(isBitmap(thumb("photo_th.jpg")));
+        EXPECT_FALSE(QFileInfo::exists(thumb("photo_th.jpg")));
         click(w.cmdProcess);
     });
     platform.loop.advance(900);
@@ -442,9 +443,12 @@ TEST_F(OverwritePrompt, NoAdviceWhenTheStoredOptionIsOff) {
 TEST_F(OverwritePrompt, YesReplacesTheFileAfterTwoSeconds) {
     FrmResize& w = loadWithQueue(existing(1));
     platform.dialogs.reply({Answer::Yes, {}, "Confirm Overwrite", 0, [&] {
-                                // While the converter waits the file holds the bitmap.
-                                platform.loop.after(
-                                    1900, [&] { EXPECT_TRUE(isBitmap(thumb("p0_th.jpg"))); });
+                                // While the converter waits the old file is still there.
+                                platform.loop.after(1900, [&] {
+                                    QFile old(thumb("p0_th.jpg"));
+                                    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+                                    EXPECT_EQ(old.readAll(), "old");
+                                });
                             }});
     w.Image2_Click();
     runToEnd(w);
