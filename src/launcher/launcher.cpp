@@ -2,7 +2,7 @@
 // The web, help and mail actions, and the finishing step of a browser search.
 #include "launcher/launcher.h"
 
-#include "engine/file_replace.h"
+#include "engine/file_write.h"
 #include "launcher/addresses.h"
 #include "launcher/frm_search.h"
 
@@ -195,8 +195,8 @@ void Launcher::showNoBrowser(const QString& title) {
 bool Launcher::startSisterViewer() {
     const QString prefs = services.programFolder + QLatin1Char('/') + kPrefsFile;
     const QByteArray line = kMakerHomePage.toLatin1() + "\r\n";
-    if (!engine::replaceFile(QFile::encodeName(prefs).toStdString(),
-                             engine::Bytes(line.cbegin(), line.cend()))) {
+    const engine::Bytes bytes(line.cbegin(), line.cend());
+    if (!engine::writeFile(QFile::encodeName(prefs).toStdString(), bytes).written()) {
         return false;
     }
     // Quoted: the program folder may hold spaces, and nothing follows the program.
