@@ -35,7 +35,7 @@ constexpr QSize large{32, 32};
 constexpr QSize frame{73, 81};  // the error and preview pictures: 1095 x 1215 twips
 
 // One row per picture, in the order of Art.
-const std::array<Entry, 25> catalogue{{
+const std::array<Entry, 29> catalogue{{
     {Art::Background, {695, 314}, Face::None, {}, paint::paintBackground, {}},
     {Art::Browse,
      toolbar,
@@ -91,6 +91,10 @@ const std::array<Entry, 25> catalogue{{
      toolbar,
      paint::paintHelp,
      {"help-contents", "help-browser"}},
+    {Art::SplashPicture, {143, 84}, Face::None, {}, paint::paintSplashPicture, {}},
+    {Art::SplashStrip, {195, 21}, Face::None, {}, paint::paintSplashStrip, {}},
+    {Art::SplashMark, {21, 23}, Face::None, {}, paint::paintSplashMark, {}},
+    {Art::SplashIcon, large, Face::None, {}, paint::paintSplashIcon, {}},
 }};
 
 const Entry& entryFor(Art art) {

@@ -33,13 +33,17 @@ enum class Art {
     Progress1,  // the run's progress animation, one picture per step, 32 x 32 like the logo
     Progress2,
     Progress3,
-    Logo,         // 32 x 32; also the program's icon
-    Sample,       // 82 x 71: previewed when no source picture has been loaded
-    Error,        // 73 x 81: shown where a source picture cannot be loaded
-    OpenFolder,   // picker: open the current folder in the file manager, 24 x 24
-    MyPictures,   // picker: go to the user's pictures, 32 x 32 (480 twips)
-    Placeholder,  // picker: the preview before anything was picked, 73 x 81
-    PickerHelp,   // picker: help, 32 x 32 (480 twips); the same symbol as Help
+    Logo,           // 32 x 32; also the program's icon
+    Sample,         // 82 x 71: previewed when no source picture has been loaded
+    Error,          // 73 x 81: shown where a source picture cannot be loaded
+    OpenFolder,     // picker: open the current folder in the file manager, 24 x 24
+    MyPictures,     // picker: go to the user's pictures, 32 x 32 (480 twips)
+    Placeholder,    // picker: the preview before anything was picked, 73 x 81
+    PickerHelp,     // picker: help, 32 x 32 (480 twips); the same symbol as Help
+    SplashPicture,  // splash: the picture on its button, 143 x 84
+    SplashStrip,    // splash: the film strip under the button, 195 x 21
+    SplashMark,     // splash: the mark above the logo bar, 21 x 23
+    SplashIcon,     // splash: its window icon, 32 x 32
 };
 
 // Where toolbar images come from. DesktopTheme takes the symbol of the desktop's icon theme

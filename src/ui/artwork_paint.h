@@ -124,5 +124,9 @@ void paintLogo(QPainter& p);
 void paintSample(QPainter& p);
 void paintError(QPainter& p);
 void paintPlaceholder(QPainter& p);
+void paintSplashPicture(QPainter& p);
+void paintSplashStrip(QPainter& p);
+void paintSplashMark(QPainter& p);
+void paintSplashIcon(QPainter& p);
 
 }  // namespace ui::paint

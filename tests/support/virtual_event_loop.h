@@ -26,6 +26,9 @@ class VirtualEventLoop : public platform::EventLoop {
     // A simulated user action at absolute time `tick`, or `ms` from now.
     void at(quint32 tick, Callback action);
     void after(quint32 ms, Callback action) { at(now_ + ms, std::move(action)); }
+    // The program is busy for `ms` without letting events run (called from a handler or an
+    // action): the clock moves on and nothing fires, so the timers due meanwhile come late.
+    void stall(quint32 ms) { now_ += ms; }
 
     int activeTimers() const { return static_cast<int>(timers_.size()); }
     int pendingActions() const { return static_cast<int>(actions_.size()); }

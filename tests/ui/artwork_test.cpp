@@ -45,6 +45,10 @@ const Expected catalogue[] = {
     {Art::MyPictures, {32, 32}, true},
     {Art::Placeholder, {73, 81}, false},
     {Art::PickerHelp, {32, 32}, true},
+    {Art::SplashPicture, {143, 84}, false},
+    {Art::SplashStrip, {195, 21}, false},
+    {Art::SplashMark, {21, 23}, false},
+    {Art::SplashIcon, {32, 32}, false},
 };
 
 std::size_t colourCount(const QImage& image) {
