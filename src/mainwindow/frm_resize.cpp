@@ -62,6 +62,7 @@ void FrmResize::connectHandlers() {
         {Image19, &FrmResize::Image19_Click},
         {Image8, &FrmResize::Image8_Click},
         {Image9, &FrmResize::Image9_Click},
+        {imgLogo, &FrmResize::imgLogo_Click},
         {imgHelperTips, &FrmResize::imgHelperTips_Click},
         {imgHelperTips_Off, &FrmResize::imgHelperTips_Off_Click},
     };

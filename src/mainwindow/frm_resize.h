@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "launcher/launcher.h"
 #include "mainwindow/frm_resize_output.h"
 #include "mainwindow/frm_resize_run.h"
 #include "options/thumbnail_options.h"
@@ -38,7 +39,7 @@
 // frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
 // stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
 // into the picker), frm_resize_pending.cpp (call sites of what is not built yet).
-class FrmResize : public QMainWindow {
+class FrmResize : public QMainWindow, public LauncherHost {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
     ~FrmResize() override;
@@ -369,6 +370,13 @@ class FrmResize : public QMainWindow {
     // ---- the processing run and its naming and output stages --------------------------------
     FrmResizeRun run{*this};
     FrmResizeOutput output{*this};
+
+    // ---- web, help and mail: the launcher's host (frm_resize_pending.cpp) -------------------
+    void imgLogo_Click();
+    QWidget* launcherWindow() override { return this; }
+    void showHelpPressed() override;
+    bool hostEnded() const override { return ended_; }
+    Launcher web{*this, services};
 
   protected:
     void closeEvent(QCloseEvent* event) override;

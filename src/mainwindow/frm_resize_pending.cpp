@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Call sites of what is not built yet: the helper tips, the about window, the help and web
-// actions, and the visual theme. Each does nothing yet, except where the window's own rule
-// is already known.
+// Call sites of what is not built yet: the helper tips, the about window and the visual theme.
+// Each does nothing yet, except where the window's own rule is already known. The help and web
+// actions hand over to the launcher (src/launcher/).
 #include "mainwindow/frm_resize.h"
 
 #include <QAction>
@@ -39,13 +39,25 @@ void FrmResize::mnuInfo_Click() {
 
 // ---- help and web actions ---------------------------------------------------------------------
 
-void FrmResize::Image9_Click() {}
+void FrmResize::Image9_Click() {
+    web.helpFile();
+}
 
 void FrmResize::mnuViewHelp_Click() {
     Image9_Click();
 }
 
-void FrmResize::mnuOnline_Click() {}
+void FrmResize::mnuOnline_Click() {
+    web.onlineHelp();
+}
+
+void FrmResize::imgLogo_Click() {
+    web.logoPage();
+}
+
+void FrmResize::showHelpPressed() {
+    showPressed(Image9);
+}
 
 // ---- visual theme -----------------------------------------------------------------------------
 

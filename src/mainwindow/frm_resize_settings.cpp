@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,5 +143,5 @@ bool FrmResize::destinationChosen() const {
 }
 
 QString FrmResize::programFolder() const {
-    return QCoreApplication::applicationDirPath();
+    return services.programFolder;
 }

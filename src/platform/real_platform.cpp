@@ -109,14 +109,8 @@ bool DesktopShell::startCommand(const QString& commandLine, WindowStyle /*style*
 }
 
 bool DesktopShell::openDocument(const QString& documentOrAddress) {
-    const QUrl address(documentOrAddress, QUrl::StrictMode);
-    if (address.isValid() && address.scheme().size() > 1) {
-        return QDesktopServices::openUrl(address);
-    }
-    if (!QFileInfo::exists(documentOrAddress)) {
-        return false;
-    }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(documentOrAddress));
+    const auto url = documentUrl(documentOrAddress);
+    return url && QDesktopServices::openUrl(*url);
 }
 
 bool DesktopShell::showFolder(const QString& folder) {
@@ -211,11 +205,13 @@ QList<Volume> MountedVolumes::list() const {
 
 RealPlatform::RealPlatform(const QString& program)
     : store_(SettingsStore::defaultFolder()),
-      instance_(LockFileInstanceGuard::defaultLockPath(program)) {}
+      instance_(LockFileInstanceGuard::defaultLockPath(program)),
+      programFolder_(QCoreApplication::applicationDirPath()) {}
 
 Services RealPlatform::services() {
-    return Services{loop_,     dialogs_, store_,   shell_,           folders_,
-                    instance_, screen_,  volumes_, PathStyle::host()};
+    return Services{
+        loop_,    dialogs_,          store_,        shell_, folders_, instance_, screen_,
+        volumes_, PathStyle::host(), programFolder_};
 }
 
 }  // namespace platform

@@ -75,7 +75,8 @@ class MountedVolumes : public Volumes {
     QList<Volume> list() const override;
 };
 
-// The real services of one program, owned together.
+// The real services of one program, owned together. Made after the application object: the
+// program folder is the executable's.
 class RealPlatform {
   public:
     explicit RealPlatform(const QString& program);
@@ -90,6 +91,7 @@ class RealPlatform {
     LockFileInstanceGuard instance_;
     QtScreen screen_;
     MountedVolumes volumes_;
+    QString programFolder_;
 };
 
 }  // namespace platform

@@ -11,6 +11,8 @@
 #include "platform/user_folders.h"
 #include "platform/volumes.h"
 
+#include <QString>
+
 namespace platform {
 
 // Everything the windows need from the desktop, handed to them in one bundle. The real bundle
@@ -25,6 +27,10 @@ struct Services {
     Screen& screen;
     Volumes& volumes;
     const PathStyle& paths;
+    // The folder the program's own files live in: the executable's folder on the desktop, a
+    // temporary folder in the tests. Files the program writes there (prefs.txt) and programs
+    // it starts from there (the splash, the sister viewer) are found through it.
+    QString programFolder;
 };
 
 }  // namespace platform

@@ -11,6 +11,18 @@ bool isExecutableFile(const QString& path) {
     return info.isFile() && info.isExecutable();
 }
 
+std::optional<QUrl> documentUrl(const QString& documentOrAddress) {
+    // A one-letter scheme would be a drive letter, not an address.
+    const QUrl address(documentOrAddress, QUrl::StrictMode);
+    if (address.isValid() && address.scheme().size() > 1) {
+        return address;
+    }
+    if (documentOrAddress.isEmpty() || !QFileInfo::exists(documentOrAddress)) {
+        return std::nullopt;
+    }
+    return QUrl::fromLocalFile(QFileInfo(documentOrAddress).absoluteFilePath());
+}
+
 std::optional<CommandLine> splitCommandLine(
     const QString& commandLine, const std::function<bool(const QString&)>& isExecutable) {
     const QString text = commandLine.trimmed();

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <optional>
@@ -42,5 +43,9 @@ std::optional<CommandLine> splitCommandLine(
     const QString& commandLine, const std::function<bool(const QString&)>& isExecutable);
 
 bool isExecutableFile(const QString& path);
+
+// What the document opener hands the desktop for `documentOrAddress`: an address with a
+// scheme (https:, mailto:) when it is a valid one, else an existing file; none otherwise.
+std::optional<QUrl> documentUrl(const QString& documentOrAddress);
 
 }  // namespace platform

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frm_resize_fixture.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 const QString kNewUser = QStringLiteral("New User Information");
@@ -43,7 +41,7 @@ TEST_F(FrmResizeTest, FreshUserGetsEveryDefault) {
 
     EXPECT_EQ(boxesTitled(kNewUser), 1);
     EXPECT_EQ(platform.stored("PHT"), "1");
-    EXPECT_EQ(platform.stored("Path"), QCoreApplication::applicationDirPath());
+    EXPECT_EQ(platform.stored("Path"), platform.programFolder());
     // The first-run registration command names no program here: nothing is started.
     EXPECT_TRUE(platform.shell.calls.empty());
 }

@@ -26,9 +26,10 @@ TestPlatform::TestPlatform() : settings(home_.path() + QStringLiteral("/.config/
 }
 
 platform::Services TestPlatform::services() {
-    return platform::Services{loop,   dialogs, settings,
-                              shell,  folders, instance,
-                              screen, volumes, platform::PathStyle::host()};
+    return platform::Services{loop,           dialogs, settings,
+                              shell,          folders, instance,
+                              screen,         volumes, platform::PathStyle::host(),
+                              programFolder()};
 }
 
 void TestPlatform::verifyAndReset() {

@@ -59,6 +59,8 @@ class TestPlatform {
     QString home() const { return home_.path(); }
     QString documents() const { return folders.documents; }
     QString pictures() const { return folders.pictures; }
+    // The program's folder: empty and apart from the home, so nothing lands in the build tree.
+    QString programFolder() const { return program_.path(); }
     // A folder below the home, made on the way.
     QString makeFolder(const QString& relative) const;
 
@@ -68,6 +70,7 @@ class TestPlatform {
     void store(const QString& key, const QString& value);
 
     QTemporaryDir home_;
+    QTemporaryDir program_;
     VirtualEventLoop loop;
     ScriptedDialogs dialogs{loop};
     platform::SettingsStore settings;
