@@ -390,37 +390,10 @@ void LumenCommand::PaintGradient(bool inverse) {
     if (inverse) {
         std::swap(from, to);
     }
-    const QSize area = surfaceSize();
-    const float sw = static_cast<float>(area.width());
-    const float sh = static_cast<float>(area.height());
-    float r = static_cast<float>(from.red());
-    float g = static_cast<float>(from.green());
-    float b = static_cast<float>(from.blue());
-    const auto lineColour = [&] {
-        const auto c = [](float v) { return std::clamp(nearest(v), 0, 255); };
-        return QColor(c(r), c(g), c(b));
-    };
-    Surface* s = surface();
     if (gradientOrientation_ == 1) {
-        const float dr = static_cast<float>(to.red() - from.red()) / sw;
-        const float dg = static_cast<float>(to.green() - from.green()) / sw;
-        const float db = static_cast<float>(to.blue() - from.blue()) / sw;
-        for (int x = 0; x <= nearest(sw); ++x) {
-            s->line({x, 0}, {x, area.height()}, lineColour());
-            r += dr;
-            g += dg;
-            b += db;
-        }
+        surface()->gradient(from, to, Surface::Run::Columns);
     } else if (gradientOrientation_ == 0) {
-        const float dr = static_cast<float>(to.red() - from.red()) / sh;
-        const float dg = static_cast<float>(to.green() - from.green()) / sh;
-        const float db = static_cast<float>(to.blue() - from.blue()) / sh;
-        for (int y = 0; y <= nearest(sh); ++y) {
-            s->line({0, y}, {area.width(), y}, lineColour());
-            r += dr;
-            g += dg;
-            b += db;
-        }
+        surface()->gradient(from, to, Surface::Run::RowsDown);
     }
 }
 

@@ -23,22 +23,6 @@ QLabel* valueLabel(QWidget* parent) {
     return label;
 }
 
-// The red, green and blue channels (low, second and third byte) as single-precision numbers.
-struct Channels {
-    float r;
-    float g;
-    float b;
-};
-Channels channelsOf(OleColour c) {
-    return {static_cast<float>(c & 0xFF), static_cast<float>((c >> 8) & 0xFF),
-            static_cast<float>((c >> 16) & 0xFF)};
-}
-
-QColor loopColour(float r, float g, float b) {
-    const auto channel = [](float v) { return std::clamp(nearest(v), 0, 255); };
-    return QColor(channel(r), channel(g), channel(b));
-}
-
 }  // namespace
 
 LumenProgressBar::LumenProgressBar(const platform::Services& services, QWidget* parent)
@@ -356,34 +340,13 @@ void LumenProgressBar::DrawGradient() {
     }
     Surface* s = surface();
     s->clear();
-    const Channels from = channelsOf(gradientFrom_);
-    const Channels to = channelsOf(gradientTo_);
-    const QSize area = surfaceSize();
-    const float sw = static_cast<float>(area.width());
-    const float sh = static_cast<float>(area.height());
-    float r = from.r;
-    float g = from.g;
-    float b = from.b;
+    // The start colour lies at the left end, or at the bottom of a vertical bar.
+    const QColor from = ui::bgrColor(gradientFrom_);
+    const QColor to = ui::bgrColor(gradientTo_);
     if (orientation_ == 0) {
-        const float dr = (to.r - from.r) / sw;
-        const float dg = (to.g - from.g) / sw;
-        const float db = (to.b - from.b) / sw;
-        for (int x = 0; x <= nearest(sw); ++x) {
-            s->line({x, 0}, {x, area.height()}, loopColour(r, g, b));
-            r += dr;
-            g += dg;
-            b += db;
-        }
+        s->gradient(from, to, Surface::Run::Columns);
     } else if (orientation_ == 1) {
-        const float dr = (to.r - from.r) / sh;
-        const float dg = (to.g - from.g) / sh;
-        const float db = (to.b - from.b) / sh;
-        for (int y = nearest(sh); y >= 0; --y) {
-            s->line({0, y}, {area.width(), y}, loopColour(r, g, b));
-            r += dr;
-            g += dg;
-            b += db;
-        }
+        s->gradient(from, to, Surface::Run::RowsUp);
     }
     s->update();
 }

@@ -69,6 +69,32 @@ void Surface::box(QPoint corner, QPoint opposite, QColor colour) {
     painter.fillRect(r, colour);
 }
 
+void Surface::gradient(QColor from, QColor to, Run run) {
+    const QSize area = owner_->surfaceSize();
+    const float length = static_cast<float>(run == Run::Columns ? area.width() : area.height());
+    float r = static_cast<float>(from.red());
+    float g = static_cast<float>(from.green());
+    float b = static_cast<float>(from.blue());
+    // Worked out once from the end colours, added at each step.
+    const float dr = static_cast<float>(to.red() - from.red()) / length;
+    const float dg = static_cast<float>(to.green() - from.green()) / length;
+    const float db = static_cast<float>(to.blue() - from.blue()) / length;
+    const int last = nearest(length);
+    for (int k = 0; k <= last; ++k) {
+        const auto channel = [](float v) { return std::clamp(nearest(v), 0, 255); };
+        const QColor c(channel(r), channel(g), channel(b));
+        if (run == Run::Columns) {
+            line({k, 0}, {k, area.height()}, c);
+        } else {
+            const int y = run == Run::RowsDown ? k : last - k;
+            line({0, y}, {area.width(), y}, c);
+        }
+        r += dr;
+        g += dg;
+        b += db;
+    }
+}
+
 void Surface::paintEvent(QPaintEvent* /*event*/) {
     owner_->UserControl_Paint();
     QPainter painter(this);

@@ -31,6 +31,13 @@ class Surface : public QWidget {
     // A filled box with both corners inside.
     void box(QPoint corner, QPoint opposite, QColor colour);
 
+    // The desktop controls' gradient: one-pixel lines across the area from `from` towards
+    // `to`, the colour sums kept in single precision and each line in the sums rounded to
+    // the nearest integer. Across the area: columns from x = 0 to the width; down it: rows
+    // from y = 0 to the height, or from the height up to 0.
+    enum class Run { Columns, RowsDown, RowsUp };
+    void gradient(QColor from, QColor to, Run run);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
