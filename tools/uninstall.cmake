@@ -40,6 +40,18 @@ endforeach()
 
 list(REMOVE_DUPLICATES own_dirs)
 foreach(dir IN LISTS own_dirs)
+    # What lies below a folder of ours is ours too (share/corvel/help/): its folders go when the
+    # removal left them empty, deepest first.
+    file(GLOB_RECURSE below LIST_DIRECTORIES true "${dir}/*")
+    list(SORT below ORDER DESCENDING)
+    foreach(sub IN LISTS below)
+        if(IS_DIRECTORY "${sub}" AND NOT IS_SYMLINK "${sub}")
+            file(GLOB inside "${sub}/*")
+            if(NOT inside)
+                file(REMOVE_RECURSE "${sub}")
+            endif()
+        endif()
+    endforeach()
     file(GLOB left "${dir}/*")
     if(NOT left)
         file(REMOVE_RECURSE "${dir}")
