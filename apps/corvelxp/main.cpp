@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mainwindow/frm_resize.h"
-#include "picker/picker_host.h"
 #include "platform/real_platform.h"
+#include "startup/startup_sequence.h"
 #include "ui/artwork.h"
 
 #include <QApplication>
@@ -18,12 +17,11 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     // Toolbar symbols follow the desktop's icon theme where it has them.
     ui::setDefaultIconSource(ui::IconSource::DesktopTheme);
+    // Nothing of ours is on screen for the first seconds (the splash program plays then), so
+    // only the main window's own end closes the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     platform::RealPlatform desktop(QStringLiteral("corvelxp"));
-    FrmResize frmResize(desktop.services());
-    installPicker(frmResize);
-    frmResize.Form_Load();
-    if (frmResize.programEnded()) {
-        return 0;
-    }
+    startup::StartupSequence sequence(desktop.services());
+    sequence.Main();
     return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include "options/thumbnail_options.h"
 #include "platform/services.h"
 #include "platform/timer.h"
+#include "startup/about_host.h"
 #include "ui/twips.h"
 
 #include "ui/controls.h"
@@ -39,7 +40,7 @@
 // frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
 // stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
 // into the picker), frm_resize_pending.cpp (call sites of what is not built yet).
-class FrmResize : public QMainWindow, public LauncherHost {
+class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHost {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
     ~FrmResize() override;
@@ -380,6 +381,17 @@ class FrmResize : public QMainWindow, public LauncherHost {
     void showHelpPressed() override;
     bool hostEnded() const override { return ended_; }
     Launcher web{*this, services};
+
+    // ---- the about window: its host (frm_resize_pending.cpp) ------------------------------------
+    // 1 while the about window is open as the about window (Image8's twin is Image14).
+    qint16 indAbout = 0;
+    // Loads the about window when needed and shows it, false when it could not be shown; the
+    // start-up library installs it.
+    std::function<bool()> showAbout;
+    QWidget* aboutOwner() override { return this; }
+    qint16 aboutMode() const override { return indAbout; }
+    Launcher& aboutLauncher() override { return web; }
+    void aboutClosed() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

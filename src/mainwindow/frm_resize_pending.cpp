@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Call sites of what is not built yet: the helper tips, the about window and the visual theme.
-// Each does nothing yet, except where the window's own rule is already known. The help and web
-// actions hand over to the launcher (src/launcher/).
+// Call sites of what is not built yet (the helper tips and the visual theme), and the ways into
+// the about window, which the start-up library installs.
+// The stubs do nothing yet, except where the window's own rule is already known. The help and
+// web actions hand over to the launcher (src/launcher/).
 #include "mainwindow/frm_resize.h"
 
 #include <QAction>
@@ -31,7 +32,29 @@ void FrmResize::timerTip_Timer() {}
 
 // ---- the about window -------------------------------------------------------------------------
 
-void FrmResize::Image8_Click() {}
+void FrmResize::Image8_Click() {
+    // While another window holds the main window disabled (the about window, the picker), its
+    // menu entry is as dead as its image.
+    if (!isEnabled() || ended_) {
+        return;
+    }
+    showPressed(Image8);
+    if (!isEnabled() || ended_) {
+        return;  // something else was opened, or the program ended, during the pressed look
+    }
+    indAbout = 1;
+    setEnabled(false);
+    if (!showAbout || !showAbout()) {
+        aboutClosed();  // nothing to give the window back: it takes input again at once
+    }
+}
+
+void FrmResize::aboutClosed() {
+    indAbout = 0;
+    setEnabled(true);
+    show();
+    activateWindow();
+}
 
 void FrmResize::mnuInfo_Click() {
     Image8_Click();

@@ -44,6 +44,7 @@ enum class Art {
     SplashStrip,    // splash: the film strip under the button, 195 x 21
     SplashMark,     // splash: the mark above the logo bar, 21 x 23
     SplashIcon,     // splash: its window icon, 32 x 32
+    MakerLogo,      // about window: the maker's logo, 137 x 151 (2055 x 2265 twips)
 };
 
 // Where toolbar images come from. DesktopTheme takes the symbol of the desktop's icon theme

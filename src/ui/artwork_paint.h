@@ -128,5 +128,6 @@ void paintSplashPicture(QPainter& p);
 void paintSplashStrip(QPainter& p);
 void paintSplashMark(QPainter& p);
 void paintSplashIcon(QPainter& p);
+void paintMakerLogo(QPainter& p);
 
 }  // namespace ui::paint

@@ -121,6 +121,13 @@ QFont designFont(const QString& family, qreal points, bool bold, bool italic) {
          {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
         {QStringLiteral("Courier New"),
          {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS")}},
+        // The same advance of 0.6 em as Lucida Console, so a line keeps its length.
+        {QStringLiteral("Lucida Console"),
+         {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")}},
+        // DejaVu Sans grew out of the family drawn to Verdana's wide, open proportions.
+        {QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("MS Sans Serif"),
+         {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")}},
     };
     QFont font;
     const QStringList families = QFontDatabase::families();
@@ -137,7 +144,8 @@ QFont designFont(const QString& family, qreal points, bool bold, bool italic) {
                 break;
             }
         }
-        if (family.startsWith(QLatin1String("Courier"))) {
+        if (family.startsWith(QLatin1String("Courier")) ||
+            family == QLatin1String("Lucida Console")) {
             font.setStyleHint(QFont::Monospace);
         }
     } else if (available(family)) {

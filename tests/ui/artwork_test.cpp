@@ -49,6 +49,7 @@ const Expected catalogue[] = {
     {Art::SplashStrip, {195, 21}, false},
     {Art::SplashMark, {21, 23}, false},
     {Art::SplashIcon, {32, 32}, false},
+    {Art::MakerLogo, {137, 151}, false},
 };
 
 std::size_t colourCount(const QImage& image) {
