@@ -41,7 +41,13 @@ RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight, s
 }
 
 RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight) {
-    ThumbnailSampler sampler(decoder.size(), callWidth, callHeight);
+    const Size size = decoder.size();
+    return readThumbnail(
+        decoder, ThumbnailPlan{{0, 0, size.width(), size.height()}, callWidth - 2, callHeight - 2});
+}
+
+RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan) {
+    ThumbnailSampler sampler(plan.source, plan.callWidth(), plan.callHeight());
     if (!sampler.isValid()) {
         return {};
     }

@@ -24,6 +24,7 @@
 #include "engine/bitmap_writer.h"
 #include "engine/bmp_to_jpg.h"
 #include "engine/picture_loader.h"
+#include "engine/qimage_pixels.h"
 #include "engine/sampling.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_event_loop.h"
@@ -121,6 +122,17 @@ TEST_F(CorvelThumb, NamesSizesAndFileTypes) {
         {{"--landscape", "-q", "60"}, "photo.jpg", {130, 110}, "\xFF\xD8"},
         // The swapped height may pass the height limit, as in the window.
         {{"--landscape", "-W", "280", "-H", "100", "-t", "bmp"}, "photo.bmp", {100, 280}, "BM"},
+        // Sizes and modes: the picture is 400 x 300.
+        {{"-s", "90x60"}, "photo.jpg", {90, 60}, "\xFF\xD8"},
+        {{"--size=90"}, "photo.jpg", {90, 130}, "\xFF\xD8"},
+        {{"-sx60", "--mode", "stretch"}, "photo.jpg", {110, 60}, "\xFF\xD8"},
+        {{"--mode", "fit"}, "photo.jpg", {110, 83}, "\xFF\xD8"},
+        {{"--mode", "FIT", "-s", "200x200"}, "photo.jpg", {200, 150}, "\xFF\xD8"},
+        {{"--mode", "fit", "-s", "1200"}, "photo.jpg", {1200, 900}, "\xFF\xD8"},
+        {{"--mode", "fit", "-s", "x90", "-t", "bmp"}, "photo.bmp", {120, 90}, "BM"},
+        {{"--mode", "fill", "-s", "100x100"}, "photo.jpg", {100, 100}, "\xFF\xD8"},
+        {{"--mode=fill", "-W", "300", "-H", "500"}, "photo.jpg", {300, 500}, "\xFF\xD8"},
+        {{"--mode", "fill", "--landscape", "-s", "100x200"}, "photo.jpg", {200, 100}, "\xFF\xD8"},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -145,6 +157,23 @@ TEST_F(CorvelThumb, SameFolderNamesBesideEachPicture) {
     EXPECT_TRUE(QFileInfo::exists(at("b/next10.jpg")));
     EXPECT_EQ(run({"--same-folder", "--suffix", "_th", "-t", "bmp", a}).status, 0);
     EXPECT_TRUE(QFileInfo::exists(at("a/photo_th.bmp")));
+}
+
+// Fill samples the centre of the picture exactly as the engine's plan says.
+TEST_F(CorvelThumb, FitAndFillPixelsAreTheEnginePlans) {
+    const QString source = picture("pics/photo.bmp", 123, 77);
+    const QImage loaded = engine::loadPicture(source).convertToFormat(QImage::Format_RGB32);
+    const engine::RgbView pixels = engine::viewOf(loaded);
+    for (const auto& [mode, fitMode] :
+         {std::pair{"fit", engine::FitMode::Fit}, std::pair{"fill", engine::FitMode::Fill}}) {
+        SCOPED_TRACE(mode);
+        const QString dest = at(mode);
+        ASSERT_EQ(run({"-t", "bmp", "--mode", mode, "-s", "40x40", "-o", dest, source}).status, 0);
+        const engine::ThumbnailPlan plan =
+            engine::planThumbnail(pixels.size(), {40, 40}, fitMode, false);
+        EXPECT_EQ(bytesOf(dest + "/photo.bmp"),
+                  engine::encodeBitmap(engine::toQImage(engine::sampleThumbnail(pixels, plan))));
+    }
 }
 
 // The window writes the canvas as a bitmap, then converts that file in place to JPEG.
@@ -364,6 +393,15 @@ TEST_F(CorvelThumb, BadUsageExitsWithTwoAndSaysWhy) {
         {{"-q", "0", "-o", out, source}, "quality must be a whole number from 1 to 100"},
         {{"-q", "101", "-o", out, source}, "from 1 to 100"},
         {{"-t", "png", "-o", out, source}, "type must be jpg, bmp or gif, not 'png'"},
+        {{"-s", "281x10", "-o", out, source}, "size width must be a whole number from 1 to 280"},
+        {{"-s", "x241", "-o", out, source}, "size height must be a whole number from 1 to 240"},
+        {{"--mode", "fit", "-s", "8193", "-o", out, source}, "from 1 to 8192, not '8193'"},
+        {{"--mode", "fill", "-H", "9000", "-o", out, source}, "height must be a whole number"},
+        {{"-s", "x", "-o", out, source}, "size must be WxH, W or xH, not 'x'"},
+        {{"-s", "1x2x3", "-o", out, source}, "size must be WxH, W or xH"},
+        {{"-s", "ax2", "-o", out, source}, "not 'a'"},
+        {{"-s", "20", "-W", "30", "-o", out, source}, "either --size or --width and --height"},
+        {{"--mode", "crop", "-o", out, source}, "mode must be stretch, fit or fill, not 'crop'"},
         {{"-j", "0", "-o", out, source}, "jobs must be a whole number from 1 to"},
         {{"--prefix", "abcd", "-o", out, source}, "at most 3 characters"},
         {{"--suffix", "a/b", "-o", out, source}, "must not contain '/'"},
