@@ -28,6 +28,7 @@ enum Option {
     Dest,
     SameFolder,
     Landscape,
+    NoAutoOrient,
     Overwrite,
     Jobs,
     Help,
@@ -55,6 +56,7 @@ constexpr std::array<OptionSpec, OptionCount> kOptions = {{
     {'o', "dest", true},
     {0, "same-folder", false},
     {0, "landscape", false},
+    {0, "no-auto-orient", false},
     {0, "overwrite", false},
     {'j', "jobs", true},
     {'h', "help", false},
@@ -245,6 +247,7 @@ class Parser {
                          " pictures");
         }
         o.landscape = line_.isSet(Landscape);
+        o.autoOrient = !line_.isSet(NoAutoOrient);
         o.overwrite = line_.isSet(Overwrite);
         command.action = ParsedCommand::Action::Run;
         return command;
@@ -449,6 +452,9 @@ std::string helpText() {
            "                         Fit and fill take sides up to 8192, and a side not\n"
            "                         given to -s follows the picture (--mode fit -s 1200)\n"
            "      --landscape        swap width and height for pictures wider than tall\n"
+           "      --no-auto-orient   keep JPEG photos as stored; without it, a photo tagged\n"
+           "                         to be turned (EXIF orientation) is stood upright first\n"
+           "                         (a phone photo tagged \"rotate 90\" comes out upright)\n"
            "  -t, --type TYPE        jpg, bmp or gif (default jpg); gif files hold JPEG data\n"
            "  -q, --quality PERCENT  JPEG quality, 1 to 100 (default 100)\n"
            "\n"

@@ -25,6 +25,7 @@ struct ThumbOptions {
     std::int32_t number = 0;  // Number mode: the first running number
     std::string destination;  // absolute; save-to-folder mode only
     bool landscape = false;
+    bool autoOrient = true;  // EXIF orientation applied before sizing
     bool overwrite = false;
     int jobs = 1;
     std::vector<std::string> pictures;  // as given

@@ -176,6 +176,54 @@ TEST_F(CorvelThumb, FitAndFillPixelsAreTheEnginePlans) {
     }
 }
 
+// A phone photo stored sideways, tagged to be turned 90 degrees clockwise: red on its stored
+// left, blue on its right. Upright, red is on top; the thumbnail carries no tag.
+TEST_F(CorvelThumb, TaggedPhotosComeOutUpright) {
+    QImage sideways(80, 40, QImage::Format_RGB32);
+    sideways.fill(Qt::blue);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            sideways.setPixel(x, y, qRgb(255, 0, 0));
+        }
+    }
+    QByteArray jpeg = bytesOf(save(sideways, "plain.jpg"));
+    // APP1 right after the start marker: "Exif", a little-endian TIFF header, IFD0 with the
+    // orientation tag (SHORT, one value: 6).
+    const QByteArray payload = QByteArray(
+        "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0"
+        "\x01\0\0\0\x06\0\0\0\0\0\0\0",
+        32);
+    const int length = int(payload.size()) + 2;
+    jpeg.insert(2, QByteArray("\xFF\xE1") + char(length >> 8) + char(length & 0xFF) + payload);
+    const QString photo = at("photo.jpg");
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg);
+    file.close();
+
+    ASSERT_EQ(run({"--mode", "fit", "-s", "100x100", "-t", "bmp", "-o", at("up"), photo}).status,
+              0);
+    const QImage up(at("up/photo.bmp"));
+    ASSERT_EQ(up.size(), QSize(50, 100));
+    EXPECT_GT(qRed(up.pixel(25, 10)), 200);
+    EXPECT_GT(qBlue(up.pixel(25, 90)), 200);
+    // Stretch turns it too: the box meets the upright picture.
+    ASSERT_EQ(run({"-s", "60x90", "-t", "bmp", "-o", at("stretch"), photo}).status, 0);
+    EXPECT_GT(qRed(QImage(at("stretch/photo.bmp")).pixel(30, 5)), 200);
+
+    ASSERT_EQ(run({"--no-auto-orient", "--mode", "fit", "-s", "100x100", "-t", "bmp", "-o",
+                   at("stored"), photo})
+                  .status,
+              0);
+    const QImage stored(at("stored/photo.bmp"));
+    ASSERT_EQ(stored.size(), QSize(100, 50));
+    EXPECT_GT(qRed(stored.pixel(10, 25)), 200);
+    EXPECT_GT(qBlue(stored.pixel(90, 25)), 200);
+
+    ASSERT_EQ(run({"-o", at("jpg"), photo}).status, 0);
+    EXPECT_FALSE(bytesOf(at("jpg/photo.jpg")).contains("Exif")) << "the tag is not copied";
+}
+
 // The window writes the canvas as a bitmap, then converts that file in place to JPEG.
 TEST_F(CorvelThumb, PixelsAndBytesAreThoseOfTheWindowRun) {
     const QString source = picture("pics/photo.bmp", 123, 77);
