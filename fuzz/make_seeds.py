@@ -275,6 +275,20 @@ def main():
         "progressive-claim-grey": progressive(8192, 4096, 1, data=False),
         "baseline-claim": jpeg(1, 1)[:-2].replace(struct.pack(">HH", 1, 1), struct.pack(">HH", 8192, 8192), 1) + b"\xFF\xD9",
     }
+    # EXIF orientation segments (APP1) right after the start marker: sound ones in both byte
+    # orders, and damaged ones the parser must ignore.
+    def exif(order, entries, value=6, ifd=8):
+        pack = "<" if order == b"II" else ">"
+        body = order + struct.pack(pack + "HI", 42, ifd) + struct.pack(pack + "H", entries)
+        body += struct.pack(pack + "HHIHH", 0x0112, 3, 1, value, 0) + b"\0\0\0\0"
+        return jpeg(14, 10)[:2] + segment(0xE1, b"Exif\0\0" + body) + jpeg(14, 10)[2:]
+    jpegs.update({
+        "exif-6-le": exif(b"II", 1),
+        "exif-8-be": exif(b"MM", 1, value=8),
+        "exif-many-entries": exif(b"II", 0xFFFF),
+        "exif-far-ifd": exif(b"MM", 1, ifd=0xFFFFFF00),
+        "exif-cut": jpeg(14, 10)[:2] + segment(0xE1, b"Exif\0\0II*\0") + jpeg(14, 10)[2:],
+    })
     for name, data in jpegs.items():
         (folder / f"{name}.jpg").write_bytes(data)
 

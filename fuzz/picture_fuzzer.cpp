@@ -7,6 +7,7 @@
 // pixel limit, the scan limit, the decoding budget) must keep them cheap. Any crash, overflow,
 // leak, hang or memory blow-up is a fault.
 #include "engine/imaging.h"
+#include "engine/orientation.h"
 #include "engine/picture_decoder.h"
 #include "engine/picture_file.h"
 
@@ -61,6 +62,16 @@ void readPicture(const std::uint8_t* data, std::size_t size) {
         const engine::RgbImage thumbnail = engine::readThumbnail(*decoder, callWidth, callHeight);
         if (thumbnail.isNull() && decoder->error().empty()) {
             __builtin_trap();
+        }
+    }
+    // Stood upright by its EXIF tag and fitted into the box, as corvel-thumb makes it.
+    if (const auto decoder = open(data, size)) {
+        const int orientation = decoder->orientation();
+        const engine::ThumbnailPlan plan =
+            engine::planThumbnail(engine::uprightSize(decoder->size(), orientation),
+                                  {callWidth - 2, callHeight - 2}, engine::FitMode::Fill, false);
+        if (plan.isValid()) {
+            engine::readThumbnail(*decoder, plan, orientation);
         }
     }
     // The window's whole picture, where it stays small.

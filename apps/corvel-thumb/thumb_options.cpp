@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <thread>
+#include <tuple>
 
 namespace thumb {
 
@@ -17,6 +18,8 @@ namespace {
 enum Option {
     Width,
     Height,
+    SizeOption,
+    Mode,
     Type,
     Quality,
     Prefix,
@@ -25,6 +28,7 @@ enum Option {
     Dest,
     SameFolder,
     Landscape,
+    NoAutoOrient,
     Overwrite,
     Jobs,
     Help,
@@ -42,6 +46,8 @@ struct OptionSpec {
 constexpr std::array<OptionSpec, OptionCount> kOptions = {{
     {'W', "width", true},
     {'H', "height", true},
+    {'s', "size", true},
+    {0, "mode", true},
     {'t', "type", true},
     {'q', "quality", true},
     {0, "prefix", true},
@@ -50,6 +56,7 @@ constexpr std::array<OptionSpec, OptionCount> kOptions = {{
     {'o', "dest", true},
     {0, "same-folder", false},
     {0, "landscape", false},
+    {0, "no-auto-orient", false},
     {0, "overwrite", false},
     {'j', "jobs", true},
     {'h', "help", false},
@@ -168,6 +175,12 @@ std::string rangeError(const char* what, int low, int high, const std::string& g
            std::to_string(high) + ", not '" + given + "'";
 }
 
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    return text;
+}
+
 // Characters, not bytes: the bytes of UTF-8 that do not start one are not counted.
 std::size_t characterCount(const std::string& text) {
     return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
@@ -220,8 +233,8 @@ class Parser {
             return usage("no pictures given");
         }
         o.jobs = std::clamp(processorCount(), 1, kMaxJobs);
-        for (const auto reader :
-             {&Parser::readValues, &Parser::readNaming, &Parser::readDestination}) {
+        for (const auto reader : {&Parser::readSize, &Parser::readValues, &Parser::readNaming,
+                                  &Parser::readDestination}) {
             if (const std::string error = (this->*reader)(o); !error.empty()) {
                 return usage(error);
             }
@@ -234,6 +247,7 @@ class Parser {
                          " pictures");
         }
         o.landscape = line_.isSet(Landscape);
+        o.autoOrient = !line_.isSet(NoAutoOrient);
         o.overwrite = line_.isSet(Overwrite);
         command.action = ParsedCommand::Action::Run;
         return command;
@@ -251,6 +265,68 @@ class Parser {
     }
 
     // Each reader returns an error text, empty when its options are good.
+    std::string readSize(ThumbOptions& o) const {
+        if (isSet(Mode)) {
+            const std::string mode = lowerCase(value(Mode));
+            if (mode == "stretch") {
+                o.mode = engine::FitMode::Stretch;
+            } else if (mode == "fit") {
+                o.mode = engine::FitMode::Fit;
+            } else if (mode == "fill") {
+                o.mode = engine::FitMode::Fill;
+            } else {
+                return "mode must be stretch, fit or fill, not '" + value(Mode) + "'";
+            }
+        }
+        const bool stretch = o.mode == engine::FitMode::Stretch;
+        const int maxWidth = stretch ? kMaxWidth : kMaxModeSide;
+        const int maxHeight = stretch ? kMaxHeight : kMaxModeSide;
+        if (!isSet(SizeOption)) {
+            return readSide(Width, "width", maxWidth, o.width) +
+                   readSide(Height, "height", maxHeight, o.height);
+        }
+        if (isSet(Width) || isSet(Height)) {
+            return "give either --size or --width and --height, not both";
+        }
+        // WxH, W or xH; a side not given keeps its default in Stretch and is free otherwise.
+        const std::string size = value(SizeOption);
+        const std::size_t x = size.find_first_of("xX");
+        const std::string width = size.substr(0, x);
+        const std::string height = x == std::string::npos ? std::string() : size.substr(x + 1);
+        if ((width.empty() && height.empty()) ||
+            (x != std::string::npos && size.find_first_of("xX", x + 1) != std::string::npos)) {
+            return "size must be WxH, W or xH, not '" + size + "'";
+        }
+        for (auto [text, what, high, target] :
+             {std::tuple{&width, "size width", maxWidth, &o.width},
+              std::tuple{&height, "size height", maxHeight, &o.height}}) {
+            if (text->empty()) {
+                if (!stretch) {
+                    *target = 0;
+                }
+                continue;
+            }
+            const auto number = wholeNumber(*text, 1, high);
+            if (!number) {
+                return rangeError(what, 1, high, *text);
+            }
+            *target = *number;
+        }
+        return {};
+    }
+
+    std::string readSide(Option option, const char* what, int high, int& target) const {
+        if (!isSet(option)) {
+            return {};
+        }
+        const auto number = wholeNumber(value(option), 1, high);
+        if (!number) {
+            return rangeError(what, 1, high, value(option));
+        }
+        target = *number;
+        return {};
+    }
+
     std::string readValues(ThumbOptions& o) const {
         struct Limit {
             Option option;
@@ -259,8 +335,6 @@ class Parser {
             int* target;
         };
         const Limit limits[] = {
-            {Width, "width", 1, kMaxWidth, &o.width},
-            {Height, "height", 1, kMaxHeight, &o.height},
             {Quality, "quality", 1, 100, &o.quality},
             {Jobs, "jobs", 1, kMaxJobs, &o.jobs},
         };
@@ -275,10 +349,7 @@ class Parser {
             *limit.target = *number;
         }
         if (isSet(Type)) {
-            std::string type = value(Type);
-            std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) {
-                return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-            });
+            const std::string type = lowerCase(value(Type));
             if (type == "jpg") {
                 o.type = ThumbType::Jpg;
             } else if (type == "bmp") {
@@ -366,13 +437,24 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string helpText() {
     return "Usage: corvel-thumb [options] PICTURE...\n"
-           "Makes a thumbnail of each BMP, JPEG or GIF picture, stretched to exactly the given\n"
-           "size by point sampling, as the Corvel window does.\n"
+           "Makes a thumbnail of each BMP, JPEG or GIF picture by point sampling, stretched\n"
+           "to exactly the given size as the Corvel window does, unless --mode says otherwise.\n"
            "\n"
            "Size and type:\n"
            "  -W, --width PIXELS     thumbnail width, 1 to 280 (default 110)\n"
            "  -H, --height PIXELS    thumbnail height, 1 to 240 (default 130)\n"
+           "  -s, --size WxH         both at once; W or xH gives one side (-s 90x60)\n"
+           "      --mode MODE        stretch (default): the whole picture, stretched to the box;\n"
+           "                         fit: the whole picture, aspect kept, inside the box\n"
+           "                         (--mode fit -s 200x200 makes 400 x 300 into 200 x 150);\n"
+           "                         fill: aspect kept, the box filled, the centre cropped\n"
+           "                         (--mode fill -s 100x100 for square thumbnails).\n"
+           "                         Fit and fill take sides up to 8192, and a side not\n"
+           "                         given to -s follows the picture (--mode fit -s 1200)\n"
            "      --landscape        swap width and height for pictures wider than tall\n"
+           "      --no-auto-orient   keep JPEG photos as stored; without it, a photo tagged\n"
+           "                         to be turned (EXIF orientation) is stood upright first\n"
+           "                         (a phone photo tagged \"rotate 90\" comes out upright)\n"
            "  -t, --type TYPE        jpg, bmp or gif (default jpg); gif files hold JPEG data\n"
            "  -q, --quality PERCENT  JPEG quality, 1 to 100 (default 100)\n"
            "\n"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/naming.h"
+#include "engine/thumbnail_plan.h"
 
 // Paths and names are as the file system spells them (bytes); letters are UTF-8.
 namespace thumb {
@@ -14,8 +15,9 @@ enum class ThumbType { Jpg, Bmp, Gif };
 
 // The thumbnail options of one command, checked against the window's own limits.
 struct ThumbOptions {
-    int width = 110;
-    int height = 130;
+    int width = 110;   // 0: free (Fit and Fill with `-s xH`)
+    int height = 130;  // 0: free (Fit and Fill with `-s W`)
+    engine::FitMode mode = engine::FitMode::Stretch;
     ThumbType type = ThumbType::Jpg;
     int quality = 100;
     engine::NameChoice naming{engine::NameMode::None, engine::FileLocation::SaveToFolder};
@@ -23,6 +25,7 @@ struct ThumbOptions {
     std::int32_t number = 0;  // Number mode: the first running number
     std::string destination;  // absolute; save-to-folder mode only
     bool landscape = false;
+    bool autoOrient = true;  // EXIF orientation applied before sizing
     bool overwrite = false;
     int jobs = 1;
     std::vector<std::string> pictures;  // as given
@@ -32,6 +35,9 @@ struct ThumbOptions {
 // still give a height up to the width limit, as in the window.
 inline constexpr int kMaxWidth = 280;
 inline constexpr int kMaxHeight = 240;
+// Fit and Fill are not the window's rule and may go far beyond its box (2x and 3x thumbnails
+// for high-density screens).
+inline constexpr int kMaxModeSide = engine::kMaxPlannedSide;
 inline constexpr int kMaxLetters = 3;
 inline constexpr int kMaxJobs = 256;
 

@@ -5,6 +5,7 @@
 
 #include "engine/bitmap_encoder.h"
 #include "engine/jpeg_encoder.h"
+#include "engine/orientation.h"
 #include "engine/picture_file.h"
 
 namespace thumb {
@@ -20,17 +21,20 @@ engine::Bytes encode(const engine::RgbImage& thumbnail, ThumbType type, int qual
 
 }  // namespace
 
-RenderedPicture renderPicture(const std::string& path, int width, int height, bool landscape) {
+RenderedPicture renderPicture(const std::string& path, engine::ThumbnailBox box,
+                              engine::FitMode mode, bool landscape, bool autoOrient) {
     std::string error;
     const std::unique_ptr<engine::PictureDecoder> picture = engine::openPicture(path, &error);
     if (!picture) {
         return {{}, error};
     }
-    if (landscape && picture->size().width() > picture->size().height()) {
-        std::swap(width, height);
+    const int orientation = autoOrient ? picture->orientation() : engine::kUpright;
+    const engine::ThumbnailPlan plan = engine::planThumbnail(
+        engine::uprightSize(picture->size(), orientation), box, mode, landscape);
+    if (!plan.isValid()) {
+        return {{}, "cannot be loaded"};
     }
-    // The call size: the canvas frame eats 2 pixels in each direction.
-    engine::RgbImage thumbnail = engine::readThumbnail(*picture, width + 2, height + 2);
+    engine::RgbImage thumbnail = engine::readThumbnail(*picture, plan, orientation);
     if (thumbnail.isNull()) {
         return {{}, picture->error().empty() ? "cannot be loaded" : picture->error()};
     }

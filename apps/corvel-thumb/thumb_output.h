@@ -14,9 +14,11 @@ struct RenderedPicture {
     std::string error;           // why it failed
 };
 
-// The thumbnail of one picture file at width x height (swapped for a landscape picture when
-// `landscape` is on), sampled exactly as the window samples it.
-RenderedPicture renderPicture(const std::string& path, int width, int height, bool landscape);
+// The thumbnail of one picture file in `box` (swapped for a landscape picture when `landscape`
+// is on), met as `mode` says (engine::planThumbnail) and point-sampled as the window samples.
+// With `autoOrient`, a picture tagged with an EXIF orientation is stood upright first.
+RenderedPicture renderPicture(const std::string& path, engine::ThumbnailBox box,
+                              engine::FitMode mode, bool landscape, bool autoOrient);
 
 // Writes the thumbnail file of the type through the one write primitive (file_write.h): a
 // failure never leaves a partial file under the final name. An existing file is replaced only

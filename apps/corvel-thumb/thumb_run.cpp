@@ -197,7 +197,8 @@ class OrderedRenderer {
 
   private:
     RenderedPicture render(std::size_t index) const {
-        return renderPicture(paths_[index], options_.width, options_.height, options_.landscape);
+        return renderPicture(paths_[index], {options_.width, options_.height}, options_.mode,
+                             options_.landscape, options_.autoOrient);
     }
 
     void work() {

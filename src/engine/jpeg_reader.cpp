@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "engine/jpeg_support.h"
+#include "engine/orientation.h"
 #include "engine/picture_decoder.h"
 #include "engine/picture_limits.h"
+
+#include <cstring>
 
 #include <jerror.h>
 
@@ -76,6 +79,8 @@ bool readHeader(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, Sour
     source->manager.bytes_in_buffer = 0;
     source->manager.next_input_byte = nullptr;
     codec->src = &source->manager;
+    // The EXIF segment, for its orientation tag; libjpeg bounds it to the segment's length.
+    jpeg_save_markers(codec, JPEG_APP0 + 1, 0xFFFF);
     return jpeg_read_header(codec, TRUE) == JPEG_HEADER_OK;
 }
 
@@ -306,6 +311,14 @@ class JpegDecoder : public PictureDecoder {
             return refuse(tooLarge(codec_.image_width, codec_.image_height));
         }
         size_ = Size(int(codec_.image_width), int(codec_.image_height));
+        for (jpeg_saved_marker_ptr marker = codec_.marker_list; marker != nullptr;
+             marker = marker->next) {
+            if (marker->marker == JPEG_APP0 + 1 && marker->data_length >= 6 &&
+                std::memcmp(marker->data, "Exif\0\0", 6) == 0) {
+                orientation_ = exifOrientation(marker->data, marker->data_length);
+                break;
+            }
+        }
         return true;
     }
 

@@ -22,6 +22,8 @@ class PictureDecoder {
   public:
     virtual ~PictureDecoder() = default;
     Size size() const { return size_; }
+    // The orientation the file is tagged with (orientation.h); kUpright (1) when none.
+    int orientation() const { return orientation_; }
     // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder. Given
     // `columns`, each row handed over holds only those pixels, in that order (row[i] is
     // column columns[i]); else the whole row. False when the picture turns out unreadable
@@ -40,6 +42,7 @@ class PictureDecoder {
     bool checkRequest(const std::vector<int>& rows, const std::vector<int>* columns);
 
     Size size_;
+    int orientation_ = 1;
     std::string error_;
 };
 

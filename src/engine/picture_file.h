@@ -3,6 +3,7 @@
 
 #include "engine/picture_decoder.h"
 #include "engine/rgb_image.h"
+#include "engine/thumbnail_plan.h"
 
 #include <string>
 
@@ -29,5 +30,12 @@ RgbImage readThumbnail(const std::string& path, int callWidth, int callHeight,
 // The same from a picture opened with openPicture, not yet decoded (decoder.error() says why
 // it failed).
 RgbImage readThumbnail(PictureDecoder& decoder, int callWidth, int callHeight);
+// The same for a plan (thumbnail_plan.h) made for the decoder's size: exactly sampleThumbnail
+// of the whole decoded picture with that plan.
+RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan);
+// The same for a plan made for the picture stood upright (orientation.h: uprightSize): the
+// plan samples the upright picture, and each sample is read where the decoder stores it, so
+// still only the rows and columns sampled are decoded.
+RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan, int orientation);
 
 }  // namespace engine

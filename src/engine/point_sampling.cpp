@@ -20,14 +20,24 @@ std::vector<int> samplePositions(int sourceSize, int callSize) {
     return positions;
 }
 
-ThumbnailSampler::ThumbnailSampler(Size source, int callWidth, int callHeight) {
+ThumbnailSampler::ThumbnailSampler(Size source, int callWidth, int callHeight)
+    : ThumbnailSampler(SourceRect{0, 0, source.width(), source.height()}, callWidth, callHeight) {}
+
+ThumbnailSampler::ThumbnailSampler(SourceRect area, int callWidth, int callHeight) {
     const int width = callWidth - 2;
     const int height = callHeight - 2;
-    if (source.isEmpty() || width <= 0 || height <= 0) {
+    if (area.width <= 0 || area.height <= 0 || area.x < 0 || area.y < 0 || width <= 0 ||
+        height <= 0) {
         return;
     }
-    columns_ = samplePositions(source.width(), callWidth);
-    rows_ = samplePositions(source.height(), callHeight);
+    columns_ = samplePositions(area.width, callWidth);
+    rows_ = samplePositions(area.height, callHeight);
+    for (int& column : columns_) {
+        column += area.x;
+    }
+    for (int& row : rows_) {
+        row += area.y;
+    }
     // The last two columns and rows of the grid fall on the frame.
     columns_.resize(std::min<std::size_t>(columns_.size(), std::size_t(width)));
     rows_.resize(std::min<std::size_t>(rows_.size(), std::size_t(height)));
@@ -46,8 +56,15 @@ void ThumbnailSampler::takeSampledRow(int index, const Rgb* sampled) {
 }
 
 RgbImage sampleThumbnail(const RgbView& source, int callWidth, int callHeight) {
-    ThumbnailSampler sampler(source.size(), callWidth, callHeight);
-    if (source.isNull() || !sampler.isValid()) {
+    return sampleThumbnail(
+        source, ThumbnailPlan{{0, 0, source.width, source.height}, callWidth - 2, callHeight - 2});
+}
+
+RgbImage sampleThumbnail(const RgbView& source, const ThumbnailPlan& plan) {
+    const SourceRect& area = plan.source;
+    ThumbnailSampler sampler(area, plan.callWidth(), plan.callHeight());
+    if (source.isNull() || !sampler.isValid() || area.x + area.width > source.width ||
+        area.y + area.height > source.height) {
         return {};
     }
     const std::vector<int>& rows = sampler.rows();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/rgb_image.h"
+#include "engine/thumbnail_plan.h"
 
 #include <vector>
 
@@ -26,6 +27,9 @@ std::vector<int> samplePositions(int sourceSize, int callSize);
 class ThumbnailSampler {
   public:
     ThumbnailSampler(Size source, int callWidth, int callHeight);
+    // The same over `area` of the source alone, as if it were the whole picture: rows() and
+    // columns() are then the source's own indices, inside the area.
+    ThumbnailSampler(SourceRect area, int callWidth, int callHeight);
 
     // False when the call size leaves no inner area or the source is empty.
     bool isValid() const { return !thumb_.isNull(); }
@@ -50,5 +54,7 @@ class ThumbnailSampler {
 // The thumbnail of a whole picture, as ThumbnailSampler makes it. A null image when the call
 // size leaves no inner area or the source is empty.
 RgbImage sampleThumbnail(const RgbView& source, int callWidth, int callHeight);
+// The thumbnail of a plan (thumbnail_plan.h): its source rectangle sampled at its call size.
+RgbImage sampleThumbnail(const RgbView& source, const ThumbnailPlan& plan);
 
 }  // namespace engine

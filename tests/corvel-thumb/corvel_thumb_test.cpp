@@ -24,6 +24,7 @@
 #include "engine/bitmap_writer.h"
 #include "engine/bmp_to_jpg.h"
 #include "engine/picture_loader.h"
+#include "engine/qimage_pixels.h"
 #include "engine/sampling.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_event_loop.h"
@@ -121,6 +122,17 @@ TEST_F(CorvelThumb, NamesSizesAndFileTypes) {
         {{"--landscape", "-q", "60"}, "photo.jpg", {130, 110}, "\xFF\xD8"},
         // The swapped height may pass the height limit, as in the window.
         {{"--landscape", "-W", "280", "-H", "100", "-t", "bmp"}, "photo.bmp", {100, 280}, "BM"},
+        // Sizes and modes: the picture is 400 x 300.
+        {{"-s", "90x60"}, "photo.jpg", {90, 60}, "\xFF\xD8"},
+        {{"--size=90"}, "photo.jpg", {90, 130}, "\xFF\xD8"},
+        {{"-sx60", "--mode", "stretch"}, "photo.jpg", {110, 60}, "\xFF\xD8"},
+        {{"--mode", "fit"}, "photo.jpg", {110, 83}, "\xFF\xD8"},
+        {{"--mode", "FIT", "-s", "200x200"}, "photo.jpg", {200, 150}, "\xFF\xD8"},
+        {{"--mode", "fit", "-s", "1200"}, "photo.jpg", {1200, 900}, "\xFF\xD8"},
+        {{"--mode", "fit", "-s", "x90", "-t", "bmp"}, "photo.bmp", {120, 90}, "BM"},
+        {{"--mode", "fill", "-s", "100x100"}, "photo.jpg", {100, 100}, "\xFF\xD8"},
+        {{"--mode=fill", "-W", "300", "-H", "500"}, "photo.jpg", {300, 500}, "\xFF\xD8"},
+        {{"--mode", "fill", "--landscape", "-s", "100x200"}, "photo.jpg", {200, 100}, "\xFF\xD8"},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -145,6 +157,71 @@ TEST_F(CorvelThumb, SameFolderNamesBesideEachPicture) {
     EXPECT_TRUE(QFileInfo::exists(at("b/next10.jpg")));
     EXPECT_EQ(run({"--same-folder", "--suffix", "_th", "-t", "bmp", a}).status, 0);
     EXPECT_TRUE(QFileInfo::exists(at("a/photo_th.bmp")));
+}
+
+// Fill samples the centre of the picture exactly as the engine's plan says.
+TEST_F(CorvelThumb, FitAndFillPixelsAreTheEnginePlans) {
+    const QString source = picture("pics/photo.bmp", 123, 77);
+    const QImage loaded = engine::loadPicture(source).convertToFormat(QImage::Format_RGB32);
+    const engine::RgbView pixels = engine::viewOf(loaded);
+    for (const auto& [mode, fitMode] :
+         {std::pair{"fit", engine::FitMode::Fit}, std::pair{"fill", engine::FitMode::Fill}}) {
+        SCOPED_TRACE(mode);
+        const QString dest = at(mode);
+        ASSERT_EQ(run({"-t", "bmp", "--mode", mode, "-s", "40x40", "-o", dest, source}).status, 0);
+        const engine::ThumbnailPlan plan =
+            engine::planThumbnail(pixels.size(), {40, 40}, fitMode, false);
+        EXPECT_EQ(bytesOf(dest + "/photo.bmp"),
+                  engine::encodeBitmap(engine::toQImage(engine::sampleThumbnail(pixels, plan))));
+    }
+}
+
+// A phone photo stored sideways, tagged to be turned 90 degrees clockwise: red on its stored
+// left, blue on its right. Upright, red is on top; the thumbnail carries no tag.
+TEST_F(CorvelThumb, TaggedPhotosComeOutUpright) {
+    QImage sideways(80, 40, QImage::Format_RGB32);
+    sideways.fill(Qt::blue);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            sideways.setPixel(x, y, qRgb(255, 0, 0));
+        }
+    }
+    QByteArray jpeg = bytesOf(save(sideways, "plain.jpg"));
+    // APP1 right after the start marker: "Exif", a little-endian TIFF header, IFD0 with the
+    // orientation tag (SHORT, one value: 6).
+    const QByteArray payload = QByteArray(
+        "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0"
+        "\x01\0\0\0\x06\0\0\0\0\0\0\0",
+        32);
+    const int length = int(payload.size()) + 2;
+    jpeg.insert(2, QByteArray("\xFF\xE1") + char(length >> 8) + char(length & 0xFF) + payload);
+    const QString photo = at("photo.jpg");
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg);
+    file.close();
+
+    ASSERT_EQ(run({"--mode", "fit", "-s", "100x100", "-t", "bmp", "-o", at("up"), photo}).status,
+              0);
+    const QImage up(at("up/photo.bmp"));
+    ASSERT_EQ(up.size(), QSize(50, 100));
+    EXPECT_GT(qRed(up.pixel(25, 10)), 200);
+    EXPECT_GT(qBlue(up.pixel(25, 90)), 200);
+    // Stretch turns it too: the box meets the upright picture.
+    ASSERT_EQ(run({"-s", "60x90", "-t", "bmp", "-o", at("stretch"), photo}).status, 0);
+    EXPECT_GT(qRed(QImage(at("stretch/photo.bmp")).pixel(30, 5)), 200);
+
+    ASSERT_EQ(run({"--no-auto-orient", "--mode", "fit", "-s", "100x100", "-t", "bmp", "-o",
+                   at("stored"), photo})
+                  .status,
+              0);
+    const QImage stored(at("stored/photo.bmp"));
+    ASSERT_EQ(stored.size(), QSize(100, 50));
+    EXPECT_GT(qRed(stored.pixel(10, 25)), 200);
+    EXPECT_GT(qBlue(stored.pixel(90, 25)), 200);
+
+    ASSERT_EQ(run({"-o", at("jpg"), photo}).status, 0);
+    EXPECT_FALSE(bytesOf(at("jpg/photo.jpg")).contains("Exif")) << "the tag is not copied";
 }
 
 // The window writes the canvas as a bitmap, then converts that file in place to JPEG.
@@ -364,6 +441,15 @@ TEST_F(CorvelThumb, BadUsageExitsWithTwoAndSaysWhy) {
         {{"-q", "0", "-o", out, source}, "quality must be a whole number from 1 to 100"},
         {{"-q", "101", "-o", out, source}, "from 1 to 100"},
         {{"-t", "png", "-o", out, source}, "type must be jpg, bmp or gif, not 'png'"},
+        {{"-s", "281x10", "-o", out, source}, "size width must be a whole number from 1 to 280"},
+        {{"-s", "x241", "-o", out, source}, "size height must be a whole number from 1 to 240"},
+        {{"--mode", "fit", "-s", "8193", "-o", out, source}, "from 1 to 8192, not '8193'"},
+        {{"--mode", "fill", "-H", "9000", "-o", out, source}, "height must be a whole number"},
+        {{"-s", "x", "-o", out, source}, "size must be WxH, W or xH, not 'x'"},
+        {{"-s", "1x2x3", "-o", out, source}, "size must be WxH, W or xH"},
+        {{"-s", "ax2", "-o", out, source}, "not 'a'"},
+        {{"-s", "20", "-W", "30", "-o", out, source}, "either --size or --width and --height"},
+        {{"--mode", "crop", "-o", out, source}, "mode must be stretch, fit or fill, not 'crop'"},
         {{"-j", "0", "-o", out, source}, "jobs must be a whole number from 1 to"},
         {{"--prefix", "abcd", "-o", out, source}, "at most 3 characters"},
         {{"--suffix", "a/b", "-o", out, source}, "must not contain '/'"},
