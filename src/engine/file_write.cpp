@@ -29,8 +29,18 @@ std::string systemError(int error) {
     return text;
 }
 
-WriteResult failed(std::string reason) {
-    return {WriteResult::Status::Failed, std::move(reason)};
+thread_local std::string lastFailure;
+
+FolderGate& folderGate() {
+    static FolderGate gate;
+    return gate;
+}
+
+// `cause` is why, `context` what was being done when it happened.
+WriteResult failed(std::string cause, const std::string& context = {}) {
+    lastFailure = cause;
+    return {WriteResult::Status::Failed,
+            context.empty() ? std::move(cause) : context + ": " + cause};
 }
 
 std::string folderOf(const std::string& path) {
@@ -92,11 +102,18 @@ std::string randomName() {
 class Temporary {
   public:
     explicit Temporary(const std::string& folder) {
+        if (const FolderGate& gate = folderGate(); gate) {
+            error_ = gate(folder);
+            if (error_ != 0) {
+                return;
+            }
+        }
         for (int attempt = 0; attempt < 8; ++attempt) {
             name_ = folder + '/' + randomName();
             registered_.emplace(name_);
             fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
             if (fd_ >= 0) {
+                made_ = true;
                 return;
             }
             error_ = errno;
@@ -110,7 +127,8 @@ class Temporary {
         if (fd_ >= 0) {
             ::close(fd_);
         }
-        if (!kept_) {
+        // Only a file this made: a name that was taken belongs to someone else.
+        if (made_ && !kept_) {
             ::unlink(name_.c_str());
         }
     }
@@ -134,6 +152,7 @@ class Temporary {
     std::optional<RegisteredTemporary> registered_;
     int fd_ = -1;
     int error_ = 0;
+    bool made_ = false;
     bool kept_ = false;
 };
 
@@ -179,6 +198,7 @@ WriteResult moveIntoFreeName(const std::string& temporary, const std::string& pa
 
 WriteResult writeFile(const std::string& path, std::span<const std::uint8_t> bytes,
                       IfExists ifExists) {
+    lastFailure.clear();
     if (path.empty()) {
         return failed("no file name");
     }
@@ -206,8 +226,7 @@ WriteResult writeFile(const std::string& path, std::span<const std::uint8_t> byt
     const std::string folder = folderOf(path);
     Temporary temporary(folder);
     if (!temporary.isOpen()) {
-        return failed("cannot make a temporary file in " + folder + ": " +
-                      systemError(temporary.error()));
+        return failed(systemError(temporary.error()), "cannot make a temporary file in " + folder);
     }
     // A replaced link gives way to a plain file with the usual permissions.
     if (exists && S_ISREG(old.st_mode) && ::fchmod(temporary.fd(), old.st_mode & 0777) != 0) {
@@ -245,6 +264,14 @@ std::string folderRefusal(const std::string& folder) {
     }
     const Temporary probe(folder);
     return probe.isOpen() ? std::string() : systemError(probe.error());
+}
+
+std::string lastWriteFailure() {
+    return lastFailure;
+}
+
+void setFolderGate(FolderGate gate) {
+    folderGate() = std::move(gate);
 }
 
 void removeTemporaryFiles() noexcept {

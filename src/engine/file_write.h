@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,6 +44,19 @@ WriteResult writeFile(const std::string& path, std::span<const std::uint8_t> byt
 // Whether `folder` can take a new file now: an empty temporary file is made there and removed
 // again. Empty when it can, else why not.
 std::string folderRefusal(const std::string& folder);
+
+// Why the calling thread's last writeFile failed, without the folder: the system's own text
+// ("permission denied", "no space left on device") or one of the reasons above; empty when
+// it wrote or found the name taken. For callers that only learn "not written" through a
+// longer chain (the JPEG conversion).
+std::string lastWriteFailure();
+
+// A test seam for a folder that refuses new files. When set, it is asked for the folder
+// before every new file there (each write, each probe of folderRefusal); a non-zero answer
+// is an errno value, and the file cannot be made, as with a read-only or a full disk. Set it
+// only while no write is in progress; an empty gate removes it.
+using FolderGate = std::function<int(const std::string& folder)>;
+void setFolderGate(FolderGate gate);
 
 // Removes the temporary files of the writes in progress. Async-signal-safe.
 void removeTemporaryFiles() noexcept;

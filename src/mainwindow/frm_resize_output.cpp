@@ -98,6 +98,16 @@ void FrmResizeOutput::subStripName2(const engine::NamePreparation& prepared) {
 
 void FrmResizeOutput::subNameAndSaveThumbnail() {
     composeName();
+    // Each source folder is a new destination: one that cannot take a file asks no question.
+    if (w.chkFileLocation->isChecked()) {
+        const QString folder = QFileInfo(w.picName).absolutePath();
+        const std::string refusal = engine::folderRefusal(engine::nativePath(folder));
+        if (!refusal.empty()) {
+            ++w.varErrorCount;
+            w.run.countWriteFailure(folder, text(refusal));
+            return;
+        }
+    }
     if (w.chkOverwrite->isChecked() && QFileInfo(w.picName).isFile()) {
         confirmOverwrite();
         return;
@@ -165,21 +175,28 @@ bool FrmResizeOutput::save(qint32 pauseMs) {
     const QByteArray bitmap = engine::encodeBitmap(w.Picture2->drawing());
     const bool convert = w.optJPG->isChecked() || w.optGIF->isChecked();
     bool saved = !bitmap.isEmpty();
+    QString reason = QStringLiteral("the thumbnail could not be made");
     if (saved && !convert) {
         saved = engine::writeFile(engine::nativePath(w.picName), engine::bytesOf(bitmap)).written();
+        reason = text(engine::lastWriteFailure());
     }
     if (saved) {
         Pause(w.services.loop, pauseMs);
         if (convert) {
             engine::MemorySource source(engine::bytesOf(bitmap));
-            saved = engine::BmpToJpg(source, w.picName, w.picName, w.txtQuality->text(),
-                                     w.services.dialogs) == engine::ConvertStatus::Converted;
+            const engine::ConvertStatus status = engine::BmpToJpg(
+                source, w.picName, w.picName, w.txtQuality->text(), w.services.dialogs);
+            saved = status == engine::ConvertStatus::Converted;
+            if (status == engine::ConvertStatus::NotSaved && !engine::lastWriteFailure().empty()) {
+                reason = text(engine::lastWriteFailure());
+            }
         }
     }
     w.indSaving = 0;
     if (!saved) {
         // A thumbnail that did not come out as asked is a failure of the run, not a success.
         ++w.varErrorCount;
+        w.run.countWriteFailure(QFileInfo(w.picName).absolutePath(), reason);
     }
     return saved;
 }

@@ -3,9 +3,11 @@
 // the finish report, with the cancel and the two little animations that go with it.
 #include "mainwindow/frm_resize_run.h"
 
+#include "engine/file_write.h"
 #include "engine/label_text.h"
 #include "engine/naming.h"
 #include "engine/picture_loader.h"
+#include "engine/qt_conversions.h"
 #include "mainwindow/frm_resize.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
@@ -15,11 +17,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringList>
 
 using platform::Answer;
 using platform::Buttons;
@@ -40,6 +44,14 @@ constexpr int kSourceCentreY = 145;
 constexpr int kFirstCentreX = 2700;  // twips, before the first render
 constexpr int kFirstCentreY = 2145;
 constexpr int kSizerTallerBy = 480;  // twips a natural-size preview may exceed picSizer
+
+// "permission denied" as the first word of a sentence.
+QString sentenceCase(QString text) {
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
 
 QString processingCaption(const QString& lead, const QString& taken, const QString& of) {
     return lead + taken + QStringLiteral(" of ") + of;
@@ -151,28 +163,49 @@ void FrmResizeRun::cmdProcess_Click() {
 
 // ---- start checks and start -------------------------------------------------------------------
 
-void FrmResizeRun::refuseDestination() {
-    w.services.dialogs.message(
-        QStringLiteral("Please enter the destination path or check the 'Save Files In Same "
-                       "Location As Originals' option!"),
-        QStringLiteral("Enter Destination Path"), Icon::Information);
+void FrmResizeRun::refuseStart(const QString& text, const QString& title) {
+    w.services.dialogs.message(text, title, Icon::Information);
     w.indCmdProcessClick = 0;
     w.List1->setFocus();
 }
 
+// Why the save-to folder cannot take thumbnails, in a message; empty when it can. A folder the
+// start is still to make is judged by the folder it would be made in.
+QString FrmResizeRun::destinationRefusal() const {
+    const QString folder = QDir::cleanPath(QString::fromStdString(
+        engine::normaliseDestination(w.services.paths, w.txtDestName->text().toStdString())));
+    const QFileInfo info(folder);
+    const QString probed = info.exists() ? folder : info.absolutePath();
+    const QString refusal =
+        QString::fromStdString(engine::folderRefusal(engine::nativePath(probed)));
+    if (refusal.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("Cannot write to ") + folder + QStringLiteral(": ") +
+           sentenceCase(refusal);
+}
+
 bool FrmResizeRun::passStartChecks() {
     const bool toFolder = !w.chkFileLocation->isChecked();
+    const QString destinationMissing = QStringLiteral(
+        "Please enter the destination path or check the 'Save Files In Same "
+        "Location As Originals' option!");
+    const QString missingTitle = QStringLiteral("Enter Destination Path");
+    const QString notWritableTitle = QStringLiteral("Cannot Write To Destination");
     if (w.List1->count() == 0) {
         if (!FrmResize::holdsText(w.txtSourcePath) || !FrmResize::holdsText(w.txtSourceFile)) {
-            w.services.dialogs.message(QStringLiteral("Please select some files to process!"),
-                                       QStringLiteral("Process Error 203"), Icon::Information);
-            w.indCmdProcessClick = 0;
-            w.List1->setFocus();
+            refuseStart(QStringLiteral("Please select some files to process!"),
+                        QStringLiteral("Process Error 203"));
             w.cmdBrowse2_Click();  // the picker
             return false;
         }
         if (toFolder && !w.destinationChosen()) {
-            refuseDestination();
+            refuseStart(destinationMissing, missingTitle);
+            return false;
+        }
+        if (const QString refusal = toFolder ? destinationRefusal() : QString();
+            !refusal.isEmpty()) {
+            refuseStart(refusal, notWritableTitle);
             return false;
         }
         w.indSingle = 1;
@@ -181,8 +214,13 @@ bool FrmResizeRun::passStartChecks() {
         return true;
     }
     if (toFolder && !w.destinationChosen()) {
-        refuseDestination();
+        refuseStart(destinationMissing, missingTitle);
         w.cmdBrowse_Click();  // the save-to chooser
+        return false;
+    }
+    if (const QString refusal = toFolder ? destinationRefusal() : QString(); !refusal.isEmpty()) {
+        refuseStart(refusal, notWritableTitle);
+        w.cmdBrowse_Click();  // another folder, perhaps
         return false;
     }
     w.indSingle = 0;
@@ -253,6 +291,11 @@ void FrmResizeRun::startRun() {
     w.indTips = 0;
     w.indCanceled = 0;
     w.varErrorCount = 0;
+    loadFailures_ = 0;
+    writeFailures_ = 0;
+    firstFailedFolder_.clear();
+    firstWriteReason_.clear();
+    failuresAlike_ = true;
 
     lockOptions(true);
     for (QWidget* shown : std::initializer_list<QWidget*>{w.lblSourceImage, w.lblThumbnail,
@@ -476,6 +519,7 @@ void FrmResizeRun::tickFailed(bool loadFailed) {
     }
     if (loadFailed) {
         ++w.varErrorCount;
+        ++loadFailures_;
         w.ImgError->show();
         ui::setCaption(w.lblSourceFile, QStringLiteral("Error Loading Picture"));
         w.lblSourceFile->show();
@@ -559,6 +603,41 @@ void FrmResizeRun::finish(qint32 processed) {
     if (w.indTips == 0) {
         w.imgHelperTips_Off->show();
     }
+    reportWriteFailures();
+}
+
+void FrmResizeRun::countWriteFailure(const QString& folder, const QString& reason) {
+    const QString why = sentenceCase(reason);
+    if (++writeFailures_ == 1) {
+        firstFailedFolder_ = folder;
+        firstWriteReason_ = why;
+    } else if (folder != firstFailedFolder_ || why != firstWriteReason_) {
+        failuresAlike_ = false;
+    }
+}
+
+// The caption counts every failure; when thumbnails were lost to the disk the user is told
+// where and why. Pictures that could not be loaded already showed their error picture.
+void FrmResizeRun::reportWriteFailures() {
+    if (writeFailures_ == 0) {
+        return;
+    }
+    QStringList lines;
+    if (loadFailures_ > 0) {
+        lines << (loadFailures_ == 1 ? QStringLiteral("1 picture could not be loaded")
+                                     : QString::number(loadFailures_) +
+                                           QStringLiteral(" pictures could not be loaded"));
+    }
+    const QString where = firstFailedFolder_ + QStringLiteral(": ") + firstWriteReason_;
+    const QString written =
+        writeFailures_ == 1
+            ? QStringLiteral("1 thumbnail could not be written")
+            : QString::number(writeFailures_) + QStringLiteral(" thumbnails could not be written");
+    lines << written +
+                 (failuresAlike_ ? QStringLiteral(" to ") : QStringLiteral(", the first to ")) +
+                 where;
+    w.services.dialogs.message(lines.join(QLatin1Char('\n')),
+                               QStringLiteral("Thumbnails Not Written"), Icon::Information);
 }
 
 void FrmResizeRun::cancel() {

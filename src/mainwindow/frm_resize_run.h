@@ -34,11 +34,15 @@ class FrmResizeRun {
     void start();
     // Stops the progress animation: its pictures go, the logo comes back in their frame.
     void stopAnimation();
+    // A thumbnail of this run could not be written into `folder`, for `reason` (the system's
+    // words); the finish reports it.
+    void countWriteFailure(const QString& folder, const QString& reason);
 
   private:
     bool confirmSettings();
     bool passStartChecks();
-    void refuseDestination();
+    void refuseStart(const QString& text, const QString& title);
+    QString destinationRefusal() const;
     void startRun();
     void normaliseQuality();
     void lockOptions(bool locked);
@@ -58,6 +62,7 @@ class FrmResizeRun {
     void finish(qint32 processed);
     void cancel();
     void showFinishLabel(const QString& caption);
+    void reportWriteFailures();
     void showSourceToolbar();
     void setIdleCommands();
 
@@ -65,4 +70,10 @@ class FrmResizeRun {
     bool active_ = false;
     bool rendering_ = false;
     bool inTick_ = false;
+    // This run's failures apart: the caption counts them together in varErrorCount.
+    qint32 loadFailures_ = 0;
+    qint32 writeFailures_ = 0;
+    QString firstFailedFolder_;
+    QString firstWriteReason_;
+    bool failuresAlike_ = true;  // every write failed in the same folder for the same reason
 };

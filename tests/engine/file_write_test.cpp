@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <functional>
 
 using engine::IfExists;
@@ -158,3 +159,25 @@ TEST_F(FileWrite, FolderRefusalTellsAUsableFolderFromOthers) {
 }
 
 }  // namespace
+
+// The gate the window tests use for a folder that refuses files: writes and probes fail as on
+// a full disk, the old file stays, and the reason without the folder is kept for the caller.
+TEST_F(FileWrite, AGatedFolderRefusesWritesAndProbesWithTheSystemsReason) {
+    ASSERT_TRUE(put(at("thumb.jpg"), "old").written());
+    const std::string folder = native(temp.path());
+    engine::setFolderGate([&](const std::string& asked) { return asked == folder ? ENOSPC : 0; });
+
+    const WriteResult full = put(at("thumb.jpg"), "new");
+    EXPECT_FALSE(full.written());
+    EXPECT_EQ(full.reason,
+              "cannot make a temporary file in " + folder + ": no space left on device");
+    EXPECT_EQ(engine::lastWriteFailure(), "no space left on device");
+    EXPECT_EQ(engine::folderRefusal(folder), "no space left on device");
+    EXPECT_EQ(readFile(at("thumb.jpg")), "old");
+    EXPECT_EQ(entries(temp.path()), QStringList{"thumb.jpg"});
+
+    engine::setFolderGate({});
+    EXPECT_TRUE(put(at("thumb.jpg"), "new").written());
+    EXPECT_EQ(engine::lastWriteFailure(), "");
+    EXPECT_EQ(engine::folderRefusal(folder), "");
+}

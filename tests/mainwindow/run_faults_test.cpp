@@ -148,7 +148,9 @@ TEST_F(RunTest, ThumbnailThatCannotBeWrittenIsAProcessError) {
     runToEnd(w);
 
     EXPECT_EQ(w.windowTitle(), kFinished + "3 -- Process Errors: 1");
-    EXPECT_TRUE(platform.dialogs.shown.empty());
+    ASSERT_EQ(platform.dialogs.titles(), QStringList{"Thumbnails Not Written"});
+    EXPECT_EQ(platform.dialogs.shown[0].text,
+              "1 thumbnail could not be written to " + destination + ": It is a folder");
     EXPECT_TRUE(QFileInfo(thumb("photo_th.jpg")).isFile());
     EXPECT_TRUE(QFileInfo(thumb("next_th.jpg")).isDir());
     EXPECT_TRUE(QFileInfo(thumb("last_th.jpg")).isFile());
