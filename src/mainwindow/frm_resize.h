@@ -395,6 +395,9 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab passes over controls that lie behind others (the boxes under the long source list,
+    // a switch image under its twin): the user cannot see them.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     friend class FrmResizeRun;

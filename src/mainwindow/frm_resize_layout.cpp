@@ -13,6 +13,7 @@
 #include "ui/picture_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+
+#include <utility>
 
 using ui::arial;
 using ui::Art;
@@ -204,8 +207,15 @@ void FrmResize::createSourcePanel() {
     for (QLineEdit* box : {txtPixelWidth2, txtPixelHeight2}) {
         box->setReadOnly(true);
     }
+    // Each box is read aloud by its own label, not by the frame's title.
+    for (const auto& [label, box] : {std::pair{Label14, txtSourcePath},
+                                     {Label11, txtPixelWidth2},
+                                     {Label12, txtPixelHeight2}}) {
+        label->setBuddy(box);
+    }
     Label13 = make.label(f, QStringLiteral("Source Picture Name"), {120, 1860});
     txtSourceFile = make.text(f, QString(), {1680, 1830, 1575, 255}, QString());
+    Label13->setBuddy(txtSourceFile);
     frameani = make.placed(new QFrame(f), {3360, 1890, 1695, 600}, arial(), kBlack);
     frameani->hide();
     imgLogo = make.image(frameani, ui::artwork(Art::Logo), {120, 60, 480, 480});
@@ -244,6 +254,13 @@ void FrmResize::createOptionsPanel() {
     btnDown_Pressed = btnDown->twin();
     btnUp2_Pressed = btnUp2->twin();
     btnDown2_Pressed = btnDown2->twin();
+    Label1->setBuddy(txtwidth);
+    Label2->setBuddy(txtHeight);
+    // The arrows have no tooltip to be named by.
+    btnUp->setAccessibleName(QStringLiteral("Increase Width"));
+    btnDown->setAccessibleName(QStringLiteral("Decrease Width"));
+    btnUp2->setAccessibleName(QStringLiteral("Increase Height"));
+    btnDown2->setAccessibleName(QStringLiteral("Decrease Height"));
 
     Frame9 = make.frame(f, QStringLiteral("Process"), {3120, 30, 855, 830},
                         QStringLiteral("Start Processing Pictures Into Thumbnails"));
@@ -306,6 +323,7 @@ void FrmResize::createOptionsPanel() {
                   QStringLiteral("Represents Thumbnail Name"), Qt::AlignCenter, kBrightGreen);
     for (QLineEdit* box : {txtDestName, txtFilename, txtIncrementer, txtExtention}) {
         box->setReadOnly(true);
+        box->setAccessibleName(box->toolTip());  // the row has no labels; the frame names all four
     }
     cmdBrowse = make.button(Frame8, QStringLiteral("&Browse"), {120, 675, 795, 285},
                             QStringLiteral("Browse For Save To Folder"));
@@ -411,4 +429,25 @@ void FrmResize::createMenus() {
     mnuTips = entry(mnuHelp, QStringLiteral("&Pop Up Tips"), true);
     mnuHelp->addSeparator();
     mnuInfo = entry(mnuHelp, QStringLiteral("Program &Info"));
+}
+
+bool FrmResize::focusNextPrevChild(bool next) {
+    const auto covered = [this](QWidget* widget) {
+        const QPoint centre = mapFromGlobal(widget->mapToGlobal(widget->rect().center()));
+        QWidget* top = childAt(centre);
+        return top && top != widget && !widget->isAncestorOf(top);
+    };
+    QWidget* first = nullptr;
+    for (;;) {
+        if (!QMainWindow::focusNextPrevChild(next)) {
+            return false;
+        }
+        QWidget* now = QApplication::focusWidget();
+        if (!now || !covered(now) || now == first) {
+            return true;
+        }
+        if (!first) {
+            first = now;
+        }
+    }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/controls.h"
 
+#include "ui/accessible.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@ namespace ui {
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent) {
+    installAccessibility();
     setAutoExclusive(false);
 }
 

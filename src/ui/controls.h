@@ -16,6 +16,7 @@ namespace ui {
 // An option button that keeps its own state: a click selects it (never deselects it), and
 // code can deselect it, so a window can keep several of them exclusive by hand.
 class OptionButton : public QRadioButton {
+    Q_OBJECT
   public:
     OptionButton(const QString& caption, QWidget* parent);
 

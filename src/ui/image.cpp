@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/image.h"
 
+#include "ui/accessible.h"
+
+#include <QKeyEvent>
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace ui {
 
@@ -46,8 +52,37 @@ void Image::mouseReleaseEvent(QMouseEvent* event) {
 
 ImageButton::ImageButton(QWidget* parent, QPixmap picture, QPixmap pressedPicture)
     : Image(parent, std::move(picture)), twin_(new Image(parent, std::move(pressedPicture))) {
+    installAccessibility();
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     twin_->hide();
+}
+
+void ImageButton::paintEvent(QPaintEvent* event) {
+    Image::paintEvent(event);
+    // The focus shows only while the user moves it with the keyboard, as on push buttons;
+    // for the mouse the artwork stays as drawn.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (mods == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (!event->isAutoRepeat()) {
+            press();
+        }
+        event->accept();
+        return;
+    }
+    Image::keyPressEvent(event);
 }
 
 void ImageButton::setPressed(bool pressed) {

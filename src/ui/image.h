@@ -38,15 +38,23 @@ class Image : public QWidget {
 
 // A clickable toolbar image with its pressed twin: a hidden image in the same place, in
 // front of it, that a click shows for a moment before the image acts.
+// It takes the focus from Tab (not from a click, so a click leaves the focus where the user
+// put it) and presses on Space and Enter.
 class ImageButton : public Image {
+    Q_OBJECT
   public:
     ImageButton(QWidget* parent, QPixmap picture, QPixmap pressedPicture);
+
+    // What a click does, for the keyboard and assistive tools.
+    void press() { emit clicked(); }
 
     Image* twin() const { return twin_; }
     // Shows or hides the pressed look; the window decides how long it lasts.
     void setPressed(bool pressed);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
