@@ -214,7 +214,8 @@ void FrmResize::createSourcePanel() {
         label->setBuddy(box);
     }
     Label13 = make.label(f, QStringLiteral("Source Picture Name"), {120, 1860});
-    txtSourceFile = make.text(f, QString(), {1680, 1830, 1575, 255}, QString());
+    // Right of the label as this host's fonts draw it; the right edge is the designed one.
+    txtSourceFile = make.text(f, QString(), {1800, 1830, 1455, 255}, QString());
     Label13->setBuddy(txtSourceFile);
     frameani = make.placed(new QFrame(f), {3360, 1890, 1695, 600}, arial(), kBlack);
     frameani->hide();
@@ -299,6 +300,17 @@ void FrmResize::createOptionsPanel() {
     txtQuality = make.text(frameQuality, QStringLiteral("100"), {120, 240, 495, 285},
                            QStringLiteral("Set JPG Quality"), Qt::AlignCenter);
     lblPercent = make.label(frameQuality, QStringLiteral("%"), {645, 270});
+    // Disabled for BMP and GIF, the box looks it, as the disabled name boxes do (their grey
+    // ground): its text colour is set for every state, so the disabled look is set here.
+    const QColor disabledText = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    QPalette quality = txtQuality->palette();
+    quality.setColor(QPalette::Disabled, QPalette::Base, palette().color(QPalette::Window));
+    quality.setColor(QPalette::Disabled, QPalette::Text, disabledText);
+    txtQuality->setPalette(quality);
+    QPalette percent = lblPercent->palette();
+    // The box's grey would vanish on the window's grey.
+    percent.setColor(QPalette::Disabled, QPalette::WindowText, ui::bgrColor(kDarkGrey));
+    lblPercent->setPalette(percent);
     frameQuality->setEnabled(false);
     // At most three digits typed or pasted; the key filters decide what each typed key does.
     for (QLineEdit* box : {txtwidth, txtHeight, txtQuality}) {
@@ -381,11 +393,12 @@ void FrmResize::createChooser() {
     imgOpenFolder = make.imageButton(f, Art::OpenFolder, {4680, 120, 360, 360},
                                      QStringLiteral("Open Destination Folder"));
     Image20 = imgOpenFolder->twin();
-    cmdCancel = make.button(f, QStringLiteral("&Close"), {3360, 2230, 855, 255},
+    // A little above the designed row, which this host's taller buttons pushed onto the edge.
+    cmdCancel = make.button(f, QStringLiteral("&Close"), {3360, 2160, 855, 255},
                             QStringLiteral("Cancel Close Select Folder"));
-    cmdOk = make.button(f, QStringLiteral("O&k"), {4200, 2230, 855, 255},
+    cmdOk = make.button(f, QStringLiteral("O&k"), {4200, 2160, 855, 255},
                         QStringLiteral("Ok To Save To Selected Folder"));
-    cmdClose = make.button(f, QStringLiteral("Close"), {2400, 2230, 855, 255}, QString());
+    cmdClose = make.button(f, QStringLiteral("Close"), {2400, 2160, 855, 255}, QString());
     cmdClose->hide();
     frameBrowse->hide();
 }
@@ -429,6 +442,11 @@ void FrmResize::createMenus() {
     mnuTips = entry(mnuHelp, QStringLiteral("&Pop Up Tips"), true);
     mnuHelp->addSeparator();
     mnuInfo = entry(mnuHelp, QStringLiteral("Program &Info"));
+
+    // The menus in the bar's font, not the desktop's.
+    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+        menu->setFont(bar->font());
+    }
 }
 
 bool FrmResize::focusNextPrevChild(bool next) {

@@ -66,7 +66,7 @@ struct Place {
 
 std::vector<Place> chooserPlaces(FrmResize& w, bool compact) {
     const int drivesTop = compact ? 1000 : 1605;
-    const int buttonsTop = compact ? 1500 : 2230;
+    const int buttonsTop = compact ? 1500 : 2160;
     return {
         {"frameBrowse", w.frameBrowse, 5160, 4710, 5250, 2525},
         {"Label16", w.Label16, 120, 285, -1, -1},
