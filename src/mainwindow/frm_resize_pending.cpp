@@ -4,6 +4,8 @@
 // actions hand over to the launcher (src/launcher/).
 #include "mainwindow/frm_resize.h"
 
+#include "theme/visual_theme.h"
+
 #include <QAction>
 
 // ---- helper tips ------------------------------------------------------------------------------
@@ -61,5 +63,7 @@ void FrmResize::showHelpPressed() {
 
 // ---- visual theme -----------------------------------------------------------------------------
 
-// Hands frames and graphical buttons to the desktop's theme painter.
-void FrmResize::subApplyVisualTheme() {}
+// Hands frames and graphical buttons to the desktop's style.
+void FrmResize::subApplyVisualTheme() {
+    theme::applyVisualTheme(this);
+}
