@@ -5,6 +5,8 @@
 // web actions hand over to the launcher (src/launcher/).
 #include "mainwindow/frm_resize.h"
 
+#include "theme/visual_theme.h"
+
 #include <QAction>
 
 // ---- helper tips ------------------------------------------------------------------------------
@@ -84,5 +86,7 @@ void FrmResize::showHelpPressed() {
 
 // ---- visual theme -----------------------------------------------------------------------------
 
-// Hands frames and graphical buttons to the desktop's theme painter.
-void FrmResize::subApplyVisualTheme() {}
+// Hands frames and graphical buttons to the desktop's style.
+void FrmResize::subApplyVisualTheme() {
+    theme::applyVisualTheme(this);
+}

@@ -4,8 +4,10 @@
 // disables what could start a second operation and marks itself busy with a flag.
 #include "picker/frm_browse.h"
 
+
 #include "engine/picture_loader.h"
 #include "mainwindow/frm_resize.h"
+#include "theme/visual_theme.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
@@ -88,6 +90,7 @@ void FrmBrowse::placeBelowMainWindow() {
 
 void FrmBrowse::Form_Load() {
     placeBelowMainWindow();
+    theme::applyVisualTheme(this);
     indFilesListed = 0;
     // After an unload the main source list kept its entries: start parallel to it again.
     List1->clear();

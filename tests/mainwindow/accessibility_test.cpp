@@ -2,6 +2,7 @@
 // The main window as a keyboard and screen-reader user meets it: what the accessibility tree
 // says of each control, and where Tab takes the focus.
 #include "frm_resize_fixture.h"
+#include "theme/visual_theme.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -173,6 +174,16 @@ TEST_F(Accessibility, TabReachesEveryControlInLayoutOrder) {
             << widget->metaObject()->className() << " " << widget->toolTip().toStdString();
     }
     EXPECT_EQ(reached, expected);
+}
+
+TEST_F(Accessibility, LoadedControlsFollowAThemedStyleAndImagesKeepTheirArt) {
+    FrmResize& w = loadActive();
+    const bool themed = theme::isThemed(*w.style());
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{w.cmdBrowse, w.chkPrefix, w.optJPG, w.Frame4}) {
+        EXPECT_EQ(control->testAttribute(Qt::WA_Hover), themed);
+    }
+    EXPECT_FALSE(w.Image2->testAttribute(Qt::WA_Hover));
 }
 
 }  // namespace

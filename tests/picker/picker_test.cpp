@@ -5,6 +5,7 @@
 #include "support/qt_printers.h"
 #include "support/test_platform.h"
 #include "support/widget_input.h"
+#include "theme/visual_theme.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
 
@@ -123,6 +124,9 @@ TEST_F(PickerTest, OpeningShowsThePickerBelowTheDisabledMainWindow) {
     EXPECT_EQ(picker.focusWidget(), picker.cmdOK);
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Browse For Source Files"));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel XP"));
+    // Its buttons follow a themed desktop style.
+    const bool themed = theme::isThemed(*picker.style());
+    EXPECT_EQ(picker.cmdOK->testAttribute(Qt::WA_Hover), themed);
     EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected File List"));
     EXPECT_TRUE(main->List1->isEnabledTo(main.get()));
     EXPECT_TRUE(main->lblFinished->isHidden());
