@@ -288,6 +288,9 @@ def main():
         "exif-many-entries": exif(b"II", 0xFFFF),
         "exif-far-ifd": exif(b"MM", 1, ifd=0xFFFFFF00),
         "exif-cut": jpeg(14, 10)[:2] + segment(0xE1, b"Exif\0\0II*\0") + jpeg(14, 10)[2:],
+        # ICC profile segments (APP2): one claiming more parts than it has, one of junk bytes.
+        "icc-missing-part": jpeg(14, 10)[:2] + segment(0xE2, b"ICC_PROFILE\0\x01\x02" + bytes(128)) + jpeg(14, 10)[2:],
+        "icc-junk": jpeg(14, 10)[:2] + segment(0xE2, b"ICC_PROFILE\0\x01\x01" + struct.pack(">I", 132) + b"mntrRGB XYZ " + bytes(116)) + jpeg(14, 10)[2:],
     })
     for name, data in jpegs.items():
         (folder / f"{name}.jpg").write_bytes(data)

@@ -6,6 +6,7 @@
 // the window loads. Large claimed sizes go through as they are: the decoders' own bounds (the
 // pixel limit, the scan limit, the decoding budget) must keep them cheap. Any crash, overflow,
 // leak, hang or memory blow-up is a fault.
+#include "engine/colour_profile.h"
 #include "engine/imaging.h"
 #include "engine/orientation.h"
 #include "engine/picture_decoder.h"
@@ -71,7 +72,8 @@ void readPicture(const std::uint8_t* data, std::size_t size) {
             engine::planThumbnail(engine::uprightSize(decoder->size(), orientation),
                                   {callWidth - 2, callHeight - 2}, engine::FitMode::Fill, false);
         if (plan.isValid()) {
-            engine::readThumbnail(*decoder, plan, orientation);
+            engine::RgbImage thumbnail = engine::readThumbnail(*decoder, plan, orientation);
+            engine::convertToSrgb(thumbnail, decoder->colourProfile());
         }
     }
     // The window's whole picture, where it stays small.

@@ -29,6 +29,7 @@ enum Option {
     SameFolder,
     Landscape,
     NoAutoOrient,
+    NoColourConversion,
     Overwrite,
     Jobs,
     Help,
@@ -57,6 +58,7 @@ constexpr std::array<OptionSpec, OptionCount> kOptions = {{
     {0, "same-folder", false},
     {0, "landscape", false},
     {0, "no-auto-orient", false},
+    {0, "keep-profile", false},
     {0, "overwrite", false},
     {'j', "jobs", true},
     {'h', "help", false},
@@ -248,6 +250,7 @@ class Parser {
         }
         o.landscape = line_.isSet(Landscape);
         o.autoOrient = !line_.isSet(NoAutoOrient);
+        o.convertColours = !line_.isSet(NoColourConversion);
         o.overwrite = line_.isSet(Overwrite);
         command.action = ParsedCommand::Action::Run;
         return command;
@@ -455,6 +458,10 @@ std::string helpText() {
            "      --no-auto-orient   keep JPEG photos as stored; without it, a photo tagged\n"
            "                         to be turned (EXIF orientation) is stood upright first\n"
            "                         (a phone photo tagged \"rotate 90\" comes out upright)\n"
+           "      --keep-profile     keep a JPEG's colours as stored and copy its colour\n"
+           "                         profile into JPEG thumbnails; without it, a photo with\n"
+           "                         an embedded profile (Adobe RGB, Display P3) is\n"
+           "                         converted to sRGB (corvel-thumb --keep-profile ...)\n"
            "  -t, --type TYPE        jpg, bmp or gif (default jpg); gif files hold JPEG data\n"
            "  -q, --quality PERCENT  JPEG quality, 1 to 100 (default 100)\n"
            "\n"

@@ -25,7 +25,8 @@ struct ThumbOptions {
     std::int32_t number = 0;  // Number mode: the first running number
     std::string destination;  // absolute; save-to-folder mode only
     bool landscape = false;
-    bool autoOrient = true;  // EXIF orientation applied before sizing
+    bool autoOrient = true;      // EXIF orientation applied before sizing
+    bool convertColours = true;  // an embedded colour profile converted to sRGB
     bool overwrite = false;
     int jobs = 1;
     std::vector<std::string> pictures;  // as given

@@ -198,7 +198,7 @@ class OrderedRenderer {
   private:
     RenderedPicture render(std::size_t index) const {
         return renderPicture(paths_[index], {options_.width, options_.height}, options_.mode,
-                             options_.landscape, options_.autoOrient);
+                             options_.landscape, options_.autoOrient, options_.convertColours);
     }
 
     void work() {
@@ -254,7 +254,7 @@ class ThumbRun {
             }
         }
         for (const Deferred& deferred : deferred_) {
-            write(deferred.index, deferred.thumbnail, deferred.name);
+            write(deferred.index, deferred.thumbnail, deferred.name, deferred.profile);
         }
         return written_;
     }
@@ -264,6 +264,7 @@ class ThumbRun {
         std::size_t index;
         engine::RgbImage thumbnail;
         std::string name;
+        engine::Bytes profile;
     };
 
     std::string given(std::size_t index) const { return printable(options_.pictures[index]); }
@@ -314,11 +315,11 @@ class ThumbRun {
         // A picture still to be read must not find a thumbnail in its place.
         for (auto input = sameAsInput; input != end; ++input) {
             if (input->second > index) {
-                deferred_.push_back({index, picture.thumbnail, name});
+                deferred_.push_back({index, picture.thumbnail, name, picture.profile});
                 return;
             }
         }
-        write(index, picture.thumbnail, name);
+        write(index, picture.thumbnail, name, picture.profile);
     }
 
     void skipExisting(std::size_t index, const std::string& name) {
@@ -326,10 +327,11 @@ class ThumbRun {
                           " exists (use --overwrite to replace it)");
     }
 
-    void write(std::size_t index, const engine::RgbImage& thumbnail, const std::string& name) {
+    void write(std::size_t index, const engine::RgbImage& thumbnail, const std::string& name,
+               const engine::Bytes& profile) {
         using Status = engine::WriteResult::Status;
-        const engine::WriteResult result = writeThumbnailFile(thumbnail, name, options_.type,
-                                                              options_.quality, options_.overwrite);
+        const engine::WriteResult result = writeThumbnailFile(
+            thumbnail, name, options_.type, options_.quality, options_.overwrite, profile);
         switch (result.status) {
             case Status::Written:
                 ++written_;

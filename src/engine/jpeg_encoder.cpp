@@ -42,7 +42,7 @@ void termDestination(j_compress_ptr codec) {
 
 // Only plain data on this frame: see ErrorHandler.
 bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destination* dest,
-              const RgbView* rgb, int quality) {
+              const RgbView* rgb, int quality, const Bytes* profile) {
     if (setjmp(handler->jump)) {
         return false;
     }
@@ -63,6 +63,9 @@ bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destinat
         codec->comp_info[i].v_samp_factor = 1;
     }
     jpeg_start_compress(codec, TRUE);
+    if (profile != nullptr && !profile->empty()) {
+        jpeg_write_icc_profile(codec, profile->data(), unsigned(profile->size()));
+    }
     while (codec->next_scanline < codec->image_height) {
         // The encoder only reads the row.
         auto* row =
@@ -75,7 +78,7 @@ bool compress(jpeg_compress_struct* codec, jpeg::ErrorHandler* handler, Destinat
 
 }  // namespace
 
-Bytes encodeJpeg(const RgbView& image, int quality) {
+Bytes encodeJpeg(const RgbView& image, int quality, const Bytes* profile) {
     if (image.isNull() || quality < 1 || quality > 100) {
         return {};
     }
@@ -88,7 +91,7 @@ Bytes encodeJpeg(const RgbView& image, int quality) {
     dest->manager.term_destination = termDestination;
     Bytes bytes;
     dest->bytes = &bytes;
-    const bool compressed = compress(&codec, &handler, dest.get(), &image, quality);
+    const bool compressed = compress(&codec, &handler, dest.get(), &image, quality, profile);
     jpeg_destroy_compress(&codec);
     return compressed ? bytes : Bytes();
 }

@@ -11,8 +11,9 @@ namespace engine {
 
 // JPEG encoding through libjpeg-turbo with fixed settings (baseline, accurate DCT, full
 // colour resolution), so the window and the command line give the same bytes for the same
-// pixels. Quality is 1..100; anything else, or a null picture, writes nothing.
-Bytes encodeJpeg(const RgbView& image, int quality);
+// pixels. Quality is 1..100; anything else, or a null picture, writes nothing. A colour
+// `profile`, when given and not empty, is embedded (APP2).
+Bytes encodeJpeg(const RgbView& image, int quality, const Bytes* profile = nullptr);
 
 // Writes the JPEG to `path`, replacing any file of that name only once the whole file is
 // written. False when nothing was written.

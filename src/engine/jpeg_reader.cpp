@@ -4,6 +4,7 @@
 #include "engine/picture_decoder.h"
 #include "engine/picture_limits.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include <jerror.h>
@@ -81,6 +82,8 @@ bool readHeader(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, Sour
     codec->src = &source->manager;
     // The EXIF segment, for its orientation tag; libjpeg bounds it to the segment's length.
     jpeg_save_markers(codec, JPEG_APP0 + 1, 0xFFFF);
+    // The ICC profile, in up to 255 APP2 segments of 64 KiB each.
+    jpeg_save_markers(codec, JPEG_APP0 + 2, 0xFFFF);
     return jpeg_read_header(codec, TRUE) == JPEG_HEADER_OK;
 }
 
@@ -319,6 +322,13 @@ class JpegDecoder : public PictureDecoder {
                 break;
             }
         }
+        JOCTET* profile = nullptr;
+        unsigned int profileLength = 0;
+        // Incomplete or inconsistent segments give no profile (the picture is taken as sRGB).
+        if (jpeg_read_icc_profile(&codec_, &profile, &profileLength) && profile != nullptr) {
+            colourProfile_.assign(profile, profile + profileLength);
+        }
+        std::free(profile);
         return true;
     }
 

@@ -42,8 +42,8 @@ int exifOrientation(const std::uint8_t* payload, std::size_t size) {
         constexpr unsigned kShort = 3;
         if (u16(entry) == kOrientationTag) {
             const unsigned value = u16(entry + 8);
-            const bool valid = u16(entry + 2) == kShort && u32(entry + 4) == 1 && value >= 1 &&
-                               value <= 8;
+            const bool valid =
+                u16(entry + 2) == kShort && u32(entry + 4) == 1 && value >= 1 && value <= 8;
             return valid ? int(value) : kUpright;
         }
     }

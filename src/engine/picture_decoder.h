@@ -4,6 +4,7 @@
 #include "engine/byte_source.h"
 #include "engine/rgb_image.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +25,8 @@ class PictureDecoder {
     Size size() const { return size_; }
     // The orientation the file is tagged with (orientation.h); kUpright (1) when none.
     int orientation() const { return orientation_; }
+    // The embedded ICC colour profile (JPEG APP2); empty when none.
+    const std::vector<std::uint8_t>& colourProfile() const { return colourProfile_; }
     // Decodes the source rows `rows` (increasing; repeats allowed), once per decoder. Given
     // `columns`, each row handed over holds only those pixels, in that order (row[i] is
     // column columns[i]); else the whole row. False when the picture turns out unreadable
@@ -43,6 +46,7 @@ class PictureDecoder {
 
     Size size_;
     int orientation_ = 1;
+    std::vector<std::uint8_t> colourProfile_;
     std::string error_;
 };
 

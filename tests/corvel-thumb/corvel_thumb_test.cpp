@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <lcms2.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -222,6 +223,64 @@ TEST_F(CorvelThumb, TaggedPhotosComeOutUpright) {
 
     ASSERT_EQ(run({"-o", at("jpg"), photo}).status, 0);
     EXPECT_FALSE(bytesOf(at("jpg/photo.jpg")).contains("Exif")) << "the tag is not copied";
+}
+
+// An Adobe RGB (1998) profile, as cameras embed it.
+QByteArray adobeRgbProfile() {
+    const cmsCIExyY white{0.3127, 0.3290, 1.0};
+    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}};
+    cmsToneCurve* curve = cmsBuildGamma(nullptr, 563.0 / 256.0);
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(int(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
+// Adobe RGB (144, 255, 60) is sRGB's pure green: converted, the thumbnail shows it as the
+// browser would; with --keep-profile the pixels stay and the profile goes along.
+TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
+    const QString plainPath = plain("plain.jpg", QColor(144, 255, 60), 40, 40);
+    QByteArray jpeg = bytesOf(plainPath);
+    const QByteArray profile = adobeRgbProfile();
+    const QByteArray payload = QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile;
+    const int length = int(payload.size()) + 2;
+    jpeg.insert(2, QByteArray("\xFF\xE2") + char(length >> 8) + char(length & 0xFF) + payload);
+    const QString photo = at("photo.jpg");
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg);
+    file.close();
+
+    ASSERT_EQ(run({"-t", "bmp", "-o", at("srgb"), photo}).status, 0);
+    const QRgb converted = QImage(at("srgb/photo.bmp")).pixel(20, 20);
+    EXPECT_LE(qRed(converted), 12) << qRed(converted);
+    EXPECT_GE(qGreen(converted), 245);
+    EXPECT_LE(qBlue(converted), 12) << qBlue(converted);
+
+    ASSERT_EQ(run({"--keep-profile", "-t", "bmp", "-o", at("kept"), photo}).status, 0);
+    const QRgb kept = QImage(at("kept/photo.bmp")).pixel(20, 20);
+    EXPECT_NEAR(qRed(kept), 144, 6);
+    EXPECT_NEAR(qBlue(kept), 60, 6);
+    ASSERT_EQ(run({"--keep-profile", "-o", at("keptjpg"), photo}).status, 0);
+    EXPECT_TRUE(bytesOf(at("keptjpg/photo.jpg")).contains(payload)) << "the profile's bytes";
+    ASSERT_EQ(run({"-o", at("srgbjpg"), photo}).status, 0);
+    EXPECT_FALSE(bytesOf(at("srgbjpg/photo.jpg")).contains("ICC_PROFILE"));
+
+    // A damaged profile is ignored: the picture is taken as sRGB.
+    QByteArray damaged = jpeg;
+    damaged.replace(damaged.indexOf("ICC_PROFILE") + 14, 40, QByteArray(40, '\x5A'));
+    const QString broken = at("broken.jpg");
+    QFile brokenFile(broken);
+    ASSERT_TRUE(brokenFile.open(QIODevice::WriteOnly));
+    brokenFile.write(damaged);
+    brokenFile.close();
+    ASSERT_EQ(run({"-t", "bmp", "-o", at("broken"), broken}).status, 0);
+    EXPECT_NEAR(qRed(QImage(at("broken/broken.bmp")).pixel(20, 20)), 144, 6);
 }
 
 // The window writes the canvas as a bitmap, then converts that file in place to JPEG.

@@ -28,7 +28,7 @@ Payload exif(bool little, unsigned tag, unsigned type, std::uint32_t count, unsi
                              : std::initializer_list<std::uint8_t>{'M', 'M'});
     put16(42);
     put32(8);
-    put16(2);                       // two entries: another tag first
+    put16(2);                                     // two entries: another tag first
     put16(0x010F), put16(2), put32(4), put32(0);  // Make, ASCII
     put16(tag), put16(type), put32(count), put16(value), put16(0);
     put32(0);  // no next IFD
@@ -81,15 +81,9 @@ struct Placement {
     Edge firstRow;
     Edge firstColumn;
 };
-const Placement kPlacements[9] = {{},
-                                  {Top, Left},
-                                  {Top, Right},
-                                  {Bottom, Right},
-                                  {Bottom, Left},
-                                  {Left, Top},
-                                  {Right, Top},
-                                  {Right, Bottom},
-                                  {Left, Bottom}};
+const Placement kPlacements[9] = {
+    {},          {Top, Left},  {Top, Right},    {Bottom, Right}, {Bottom, Left},
+    {Left, Top}, {Right, Top}, {Right, Bottom}, {Left, Bottom}};
 
 // The upright picture, built from the definition by moving each stored pixel.
 engine::RgbImage upright(const engine::RgbImage& stored, int orientation) {
@@ -130,9 +124,9 @@ TEST(Orientation, EveryOrientationSamplesTheUprightPicture) {
         const engine::RgbImage expected = upright(stored, orientation);
         ASSERT_EQ(engine::uprightSize(stored.size(), orientation), expected.size());
         // Sampled at its own size and at a reduced one, through a decoder of the stored file.
-        for (const engine::ThumbnailBox box : {engine::ThumbnailBox{expected.width(),
-                                                                    expected.height()},
-                                               engine::ThumbnailBox{3, 2}}) {
+        for (const engine::ThumbnailBox box :
+             {engine::ThumbnailBox{expected.width(), expected.height()},
+              engine::ThumbnailBox{3, 2}}) {
             const engine::ThumbnailPlan plan =
                 engine::planThumbnail(expected.size(), box, engine::FitMode::Stretch, false);
             const auto decoder = engine::openPicture(std::make_unique<engine::MemorySource>(
