@@ -5,6 +5,7 @@
 #include "launcher/launcher.h"
 #include "startup/pause.h"
 #include "startup/splash_program.h"
+#include "theme/visual_theme.h"
 #include "ui/controls.h"
 #include "ui/image.h"
 
@@ -54,6 +55,7 @@ void FrmSplash::connectHandlers() {
 }
 
 bool FrmSplash::Form_Load() {
+    theme::applyVisualTheme(this);
     centreOnScreen();
     fitLogo();
     Pause(services.loop, 300);

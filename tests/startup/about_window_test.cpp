@@ -9,6 +9,7 @@
 #include "startup/frm_splash.h"
 #include "startup_fixture.h"
 #include "support/widget_input.h"
+#include "theme/visual_theme.h"
 #include "ui/image.h"
 
 #include <QAction>
@@ -84,6 +85,8 @@ TEST_F(AboutWindowTest, OpensAfterThePressedLookAndHoldsTheMainWindow) {
     EXPECT_TRUE(window->Text1->isVisible());
     EXPECT_TRUE(window->lblPlatform2->isVisible());
     EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
+    // Its buttons light up under the mouse when the desktop style is a themed one.
+    EXPECT_EQ(window->cmdOk->testAttribute(Qt::WA_Hover), theme::isThemed(*window->style()));
     EXPECT_EQ(platform.shell.calls.size(), 0u);  // the splash program plays on OK only
 }
 
