@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 
 # Debian and Ubuntu packages the build and the tests need.
 PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev liblcms2-dev libgtest-dev \
-            fonts-liberation help2man desktop-file-utils appstream
+            fonts-liberation fonts-dejavu-core help2man desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
 

@@ -126,8 +126,6 @@ QFont designFont(const QString& family, qreal points, bool bold, bool italic) {
          {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")}},
         // DejaVu Sans grew out of the family drawn to Verdana's wide, open proportions.
         {QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("MS Sans Serif"),
-         {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")}},
     };
     QFont font;
     const QStringList families = QFontDatabase::families();
