@@ -39,7 +39,8 @@
 // panel), frm_resize_render.cpp (thumbnail rendering and the previews),
 // frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
 // stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
-// into the picker), frm_resize_pending.cpp (call sites of what is not built yet).
+// into the picker), frm_resize_pending.cpp (the helper tips, not built yet; the ways into the
+// about window, the help and web actions and the visual theme).
 class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHost {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
@@ -137,7 +138,7 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     void mnuAdd_Click();
     void txtSourceFile_KeyPress(int keyAscii);
 
-    // ---- not built yet: helper tips, about window, help and web actions, visual theme ----------
+    // ---- helper tips (not built yet), about window, help and web actions, visual theme --------
     void subRunTips();
     void subHideTipBubble();
     void imgHelperTips_Click();

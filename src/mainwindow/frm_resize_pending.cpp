@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Call sites of what is not built yet (the helper tips and the visual theme), and the ways into
-// the about window, which the start-up library installs.
-// The stubs do nothing yet, except where the window's own rule is already known. The help and
-// web actions hand over to the launcher (src/launcher/).
+// Call sites of the helper tips, which are not built yet (their stubs do nothing, except where
+// the window's own rule is already known); the ways into the about window, which the start-up
+// library installs; the help and web actions, which hand over to the launcher (src/launcher/);
+// and the visual theme (src/theme/).
 #include "mainwindow/frm_resize.h"
 
 #include "theme/visual_theme.h"
