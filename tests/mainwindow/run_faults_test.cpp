@@ -16,7 +16,6 @@ using testing_support::pressKey;
 
 namespace {
 
-const QString kFinished = QStringLiteral("Corvel XP  --  Finished!  Images Processed: ");
 const QString kWarning = QStringLiteral("Confirm Continue Processing");
 const QString kChangeOptions = QStringLiteral("Change Options To Continue Processing");
 

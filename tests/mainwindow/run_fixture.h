@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QStringList>
 
+// The caption a finished run leaves, before its count.
+inline const QString kFinished = QStringLiteral("Corvel XP  --  Finished!  Images Processed: ");
+
 // A main window with pictures to process and a save-to folder that does not exist yet.
 // Every tick of the run timer is counted and the window caption it left is kept.
 class RunTest : public ReturningUserTest {

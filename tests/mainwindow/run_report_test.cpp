@@ -16,7 +16,6 @@ using platform::Icon;
 
 namespace {
 
-const QString kFinished = QStringLiteral("Corvel XP  --  Finished!  Images Processed: ");
 const QString kNotWritable = QStringLiteral("Cannot Write To Destination");
 const QString kReport = QStringLiteral("Thumbnails Not Written");
 

@@ -15,8 +15,6 @@ using testing_support::pressKey;
 
 namespace {
 
-const QString kFinished = QStringLiteral("Corvel XP  --  Finished!  Images Processed: ");
-
 // The thumbnail the run must write for a source: the point sampling at the call size.
 QImage expectedThumbnail(const QString& source, int width = 110, int height = 130) {
     return engine::sampleThumbnail(engine::loadPicture(source), width + 2, height + 2)
