@@ -6,6 +6,7 @@
 
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
@@ -33,14 +34,14 @@ QString exampleFolder(const platform::PathStyle& paths) {
 void FrmResizeChooser::showChosenFolder(const QString& folder) {
     ui::setWithTip(w.txtDestName, folder);
     ui::setCaption(w.lblPath, folder);
-    if (!w.services.paths.isPlaceholder(folder)) {
+    if (!platform::isPlaceholder(w.services.paths, folder)) {
         w.settings.write(options::kDestination, folder);
     }
 }
 
 bool FrmResizeChooser::showInFileManager(const QString& folder) {
     // A file manager may open a window on a path that is gone and still report success.
-    return w.services.paths.hasDrive(folder) && QFileInfo(folder).isDir() &&
+    return platform::hasDrive(w.services.paths, folder) && QFileInfo(folder).isDir() &&
            w.services.shell.showFolder(folder);
 }
 
@@ -140,14 +141,14 @@ void FrmResize::Image5_Click() {
     if (folder.isEmpty()) {
         return;
     }
-    if (!services.paths.hasDrive(folder)) {
+    if (!platform::hasDrive(services.paths, folder)) {
         services.dialogs.message(
             QStringLiteral("The drive must be included with the new folder name!\n(ie ") + example +
                 QLatin1Char(')'),
             QStringLiteral("Error 353"), Icon::Exclamation);
         return;
     }
-    folder = services.paths.withTrailingSeparator(folder);
+    folder = platform::withTrailingSeparator(services.paths, folder);
 
     // Each step that fails is reported and the next runs as if it had worked: a folder that
     // exists already is reported, then opened as if it had been made.
@@ -184,7 +185,7 @@ void FrmResize::imgOpenFolder_Click() {
 }
 
 void FrmResize::cmdOpen_Click() {
-    if (services.paths.isPlaceholder(txtDestName->text())) {
+    if (platform::isPlaceholder(services.paths, txtDestName->text())) {
         services.dialogs.message(
             QStringLiteral("Save to original folder option in use. Turn option off or use "
                            "Windows Explorer to open the source folder."),

@@ -5,6 +5,7 @@
 #include "mainwindow/frm_resize.h"
 
 #include "picker/frm_browse.h"
+#include "platform/path_style_qt.h"
 #include "ui/controls.h"
 
 #include "ui/image.h"
@@ -116,7 +117,7 @@ void FrmResize::sameFolderPath(const QString& folder) {
     varDirectoryPath = folder;
     if (chkFileLocation->isChecked()) {
         settings.write(options::kPath, folder);
-        txtDestName->setText(services.paths.join(folder, QStringLiteral("FileName")));
+        txtDestName->setText(platform::join(services.paths, folder, QStringLiteral("FileName")));
     }
 }
 
@@ -152,7 +153,7 @@ void FrmResize::showChosenQueue() {
 }
 
 void FrmResize::pickerDone() {
-    if (txtDestName->text() == services.paths.placeholderFolder() &&
+    if (txtDestName->text() == platform::placeholderFolder(services.paths) &&
         !chkFileLocation->isChecked()) {
         services.dialogs.message(
             QStringLiteral("Source pictures have been selected now please choose a path to save "

@@ -4,7 +4,8 @@
 // disables what could start a second operation and marks itself busy with a flag.
 #include "picker/frm_browse.h"
 
-#include "engine/picture_loader.h"
+#include "engine/qt/picture_file_qt.h"
+#include "platform/path_style_qt.h"
 #include "theme/visual_theme.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
@@ -194,7 +195,7 @@ bool FrmBrowse::letEventsRun() {
 }
 
 QString FrmBrowse::fullPath(const QString& fileName) const {
-    return services.paths.join(File1->path(), fileName);
+    return platform::join(services.paths, File1->path(), fileName);
 }
 
 // ---- previews -----------------------------------------------------------------------------

@@ -2,8 +2,8 @@
 #include "frm_resize_fixture.h"
 #include "support/frm_resize_test_view.h"
 
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
 
 #include <QImage>
 

@@ -3,7 +3,8 @@
 #include "run_fixture.h"
 #include "support/frm_resize_test_view.h"
 
-#include "engine/picture_loader.h"
+#include "engine/qt/picture_file_qt.h"
+#include "platform/path_style_qt.h"
 #include "ui/image.h"
 
 #include <QDir>
@@ -95,9 +96,9 @@ TEST_F(RunTest, DestinationCheckRefusesPlaceholdersAndChoosePath) {
     const QString refused[] = {
         "",
         " ",
-        host.placeholderFolder(),
-        host.placeholderFile(),
-        host.placeholderFile() + host.qSeparator(),
+        platform::placeholderFolder(host),
+        platform::placeholderFile(host),
+        platform::placeholderFile(host) + platform::qSeparator(host),
         "Choose Path",
     };
     FrmResize& w = load();
