@@ -2,7 +2,6 @@
 #include "startup/startup_sequence.h"
 
 #include "mainwindow/frm_resize.h"
-#include "picker/picker_host.h"
 #include "startup/about_window.h"
 #include "startup/splash_program.h"
 
