@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Debian and Ubuntu packages the build and the tests need.
-PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev liblcms2-dev libgtest-dev \
+PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev liblcms2-dev libpng-dev libwebp-dev libgtest-dev \
             fonts-liberation fonts-dejavu-core help2man desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
