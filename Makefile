@@ -84,7 +84,7 @@ format:
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-# The BMP and GIF readers under libFuzzer with address and undefined-behaviour checks, in their
+# The picture readers under libFuzzer with address and undefined-behaviour checks, in their
 # own build folder with clang; never part of `make test`. FUZZ_SECONDS sets the run's length.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 180

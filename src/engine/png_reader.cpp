@@ -10,6 +10,7 @@
 #include <bit>
 #include <cctype>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace engine {
@@ -64,7 +65,8 @@ std::string reasonOf(const PngInput& input) {
 // The profile of an iCCP chunk: a name, a zero byte, the compression method (0) and the
 // profile through zlib. Empty when any of it is wrong or the profile would pass the limit.
 std::vector<std::uint8_t> iccProfile(const png_byte* data, std::size_t length) {
-    const auto* nameEnd = static_cast<const png_byte*>(std::memchr(data, 0, std::min<std::size_t>(length, 80)));
+    const auto* nameEnd =
+        static_cast<const png_byte*>(std::memchr(data, 0, std::min<std::size_t>(length, 80)));
     if (nameEnd == nullptr || nameEnd == data || std::size_t(nameEnd - data) + 2 > length ||
         nameEnd[1] != 0) {
         return {};
@@ -152,7 +154,9 @@ struct RowJob {
 };
 
 void handOver(const RowJob& job, const Rgb* row, std::size_t index) {
-    const auto deliver = [&](Rgb pixel) { return job.keepTransparency ? pixel : flattened(pixel, kBlack); };
+    const auto deliver = [&](Rgb pixel) {
+        return job.keepTransparency ? pixel : flattened(pixel, kBlack);
+    };
     if (job.columns != nullptr) {
         const std::vector<int>& columns = *job.columns;
         for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -178,8 +182,9 @@ bool readRows(png_structp png, const RowJob* job) {
         // Each pass adds to the rows of the one before: the whole picture is held.
         for (int pass = 0; pass < job->passes; ++pass) {
             for (int y = 0; y < job->height; ++y) {
-                png_read_row(png, reinterpret_cast<png_bytep>(job->picture + std::ptrdiff_t(y) * job->width),
-                             nullptr);
+                png_read_row(
+                    png, reinterpret_cast<png_bytep>(job->picture + std::ptrdiff_t(y) * job->width),
+                    nullptr);
             }
         }
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -257,18 +262,21 @@ class PngDecoder : public PictureDecoder {
         const std::int64_t held = passes > 1 ? width * size_.height() : width;
         MemoryReservation memory(held * std::int64_t(sizeof(Rgb)));
         if (!memory.isHeld()) {
-            return fail(tooLarge(size_.width(), size_.height()) + " (an interlaced PNG of that size needs " +
+            return fail(tooLarge(size_.width(), size_.height()) +
+                        " (an interlaced PNG of that size needs " +
                         std::to_string((held * 4 + (1 << 20) - 1) >> 20) + " MiB)");
         }
-        std::vector<Rgb> picture;
+        // Left unset: the decoder writes every pixel before one is handed over, and a bomb
+        // that claims a large picture and stops short costs no more than its data.
+        std::unique_ptr<Rgb[]> picture;
         std::vector<Rgb> sampled;
         try {
-            picture.resize(std::size_t(held));
+            picture = std::make_unique_for_overwrite<Rgb[]>(std::size_t(held));
             sampled.resize(columns != nullptr ? columns->size() : std::size_t(width));
         } catch (const std::bad_alloc&) {
             return fail("not enough memory to decode the PNG");
         }
-        const RowJob job{&rows,        columns,       &sink,  picture.data(),   sampled.data(),
+        const RowJob job{&rows,         columns,        &sink,  picture.get(),    sampled.data(),
                          size_.width(), size_.height(), passes, keepTransparency_};
         return readRows(png_, &job) || fail(reasonOf(input_));
     }

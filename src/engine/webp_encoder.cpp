@@ -31,9 +31,9 @@ Bytes encodeRows(const RgbView& image, int quality, bool lossless) {
     }
     std::uint8_t* output = nullptr;
     const std::size_t length =
-        lossless ? WebPEncodeLosslessBGRA(pixels, image.width, image.height, stride, &output)
-                 : WebPEncodeBGRA(pixels, image.width, image.height, stride, float(quality),
-                                  &output);
+        lossless
+            ? WebPEncodeLosslessBGRA(pixels, image.width, image.height, stride, &output)
+            : WebPEncodeBGRA(pixels, image.width, image.height, stride, float(quality), &output);
     Bytes bytes(output, output + (output != nullptr ? length : 0));
     WebPFree(output);
     return bytes;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace engine {
@@ -97,10 +98,12 @@ class WebpDecoder : public PictureDecoder {
         if (std::int64_t(data_.size()) < bytes_->size() && !readBytes(bytes_->size(), &error)) {
             return fail(error);
         }
-        std::vector<Rgb> picture;
+        // Left unset: the decoder writes every pixel before one is handed over, and a bomb
+        // that claims a large picture and stops short costs no more than its data.
+        std::unique_ptr<Rgb[]> picture;
         std::vector<Rgb> row;
         try {
-            picture.resize(std::size_t(pixelBytes / 4));
+            picture = std::make_unique_for_overwrite<Rgb[]>(std::size_t(pixelBytes / 4));
             row.resize(columns != nullptr ? columns->size() : std::size_t(size_.width()));
         } catch (const std::bad_alloc&) {
             return fail("not enough memory to decode the WebP");
@@ -110,9 +113,10 @@ class WebpDecoder : public PictureDecoder {
             return fail("unsupported WebP: the decoder library does not match");
         }
         // 0xAARRGGBB words, not premultiplied.
-        config.output.colorspace = std::endian::native == std::endian::little ? MODE_BGRA : MODE_ARGB;
+        config.output.colorspace =
+            std::endian::native == std::endian::little ? MODE_BGRA : MODE_ARGB;
         config.output.is_external_memory = 1;
-        config.output.u.RGBA.rgba = reinterpret_cast<std::uint8_t*>(picture.data());
+        config.output.u.RGBA.rgba = reinterpret_cast<std::uint8_t*>(picture.get());
         config.output.u.RGBA.stride = size_.width() * 4;
         config.output.u.RGBA.size = std::size_t(pixelBytes);
         const VP8StatusCode status = WebPDecode(data_.data(), data_.size(), &config);
@@ -123,7 +127,7 @@ class WebpDecoder : public PictureDecoder {
             return fail(reasonOf(status));
         }
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            const Rgb* source = picture.data() + std::ptrdiff_t(rows[i]) * size_.width();
+            const Rgb* source = picture.get() + std::ptrdiff_t(rows[i]) * size_.width();
             if (columns != nullptr) {
                 for (std::size_t c = 0; c < columns->size(); ++c) {
                     row[c] = delivered(source[(*columns)[c]]);
@@ -190,8 +194,8 @@ class WebpDecoder : public PictureDecoder {
             return;
         }
         const bool headed = length >= 6 && std::memcmp(payload.data() + 6, "Exif\0\0", 6) == 0;
-        orientation_ = exifOrientation(payload.data() + (headed ? 6 : 0),
-                                       payload.size() - (headed ? 6 : 0));
+        orientation_ =
+            exifOrientation(payload.data() + (headed ? 6 : 0), payload.size() - (headed ? 6 : 0));
     }
 
     std::unique_ptr<ByteSource> bytes_;

@@ -99,8 +99,8 @@ Bytes pngOf(const RgbImage& image, const PngFixture& f) {
     }
     png_write_info(png, info);
     const int passes = png_set_interlace_handling(png);
-    const int samples = f.colourType == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
-                        : f.colourType == PNG_COLOR_TYPE_RGB      ? 3
+    const int samples = f.colourType == PNG_COLOR_TYPE_RGB_ALPHA    ? 4
+                        : f.colourType == PNG_COLOR_TYPE_RGB        ? 3
                         : f.colourType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
                                                                     : 1;
     for (int pass = 0; pass < passes; ++pass) {
@@ -145,8 +145,9 @@ RgbImage asStored(const RgbImage& image, const PngFixture& f) {
             const bool alpha = (f.colourType & PNG_COLOR_MASK_ALPHA) != 0 ||
                                f.colourType == PNG_COLOR_TYPE_PALETTE;
             const int g = engine::greenOf(c);
-            out.row(y)[x] = engine::rgba(grey ? g : engine::redOf(c), g, grey ? g : engine::blueOf(c),
-                                         alpha ? engine::alphaOf(c) : 255);
+            out.row(y)[x] =
+                engine::rgba(grey ? g : engine::redOf(c), g, grey ? g : engine::blueOf(c),
+                             alpha ? engine::alphaOf(c) : 255);
         }
     }
     return out;
@@ -195,8 +196,8 @@ TEST(PngAndWebp, EveryLayoutDecodesToItsPixels) {
         bool transparent;
     };
     const auto png = [](const RgbImage& image, PngFixture f) {
-        return Case{"", pngOf(image, f), asStored(image, f), f.colourType != PNG_COLOR_TYPE_RGB &&
-                                                                 f.colourType != PNG_COLOR_TYPE_GRAY};
+        return Case{"", pngOf(image, f), asStored(image, f),
+                    f.colourType != PNG_COLOR_TYPE_RGB && f.colourType != PNG_COLOR_TYPE_GRAY};
     };
     std::vector<Case> cases;
     const auto add = [&](const char* name, Case c) {
@@ -230,7 +231,8 @@ TEST(PngAndWebp, EveryLayoutDecodesToItsPixels) {
         for (const auto& [w, h] : {std::pair{12, 9}, std::pair{60, 50}}) {
             auto sampled = open(c.bytes);
             sampled->keepTransparency(true);
-            EXPECT_EQ(engine::readThumbnail(*sampled, w, h), engine::sampleThumbnail(c.expected, w, h))
+            EXPECT_EQ(engine::readThumbnail(*sampled, w, h),
+                      engine::sampleThumbnail(c.expected, w, h))
                 << w << "x" << h;
         }
     }
@@ -247,8 +249,8 @@ Bytes chunk(const char* type, const Bytes& data) {
     put32(std::uint32_t(data.size()));
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
-    const std::uint32_t crc = std::uint32_t(
-        ::crc32(::crc32(0, reinterpret_cast<const Bytef*>(type), 4), data.data(), uInt(data.size())));
+    const std::uint32_t crc = std::uint32_t(::crc32(
+        ::crc32(0, reinterpret_cast<const Bytef*>(type), 4), data.data(), uInt(data.size())));
     put32(crc);
     return out;
 }
@@ -324,7 +326,8 @@ TEST(PngAndWebp, ProfilesAndOrientationFromTheirChunks) {
         return bytes;
     }();
     // A TIFF header and IFD0 with the orientation tag, value 6.
-    const Bytes exif{'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, 6, 0, 0, 0, 0, 0, 0};
+    const Bytes exif{'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1, 0x01, 0x12, 0,
+                     3,   0,   0, 0,  1, 0, 6, 0, 0, 0, 0,    0,    0};
     {
         PngFixture tagged;
         tagged.profile = profile;
