@@ -101,14 +101,6 @@ class GifDecoder : public PictureDecoder {
     gif::FirstFrame frame_;
 };
 
-template <class Decoder>
-std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder, std::string* error) {
-    if (!decoder->open(error)) {
-        return nullptr;
-    }
-    return decoder;
-}
-
 }  // namespace
 
 bool PictureDecoder::checkRequest(const std::vector<int>& rows, const std::vector<int>* columns) {

@@ -61,6 +61,17 @@ class PictureDecoder {
     std::string error_;
 };
 
+// A decoder whose open(std::string* error) has read the header; null when that failed, and then
+// `error` (when given) says why. For the decoders' own open functions.
+template <class Decoder>
+std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder, std::string* error) {
+    std::string ignored;
+    if (!decoder->open(error != nullptr ? error : &ignored)) {
+        return nullptr;
+    }
+    return decoder;
+}
+
 // The decoder for a BMP, JPEG, GIF, PNG or WebP file, chosen by its content; null when the file
 // cannot be opened (only regular files are, and opening never waits), is of another kind, or its
 // header is bad or claims too many pixels: then `error` (when given) says why, one line.

@@ -315,12 +315,7 @@ class PngDecoder : public PictureDecoder {
 }  // namespace
 
 std::unique_ptr<PictureDecoder> openPng(std::unique_ptr<ByteSource> source, std::string* error) {
-    std::string ignored;
-    auto decoder = std::make_unique<PngDecoder>(std::move(source));
-    if (!decoder->open(error != nullptr ? error : &ignored)) {
-        return nullptr;
-    }
-    return decoder;
+    return opened(std::make_unique<PngDecoder>(std::move(source)), error);
 }
 
 }  // namespace engine

@@ -206,12 +206,7 @@ class WebpDecoder : public PictureDecoder {
 }  // namespace
 
 std::unique_ptr<PictureDecoder> openWebp(std::unique_ptr<ByteSource> source, std::string* error) {
-    std::string ignored;
-    auto decoder = std::make_unique<WebpDecoder>(std::move(source));
-    if (!decoder->open(error != nullptr ? error : &ignored)) {
-        return nullptr;
-    }
-    return decoder;
+    return opened(std::make_unique<WebpDecoder>(std::move(source)), error);
 }
 
 }  // namespace engine

@@ -229,11 +229,9 @@ TEST_F(CorvelThumb, TaggedPhotosComeOutUpright) {
     EXPECT_FALSE(bytesOf(at("jpg/photo.jpg")).contains("Exif")) << "the tag is not copied";
 }
 
-// An Adobe RGB (1998) profile, as cameras embed it.
-QByteArray adobeRgbProfile() {
+// An RGB profile with the D65 white point, `primaries` and `curve` (taken) on every channel.
+QByteArray rgbProfile(const cmsCIExyYTRIPLE& primaries, cmsToneCurve* curve) {
     const cmsCIExyY white{0.3127, 0.3290, 1.0};
-    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}};
-    cmsToneCurve* curve = cmsBuildGamma(nullptr, 563.0 / 256.0);
     cmsToneCurve* curves[3] = {curve, curve, curve};
     cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
     cmsUInt32Number size = 0;
@@ -245,15 +243,37 @@ QByteArray adobeRgbProfile() {
     return bytes;
 }
 
+// An Adobe RGB (1998) profile, as cameras embed it.
+QByteArray adobeRgbProfile() {
+    return rgbProfile({{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}},
+                      cmsBuildGamma(nullptr, 563.0 / 256.0));
+}
+
+// A Display P3 profile as phones embed it: the P3 primaries, D65, the sRGB tone curve.
+QByteArray displayP3Profile() {
+    const double srgbCurve[5] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+    return rgbProfile({{0.680, 0.320, 1.0}, {0.265, 0.690, 1.0}, {0.150, 0.060, 1.0}},
+                      cmsBuildParametricToneCurve(nullptr, 4, srgbCurve));
+}
+
+// The APP2 payload that carries `profile` whole, and `jpeg` with it right after the start
+// marker.
+QByteArray iccPayload(const QByteArray& profile) {
+    return QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile;
+}
+QByteArray withIccSegment(QByteArray jpeg, const QByteArray& profile) {
+    const QByteArray payload = iccPayload(profile);
+    const int length = int(payload.size()) + 2;
+    jpeg.insert(2, QByteArray("\xFF\xE2") + char(length >> 8) + char(length & 0xFF) + payload);
+    return jpeg;
+}
+
 // Adobe RGB (144, 255, 60) is sRGB's pure green: converted, the thumbnail shows it as the
 // browser would; with --keep-profile the pixels stay and the profile goes along.
 TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
     const QString plainPath = plain("plain.jpg", QColor(144, 255, 60), 40, 40);
-    QByteArray jpeg = bytesOf(plainPath);
-    const QByteArray profile = adobeRgbProfile();
-    const QByteArray payload = QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile;
-    const int length = int(payload.size()) + 2;
-    jpeg.insert(2, QByteArray("\xFF\xE2") + char(length >> 8) + char(length & 0xFF) + payload);
+    const QByteArray jpeg = withIccSegment(bytesOf(plainPath), adobeRgbProfile());
+    const QByteArray payload = iccPayload(adobeRgbProfile());
     const QString photo = at("photo.jpg");
     QFile file(photo);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -287,31 +307,13 @@ TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
     EXPECT_NEAR(qRed(QImage(at("broken/broken.bmp")).pixel(20, 20)), 144, 6);
 }
 
-// A Display P3 profile as phones embed it: the P3 primaries, D65, the sRGB tone curve.
-QByteArray displayP3Profile() {
-    const cmsCIExyY white{0.3127, 0.3290, 1.0};
-    const cmsCIExyYTRIPLE primaries{{0.680, 0.320, 1.0}, {0.265, 0.690, 1.0}, {0.150, 0.060, 1.0}};
-    const double srgbCurve[5] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
-    cmsToneCurve* curve = cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
-    cmsToneCurve* curves[3] = {curve, curve, curve};
-    cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
-    cmsUInt32Number size = 0;
-    cmsSaveProfileToMem(profile, nullptr, &size);
-    QByteArray bytes(int(size), '\0');
-    cmsSaveProfileToMem(profile, bytes.data(), &size);
-    cmsCloseProfile(profile);
-    cmsFreeToneCurve(curve);
-    return bytes;
-}
-
 // Display P3 (187, 105, 62) is sRGB (200, 100, 50), worked out from the primaries and the
 // curves alone. Kept, the profile goes into every type that holds one, byte for byte.
 TEST_F(CorvelThumb, DisplayP3PhotosLandOnTheirSrgbColours) {
-    QByteArray jpeg = bytesOf(plain("plain.jpg", QColor(187, 105, 62), 40, 40));
     const QByteArray profile = displayP3Profile();
-    const QByteArray payload = QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile;
-    const int length = int(payload.size()) + 2;
-    jpeg.insert(2, QByteArray("\xFF\xE2") + char(length >> 8) + char(length & 0xFF) + payload);
+    const QByteArray payload = iccPayload(profile);
+    const QByteArray jpeg =
+        withIccSegment(bytesOf(plain("plain.jpg", QColor(187, 105, 62), 40, 40)), profile);
     const QString photo = at("p3.jpg");
     QFile file(photo);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
