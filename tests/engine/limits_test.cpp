@@ -87,7 +87,7 @@ TEST_F(Limits, EveryRefusalSaysWhy) {
     put32(huge, 18, 20000), put32(huge, 22, 20000);
     const ReasonCase cases[] = {
         {"a zero-byte file", {}, "empty file"},
-        {"text", "just some words", "not a BMP, JPEG or GIF picture"},
+        {"text", "just some words", "not a BMP, JPEG, GIF, PNG or WebP picture"},
         {"an RLE8 bitmap", encodeBmpFixture(rle), "unsupported BMP compression RLE8"},
         {"an RLE4 bitmap", encodeBmpFixture(rle4), "unsupported BMP compression RLE4"},
         {"a bitmap of 20000 x 20000", huge, "picture too large: 20000 x 20000"},
