@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "thumb_options.h"
 
+#include "engine/number_text.h"
+
 #include <sched.h>
 
 #include <algorithm>

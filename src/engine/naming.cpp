@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/naming.h"
 
-#include <charconv>
+#include "engine/number_text.h"
 
 namespace engine {
 
@@ -93,25 +93,6 @@ std::string composeName(const platform::PathStyle& style, const NameRow& row, Na
         return composeInSourceFolder(row, choice.mode);
     }
     return composeInSaveToFolder(style.insertRoot(row.destName), row, choice.mode);
-}
-
-std::optional<std::int32_t> parseInt32(std::string_view text) {
-    constexpr std::string_view kSpace = " \t\n\v\f\r";
-    const std::size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(kSpace) + 1 - first);
-    // from_chars takes a minus sign only.
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-') {
-        text.remove_prefix(1);
-    }
-    std::int32_t value = 0;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
-    if (error != std::errc() || stop != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::int32_t startRunningNumber(const std::string& text, std::int32_t previous) {

@@ -81,12 +81,8 @@ NamePreparation prepareName(const platform::PathStyle& style, const std::string&
 // The thumbnail's full path (picName) from a prepared row.
 std::string composeName(const platform::PathStyle& style, const NameRow& row, NameChoice choice);
 
-// A decimal 32-bit integer with an optional sign and white space around it, as number boxes
-// are read; nothing for any other text or a number out of range.
-std::optional<std::int32_t> parseInt32(std::string_view text);
-
-// Running number K at the start of a Number run: the box text as a 32-bit integer, or the
-// previous K when the text is not one.
+// Running number K at the start of a Number run: the box text as a 32-bit integer
+// (number_text.h), or the previous K when the text is not one.
 std::int32_t startRunningNumber(const std::string& text, std::int32_t previous);
 // K after a name used it. Wraps at the 32-bit limit rather than overflowing.
 std::int32_t nextRunningNumber(std::int32_t k);

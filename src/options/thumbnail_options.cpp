@@ -1,36 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "options/thumbnail_options.h"
 
+#include "engine/number_text.h"
+
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace options {
 
 namespace {
 
-template <typename Int>
-std::optional<Int> toInteger(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    const double rounded = std::nearbyint(value);  // the default rounding mode: half to even
-    if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<Int>(rounded);
-}
-
 // A stored number, rounded as the boxes are read; none for text that is no finite number.
 std::optional<double> storedNumber(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return std::nearbyint(value);
+    return engine::parseRoundedNumber(text.toStdString());
 }
 
 QString withinRange(const QString& text, double low, double high, const Key& key) {
@@ -44,11 +26,11 @@ QString withinRange(const QString& text, double low, double high, const Key& key
 }  // namespace
 
 std::optional<qint16> toInt16(const QString& text) {
-    return toInteger<qint16>(text);
+    return engine::parseInt16(text.toStdString());
 }
 
 std::optional<qint32> toInt32(const QString& text) {
-    return toInteger<qint32>(text);
+    return engine::parseInt32(text.toStdString());
 }
 
 QString Settings::read(const Key& key) const {

@@ -58,8 +58,9 @@ inline QString flagText(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// Text read as a number the way the stored values always were: blanks around it allowed, a
-// fraction rounded to even; no value when it is not a number or does not fit.
+// The window's text read as a number by the program's one rule (engine/number_text.h): blanks
+// around it allowed, a fraction rounded to even; no value when it is not a number or does not
+// fit.
 std::optional<qint16> toInt16(const QString& text);
 std::optional<qint32> toInt32(const QString& text);
 

@@ -25,12 +25,6 @@ QtEventLoop::QtEventLoop() {
     clock_.start();
 }
 
-QtEventLoop::~QtEventLoop() {
-    for (auto& [id, timer] : timers_) {
-        delete timer;
-    }
-}
-
 quint32 QtEventLoop::tickCount() const {
     return static_cast<quint32>(clock_.elapsed());
 }
@@ -50,7 +44,7 @@ void QtEventLoop::runUntil(quint32 deadline) {
 }
 
 EventLoop::TimerId QtEventLoop::startTimer(int intervalMs, Callback fire) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&timerOwner_);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(intervalMs);
     QObject::connect(timer, &QTimer::timeout, timer, std::move(fire));

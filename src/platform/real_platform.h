@@ -4,6 +4,7 @@
 #include "platform/services.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 
 #include <map>
 #include <memory>
@@ -17,7 +18,6 @@ namespace platform {
 class QtEventLoop : public EventLoop {
   public:
     QtEventLoop();
-    ~QtEventLoop() override;
     quint32 tickCount() const override;
     void doEvents() override;
     void runUntil(quint32 deadline) override;
@@ -27,7 +27,9 @@ class QtEventLoop : public EventLoop {
   private:
     QElapsedTimer clock_;
     TimerId lastId_ = 0;
-    std::map<TimerId, QTimer*> timers_;
+    // The parent of every timer: the timers go with the loop.
+    QObject timerOwner_;
+    std::map<TimerId, QTimer*> timers_;  // the running ones, owned by timerOwner_
 };
 
 class QtDialogs : public Dialogs {

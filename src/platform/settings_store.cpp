@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/settings_store.h"
 
+#include "engine/file_write.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -99,9 +101,18 @@ bool writeFile(const QString& path, const Sections& sections) {
         }
         text += QLatin1Char('\n');
     }
-    // Written beside the old file and renamed over it: a failed write leaves the old one.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit();
+    // A settings file that is a link (kept with the user's other dotfiles) is written where
+    // it points, so the link stays; the write itself goes beside that file and is renamed over
+    // it, so a failed write leaves the old one.
+    QFileInfo target(path);
+    for (int level = 0; level < 10 && target.isSymLink(); ++level) {
+        target.setFile(target.symLinkTarget());
+    }
+    const QByteArray bytes = text.toUtf8();
+    return engine::writeFile(QFile::encodeName(target.filePath()).toStdString(),
+                             {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                              std::size_t(bytes.size())})
+        .written();
 }
 
 }  // namespace

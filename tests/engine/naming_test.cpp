@@ -254,7 +254,7 @@ TEST(Naming, RunningNumberKeepsThePreviousValueWhenTheTextIsNoNumber) {
     EXPECT_EQ(engine::startRunningNumber("-3", 5), -3);
     EXPECT_EQ(engine::startRunningNumber("", 5), 5);
     EXPECT_EQ(engine::startRunningNumber("a1", 5), 5);
-    EXPECT_EQ(engine::startRunningNumber("1.5", 5), 5);
+    EXPECT_EQ(engine::startRunningNumber("1.5", 5), 2) << "rounded, as every number is read";
     EXPECT_EQ(engine::startRunningNumber("2147483648", 5), 5) << "beyond 32 bits";
     EXPECT_EQ(engine::startRunningNumber(" +8 ", 5), 8) << "a sign and white space";
     EXPECT_EQ(engine::startRunningNumber("+-8", 5), 5);
