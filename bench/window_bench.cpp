@@ -8,14 +8,14 @@
 // decoded, then sampled), to compare the files and the cost; --command-line makes corvel-thumb's
 // calls for the file instead, timed the same way; --idle loads the libraries and decodes
 // nothing: the memory a window has before its first picture.
-#include "engine/bitmap_writer.h"
-#include "engine/bmp_to_jpg.h"
 #include "engine/byte_source.h"
 #include "engine/picture_file.h"
-#include "engine/picture_loader.h"
-#include "engine/qimage_pixels.h"
-#include "engine/qt_conversions.h"
-#include "engine/sampling.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/bmp_to_jpg.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 #include "platform/dialogs.h"
 #include "thumb_output.h"
 

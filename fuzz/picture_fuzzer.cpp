@@ -7,10 +7,10 @@
 // pixel limit, the scan limit, the decoding budget) must keep them cheap. Any crash, overflow,
 // leak, hang or memory blow-up is a fault.
 #include "engine/colour_profile.h"
-#include "engine/imaging.h"
 #include "engine/orientation.h"
 #include "engine/picture_decoder.h"
 #include "engine/picture_file.h"
+#include "engine/qt/imaging.h"
 
 #include <cstddef>
 #include <cstdint>

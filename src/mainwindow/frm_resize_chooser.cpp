@@ -4,6 +4,7 @@
 // at once: the destination box, the path label and the stored "Destination" follow the list.
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
@@ -31,7 +32,7 @@ QString exampleFolder(const platform::PathStyle& paths) {
 void showChosenFolder(FrmResize& w, const QString& folder) {
     ui::setWithTip(w.txtDestName, folder);
     ui::setCaption(w.lblPath, folder);
-    if (!w.services.paths.isPlaceholder(folder)) {
+    if (!platform::isPlaceholder(w.services.paths, folder)) {
         w.settings.write(options::kDestination, folder);
     }
 }
@@ -39,7 +40,7 @@ void showChosenFolder(FrmResize& w, const QString& folder) {
 // Hands `folder` to the file manager. A file manager may open a window on a path that is gone
 // and still report success, so a folder that is not there fails here.
 bool showInFileManager(FrmResize& w, const QString& folder) {
-    return w.services.paths.hasDrive(folder) && QFileInfo(folder).isDir() &&
+    return platform::hasDrive(w.services.paths, folder) && QFileInfo(folder).isDir() &&
            w.services.shell.showFolder(folder);
 }
 
@@ -145,14 +146,14 @@ void FrmResize::Image5_Click() {
     if (folder.isEmpty()) {
         return;
     }
-    if (!services.paths.hasDrive(folder)) {
+    if (!platform::hasDrive(services.paths, folder)) {
         services.dialogs.message(
             QStringLiteral("The drive must be included with the new folder name!\n(ie ") + example +
                 QLatin1Char(')'),
             QStringLiteral("Error 353"), Icon::Exclamation);
         return;
     }
-    folder = services.paths.withTrailingSeparator(folder);
+    folder = platform::withTrailingSeparator(services.paths, folder);
 
     // Each step that fails is reported and the next runs as if it had worked: a folder that
     // exists already is reported, then opened as if it had been made.
@@ -189,7 +190,7 @@ void FrmResize::imgOpenFolder_Click() {
 }
 
 void FrmResize::cmdOpen_Click() {
-    if (services.paths.isPlaceholder(txtDestName->text())) {
+    if (platform::isPlaceholder(services.paths, txtDestName->text())) {
         services.dialogs.message(
             QStringLiteral("Save to original folder option in use. Turn option off or use "
                            "Windows Explorer to open the source folder."),

@@ -3,6 +3,7 @@
 // letters, the name preview row, and the three switches with their lights and menus.
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/image.h"
@@ -300,7 +301,7 @@ void FrmResize::namingClick(QCheckBox* box) {
     }
     indClick = 0;
     if (!strPathHolder.isEmpty()) {
-        showDestination(strPathHolder + services.paths.qSeparator());
+        showDestination(strPathHolder + platform::qSeparator(services.paths));
     }
     for (const auto& rule : rules) {
         if (rule.box == box) {
@@ -412,8 +413,9 @@ void FrmResize::subOpMode() {
         txtDestName->setEnabled(false);
         showSameLocationDestination();
     } else if (rule != nullptr) {
-        ui::setWithTip(txtDestName, varDestination.isEmpty() ? services.paths.placeholderFolder()
-                                                             : varDestination);
+        ui::setWithTip(txtDestName, varDestination.isEmpty()
+                                        ? platform::placeholderFolder(services.paths)
+                                        : varDestination);
     }
 }
 

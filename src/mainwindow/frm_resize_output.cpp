@@ -4,10 +4,10 @@
 // types, converted to JPEG data first, so the name never holds bitmap data for those types.
 #include "mainwindow/frm_resize_output.h"
 
-#include "engine/bitmap_writer.h"
-#include "engine/bmp_to_jpg.h"
-#include "engine/label_text.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/bmp_to_jpg.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/label_text.h"
 #include "mainwindow/frm_resize.h"
 #include "startup/pause.h"
 #include "ui/controls.h"

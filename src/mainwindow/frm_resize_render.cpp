@@ -3,9 +3,9 @@
 // preview, the list-click preview with its source view, and the source size captions.
 #include "mainwindow/frm_resize.h"
 
-#include "engine/label_text.h"
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/qt/label_text.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
 #include "ui/controls.h"
 #include "ui/image.h"
 #include "ui/picture_box.h"

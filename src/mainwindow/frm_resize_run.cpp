@@ -4,11 +4,12 @@
 #include "mainwindow/frm_resize_run.h"
 
 #include "engine/file_write.h"
-#include "engine/label_text.h"
 #include "engine/naming.h"
-#include "engine/picture_loader.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/label_text.h"
+#include "engine/qt/picture_file_qt.h"
 #include "mainwindow/frm_resize.h"
+#include "platform/path_style_qt.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/image.h"
@@ -372,8 +373,9 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     QString path;
     if (w.indSingle == 1) {
         w.timerProcess.setEnabled(false);
-        w.txtSourcePath->setText(w.services.paths.withTrailingSeparator(w.txtSourcePath->text()));
-        path = w.services.paths.join(w.txtSourcePath->text(), w.txtSourceFile->text());
+        w.txtSourcePath->setText(
+            platform::withTrailingSeparator(w.services.paths, w.txtSourcePath->text()));
+        path = platform::join(w.services.paths, w.txtSourcePath->text(), w.txtSourceFile->text());
     } else if (const QListWidgetItem* entry = w.List1->currentItem()) {
         path = entry->text();
     }

@@ -2,8 +2,9 @@
 // Loading the window, its screen adaptation, the path label, and shutdown.
 #include "mainwindow/frm_resize.h"
 
-#include "engine/label_text.h"
+#include "engine/qt/label_text.h"
 #include "mainwindow/user_folders.h"
+#include "platform/path_style_qt.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
@@ -172,7 +173,7 @@ void FrmResize::subShowPathText(const QString& text) {
 }
 
 void FrmResize::showSameLocationDestination() {
-    ui::setWithTip(txtDestName, services.paths.placeholderFolder());
+    ui::setWithTip(txtDestName, platform::placeholderFolder(services.paths));
     subShowSameLocation();
 }
 

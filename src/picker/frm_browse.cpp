@@ -4,9 +4,9 @@
 // disables what could start a second operation and marks itself busy with a flag.
 #include "picker/frm_browse.h"
 
-
-#include "engine/picture_loader.h"
+#include "engine/qt/picture_file_qt.h"
 #include "mainwindow/frm_resize.h"
+#include "platform/path_style_qt.h"
 #include "theme/visual_theme.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
@@ -186,7 +186,7 @@ void FrmBrowse::cmdOK_Click() {
     }
     hide();
 
-    if (frmResize.txtDestName->text() == services.paths.placeholderFolder() &&
+    if (frmResize.txtDestName->text() == platform::placeholderFolder(services.paths) &&
         !frmResize.chkFileLocation->isChecked()) {
         services.dialogs.message(
             QStringLiteral("Source pictures have been selected now please choose a path to save "
@@ -251,7 +251,7 @@ bool FrmBrowse::letEventsRun() {
 }
 
 QString FrmBrowse::fullPath(const QString& fileName) const {
-    return services.paths.join(File1->path(), fileName);
+    return platform::join(services.paths, File1->path(), fileName);
 }
 
 // ---- previews -----------------------------------------------------------------------------
@@ -337,7 +337,7 @@ void FrmBrowse::cmdAdd_Click() {
     if (frmResize.chkFileLocation->isChecked()) {
         frmResize.settings.write(options::kPath, File1->path());
         frmResize.txtDestName->setText(
-            services.paths.join(File1->path(), QStringLiteral("FileName")));
+            platform::join(services.paths, File1->path(), QStringLiteral("FileName")));
     }
     updateProcessMenu();
     cmdOK->setFocus();

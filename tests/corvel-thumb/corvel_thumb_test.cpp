@@ -22,11 +22,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/bitmap_writer.h"
-#include "engine/bmp_to_jpg.h"
-#include "engine/picture_loader.h"
-#include "engine/qimage_pixels.h"
-#include "engine/sampling.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/bmp_to_jpg.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_event_loop.h"
 

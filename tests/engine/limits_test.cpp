@@ -3,10 +3,10 @@
 // bounds. Their peak memory on full-size bombs is measured by `make bench`.
 #include "engine/picture_file.h"
 #include "engine/picture_limits.h"
-#include "engine/picture_loader.h"
 #include "engine/point_sampling.h"
-#include "engine/qimage_pixels.h"
-#include "engine/sampling.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 #include "fixtures.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The source preview and the one-pass read of a thumbnail with its preview.
-#include "engine/bitmap_writer.h"
 #include "engine/picture_file.h"
-#include "engine/picture_loader.h"
-#include "engine/qimage_pixels.h"
-#include "engine/qt_conversions.h"
-#include "engine/sampling.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 #include "engine/source_preview.h"
 #include "fixtures.h"
 

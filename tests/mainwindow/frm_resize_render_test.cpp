@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "frm_resize_fixture.h"
 
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
 
 #include <QImage>
 

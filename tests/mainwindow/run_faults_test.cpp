@@ -2,7 +2,8 @@
 // Faults of the run that were mended: each test shows the sound behaviour.
 #include "run_fixture.h"
 
-#include "engine/picture_loader.h"
+#include "engine/qt/picture_file_qt.h"
+#include "platform/path_style_qt.h"
 #include "ui/image.h"
 
 #include <QDir>
@@ -94,9 +95,9 @@ TEST_F(RunTest, DestinationCheckRefusesPlaceholdersAndChoosePath) {
     const QString refused[] = {
         "",
         " ",
-        host.placeholderFolder(),
-        host.placeholderFile(),
-        host.placeholderFile() + host.qSeparator(),
+        platform::placeholderFolder(host),
+        platform::placeholderFile(host),
+        platform::placeholderFile(host) + platform::qSeparator(host),
         "Choose Path",
     };
     FrmResize& w = load();
