@@ -15,7 +15,6 @@
 #include "engine/qt/conversions_qt.h"
 #include "engine/qt/picture_file_qt.h"
 #include "engine/qt/point_sampling_qt.h"
-#include "engine/qt/rgb_image_qt.h"
 #include "platform/dialogs.h"
 #include "thumb_output.h"
 
@@ -58,12 +57,10 @@ QImage render(const QString& path, int width, int height, bool before, QImage* p
         return {};
     }
     const engine::Size size = decoder->size();
-    const engine::ThumbnailPlan plan =
-        engine::planThumbnail(size, {width, height}, engine::FitMode::Stretch, false);
-    const engine::ThumbnailAndPreview both =
-        engine::readThumbnailAndPreview(*decoder, plan, previewBoxFor(size));
-    *preview = engine::toQImage(both.preview);
-    return engine::toQImage(both.thumbnail);
+    const engine::WindowPictures read = engine::readThumbnailAndPreview(
+        *decoder, {width + 2, height + 2}, engine::toQSize(previewBoxFor(size)));
+    *preview = read.preview;
+    return read.thumbnail;
 }
 
 enum class Way { Tick, Before, CommandLine };

@@ -199,7 +199,7 @@ ThumbnailAndPreview readThumbnailAndPreview(PictureDecoder& decoder, const Thumb
         return {};
     }
     return {thumbnail.isValid() ? thumbnail.takeThumbnail() : RgbImage(),
-            preview.isValid() ? preview.takePreview() : RgbImage()};
+            preview.isValid() ? preview.takePreview() : RgbImage(), true};
 }
 
 }  // namespace engine

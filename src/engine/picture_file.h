@@ -42,12 +42,13 @@ RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan, int o
 struct ThumbnailAndPreview {
     RgbImage thumbnail;
     RgbImage preview;
+    bool read = false;  // false when the picture turned out unreadable
 };
 // readThumbnail(decoder, plan) and the picture stretched smoothly into `previewBox`
 // (source_preview.h), from one pass over the file that decodes only the rows the two take: the
 // window's run gets both for little more than the thumbnail alone costs. An invalid plan gives
-// no thumbnail, an empty box no preview; both are null when the picture turns out unreadable
-// (decoder.error() says why).
+// no thumbnail, an empty box no preview; both are null, and `read` false, when the picture turns
+// out unreadable (decoder.error() says why).
 ThumbnailAndPreview readThumbnailAndPreview(PictureDecoder& decoder, const ThumbnailPlan& plan,
                                             Size previewBox);
 

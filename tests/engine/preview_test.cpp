@@ -219,6 +219,7 @@ TEST_F(OneRead, NoThumbnailSizeStillGivesThePreview) {
     ASSERT_TRUE(decoder);
     const auto both =
         engine::readThumbnailAndPreview(*decoder, {{0, 0, 90, 60}, 0, 130}, engine::Size(279, 183));
+    EXPECT_TRUE(both.read);
     EXPECT_TRUE(both.thumbnail.isNull());
     EXPECT_EQ(both.preview.size(), engine::Size(279, 183));
     const auto again = engine::openPicture(engine::nativePath(path));
@@ -242,6 +243,7 @@ TEST_F(OneRead, UnreadablePictureGivesNeither) {
     ASSERT_TRUE(decoder);
     const auto both =
         engine::readThumbnailAndPreview(*decoder, {{0, 0, 4, 4}, 110, 130}, engine::Size(9, 9));
+    EXPECT_FALSE(both.read);
     EXPECT_TRUE(both.thumbnail.isNull());
     EXPECT_TRUE(both.preview.isNull());
     EXPECT_FALSE(decoder->error().empty());
