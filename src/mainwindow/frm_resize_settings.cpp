@@ -54,7 +54,7 @@ void FrmResize::subGetSettings() {
     setCheck(chkFileLocation, settings.readInt16(kFileLocation));
     if (chkFileLocation->isChecked()) {
         setLight(imgRedOff, false);
-        txtDestName->setEnabled(false);
+        setDestinationEditable(false);
         showSameLocationDestination();
         mnuSamel2->setChecked(true);
         mnuSame->setChecked(true);

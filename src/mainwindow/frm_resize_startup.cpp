@@ -30,9 +30,7 @@ void FrmResize::Form_Load() {
         endProgram();
         return;
     }
-    incA = 0;
-    varErrorCount = 0;
-    varBlinkCount = 0;
+    run.resetCounters();
     indDirReady = 0;
     indLoading = -1;
     subApplyVisualTheme();
@@ -59,6 +57,7 @@ void FrmResize::Form_Load() {
     lblThumbnail->show();
     show();
     indLoading = 0;
+    updateCommands();
 
     Pause(services.loop, 2000);
     if (ended_) {

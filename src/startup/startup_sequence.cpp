@@ -51,7 +51,6 @@ void StartupSequence::Main() {
 
 void StartupSequence::startupTimer_Timer() {
     frmResize_ = std::make_unique<FrmResize>(services_);
-    installPicker(*frmResize_);
     about::installAbout(*frmResize_);
     frmResize_->Form_Load();
     startup_.reset();
