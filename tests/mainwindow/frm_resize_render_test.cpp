@@ -78,8 +78,8 @@ TEST_F(Previews, UnreadableEntryKeepsThePreviousPicture) {
 
 TEST_F(Previews, ZeroSizesAreRefusedWidthFirst) {
     FrmResize& w = load();
-    w.thumbnail(0, 0, view(w).samplePicture, view(w).Picture2);
-    w.thumbnail(12, 0, view(w).samplePicture, view(w).Picture2);
+    w.thumbnail(0, 0, {}, view(w).Picture2);
+    w.thumbnail(12, 0, {}, view(w).Picture2);
     EXPECT_EQ(platform.dialogs.titles(), QStringList({"Process Error 2008", "Process Error 2009"}));
     EXPECT_TRUE(view(w).Picture2->isHidden());
     EXPECT_EQ(view(w).indFirstRun, 0);
