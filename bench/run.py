@@ -77,37 +77,39 @@ def with_segments(jpeg, *segments):
                                for marker, data in segments) + jpeg[2:]
 
 
+def photo(size, out, *options, prefix=""):
+    """A photographic-like picture: a gradient under noise, with shapes and a hard edge."""
+    if out.exists():
+        return
+    w, h = size
+    draw = [
+        "-fill", "#c03020", "-draw", f"circle {w // 3},{h // 2} {w // 3 + w // 6},{h // 2}",
+        "-fill", "#2060c0", "-draw", f"rectangle {w // 2},{h // 5} {w * 5 // 6},{h * 3 // 5}",
+        "-stroke", "yellow", "-strokewidth", str(max(2, w // 400)),
+        "-draw", f"line 0,{h - 1} {w - 1},0",
+    ]
+    print(f"making {out.name} ({w}x{h})", flush=True)
+    tmp = out.with_name(out.stem + ".tmp" + out.suffix)
+    subprocess.run(["convert", "-size", f"{w}x{h}", "gradient:#20305a-#e0a040",
+                    "-seed", "7", "-attenuate", "0.5", "+noise", "Gaussian",
+                    *draw, *options, prefix + str(tmp)], check=True)
+    tmp.rename(out)
+
+
+JPEG = ["-sampling-factor", "2x2", "-quality", "90"]
+
+
 def make_fixtures(folder):
-    """Photographic-like pictures: gradients under noise, with shapes and a hard edge."""
     folder.mkdir(parents=True, exist_ok=True)
-
-    def photo(size, out, *options, prefix=""):
-        if out.exists():
-            return
-        w, h = size
-        draw = [
-            "-fill", "#c03020", "-draw", f"circle {w // 3},{h // 2} {w // 3 + w // 6},{h // 2}",
-            "-fill", "#2060c0", "-draw", f"rectangle {w // 2},{h // 5} {w * 5 // 6},{h * 3 // 5}",
-            "-stroke", "yellow", "-strokewidth", str(max(2, w // 400)),
-            "-draw", f"line 0,{h - 1} {w - 1},0",
-        ]
-        print(f"making {out.name} ({w}x{h})", flush=True)
-        tmp = out.with_name(out.stem + ".tmp" + out.suffix)
-        subprocess.run(["convert", "-size", f"{w}x{h}", "gradient:#20305a-#e0a040",
-                        "-seed", "7", "-attenuate", "0.5", "+noise", "Gaussian",
-                        *draw, *options, prefix + str(tmp)], check=True)
-        tmp.rename(out)
-
     fixtures = {
         "24 MP baseline JPEG": folder / "photo24.jpg",
         "12 MP baseline JPEG": folder / "photo12.jpg",
         "12 MP progressive JPEG": folder / "photo12-progressive.jpg",
         "12 MP 24-bit BMP": folder / "photo12.bmp",
     }
-    jpeg = ["-sampling-factor", "2x2", "-quality", "90"]
-    photo((6000, 4000), fixtures["24 MP baseline JPEG"], *jpeg, "-interlace", "none")
-    photo((4000, 3000), fixtures["12 MP baseline JPEG"], *jpeg, "-interlace", "none")
-    photo((4000, 3000), fixtures["12 MP progressive JPEG"], *jpeg, "-interlace", "JPEG")
+    photo((6000, 4000), fixtures["24 MP baseline JPEG"], *JPEG, "-interlace", "none")
+    photo((4000, 3000), fixtures["12 MP baseline JPEG"], *JPEG, "-interlace", "none")
+    photo((4000, 3000), fixtures["12 MP progressive JPEG"], *JPEG, "-interlace", "JPEG")
     photo((4000, 3000), fixtures["12 MP 24-bit BMP"], "-type", "TrueColor", prefix="BMP3:")
     return fixtures
 
@@ -172,6 +174,16 @@ def fit_mode(launcher, thumb, scratch, fixtures, runs):
     return checks
 
 
+def make_window_fixtures(folder, fixtures):
+    """The window path's pictures: the 12 and 24 MP JPEGs, a 48 MP one and a 12 MP GIF."""
+    ours = {label: fixtures[label] for label in ("12 MP baseline JPEG", "24 MP baseline JPEG")}
+    ours["48 MP baseline JPEG"] = folder / "photo48.jpg"
+    ours["12 MP GIF"] = folder / "photo12.gif"
+    photo((8000, 6000), ours["48 MP baseline JPEG"], *JPEG, "-interlace", "none")
+    photo((4000, 3000), ours["12 MP GIF"], "+dither", "-colors", "256", "-interlace", "none")
+    return ours
+
+
 def measure(launcher, command, may_fail=False):
     """Wall seconds and peak resident memory (MiB) of one whole process (and its stderr)."""
     result = subprocess.run([str(launcher), *command], capture_output=True, text=True)
@@ -181,6 +193,71 @@ def measure(launcher, command, may_fail=False):
     if may_fail:
         return float(seconds), int(kib) / 1024, result.stderr
     return float(seconds), int(kib) / 1024
+
+
+def measure_work(launcher, command):
+    """The "work SECONDS" a bench program prints, its whole wall time and peak memory (MiB)."""
+    result = subprocess.run([str(launcher), *command], capture_output=True, text=True)
+    if result.returncode != 0:
+        raise RuntimeError(f"{' '.join(command)} failed ({result.returncode}): {result.stderr}")
+    words = result.stdout.split()
+    work = float(words[words.index("work") + 1])
+    return work, float(words[-2]), int(words[-1]) / 1024
+
+
+def window_path(launcher, window, thumb, fixtures, out, runs):
+    """A window run's tick (corvel-bench-window: its engine calls, the source preview included)
+    beside corvel-thumb -j 1 on the same file, taking turns; the same bytes as the tick made
+    before it read row by row; its peak memory above the window's idle memory."""
+    folder = out / "window"
+    folder.mkdir(parents=True, exist_ok=True)
+    command_line = folder / "corvel-thumb"
+    command_line.mkdir(exist_ok=True)
+    idle = max(measure(launcher, [str(window), "--idle"])[1] for _ in range(3))
+    print(f"\nwindow path ({runs} runs, taking turns with corvel-thumb; median; the tick timed "
+          f"inside its process, corvel-thumb whole and, in the last column, its calls timed as "
+          f"the tick is); window idle: {idle:.1f} MiB")
+    print(f"{'input':<22}{'window tick':>12}{'peak':>10}{'corvel-thumb':>14}{'its calls':>11}"
+          f"{'tick / thumb':>14}{'tick / calls':>14}{'before':>10}{'before peak':>13}")
+    checks = []
+    for label, path in fixtures.items():
+        tick_out, before_out = folder / "tick.jpg", folder / "before.jpg"
+        thumb_command = [str(thumb), "-W", str(WIDTH), "-H", str(HEIGHT), "-t", "jpg",
+                         "-q", str(QUALITY), "--overwrite", "-j", "1", "-o", str(command_line),
+                         str(path)]
+        sized = [str(WIDTH), str(HEIGHT), str(QUALITY)]
+        ticks, thumbs, calls, peaks, ratios, call_ratios = [], [], [], [], [], []
+        measure_work(launcher, [str(window), str(path), str(tick_out), *sized])  # warm caches
+        for _ in range(runs):
+            tick, _, peak = measure_work(launcher, [str(window), str(path), str(tick_out), *sized])
+            whole, _ = measure(launcher, thumb_command)
+            its_calls, _, _ = measure_work(launcher, [
+                str(window), "--command-line", str(path), str(folder / "calls.jpg"), *sized])
+            ticks.append(tick)
+            thumbs.append(whole)
+            calls.append(its_calls)
+            peaks.append(peak)
+            ratios.append(tick / whole)
+            call_ratios.append(tick / its_calls)
+        before, _, before_peak = measure_work(
+            launcher, [str(window), "--before", str(path), str(before_out), *sized])
+        ratio = statistics.median(ratios)
+        call_ratio = statistics.median(call_ratios)
+        peak = max(peaks)
+        print(f"{label:<22}{statistics.median(ticks):>10.3f} s{peak:>6.1f} MiB"
+              f"{statistics.median(thumbs):>12.3f} s{statistics.median(calls):>9.3f} s"
+              f"{ratio:>13.2f}x{call_ratio:>13.2f}x{before:>8.3f} s{before_peak:>8.1f} MiB")
+        made = tick_out.read_bytes()
+        checks.append((f"window tick, {label}: <= 1.3 x corvel-thumb -j 1", ratio <= 1.3))
+        checks.append((f"window tick, {label}: <= 1.3 x corvel-thumb's calls", call_ratio <= 1.3))
+        checks.append((f"window tick, {label}: the same bytes as before",
+                       made == before_out.read_bytes()))
+        checks.append((f"window tick, {label}: the same bytes as corvel-thumb",
+                       made == (command_line / (path.stem + ".jpg")).read_bytes()))
+        if label == "48 MP baseline JPEG":
+            checks.append((f"window run, {label}: peak memory <= 64 MiB above idle "
+                           f"({peak - idle:.1f} MiB)", peak - idle <= 64))
+    return checks
 
 
 def hostile_files(launcher, thumb, scratch):
@@ -214,6 +291,8 @@ def main():
     parser.add_argument("--runs", type=int, default=9)
     parser.add_argument("--hostile-only", action="store_true",
                         help="only the hostile files (no other tools needed)")
+    parser.add_argument("--window-only", action="store_true",
+                        help="only the window path beside corvel-thumb")
     args = parser.parse_args()
 
     build = Path(args.build).resolve()
@@ -229,9 +308,19 @@ def main():
             print(f"{'met    ' if ok else 'MISSED '} {text}")
         return
     fixtures = make_fixtures(scratch / "fixtures")
+    thumb = build / "bin" / "corvel-thumb"
+    window = build / "bin" / "corvel-bench-window"
+    window_checks = []
+    if thumb.exists() and window.exists():
+        window_checks = window_path(launcher, window, thumb,
+                                    make_window_fixtures(scratch / "fixtures", fixtures), out,
+                                    args.runs)
+    if args.window_only:
+        for text, ok in window_checks:
+            print(f"{'met    ' if ok else 'MISSED '} {text}")
+        return
 
     tools = {}
-    thumb = build / "bin" / "corvel-thumb"
     if thumb.exists():
         tools["corvel-thumb"] = lambda src: [
             str(thumb), "-W", str(WIDTH), "-H", str(HEIGHT), "-t", "jpg", "-q", str(QUALITY),
@@ -288,7 +377,7 @@ def main():
               f"{max(m for _, m in runs):.1f} MiB")
 
     print()
-    checks = []
+    checks = window_checks
     for name in ours:
         big = results["24 MP baseline JPEG"]
         checks.append((f"{name}: 24 MP baseline JPEG <= 0.7 x vipsthumbnail",

@@ -250,14 +250,14 @@ bool decodeRows(jpeg_decompress_struct* codec, jpeg::ErrorHandler* handler, Deco
     codec->do_fancy_upsampling = TRUE;
     codec->progress = job->progress;
     jpeg_start_decompress(codec);
-    // Progressive files decode every row: skipping gains little once all scans are read.
-    const bool canSkip = !jpeg_has_multiple_scans(codec);
+    // Rows not asked for are skipped. A multi-scan file has read all its scans by now, so its
+    // skipped rows cost nothing more; a single-scan one still entropy-decodes them.
     JSAMPROW out = cmyk ? job->cmyk : reinterpret_cast<JSAMPROW>(job->rgb);
     const std::vector<int>& rows = *job->rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto wanted = JDIMENSION(rows[i]);
         if (i == 0 || rows[i] != rows[i - 1]) {
-            if (canSkip && codec->output_scanline < wanted) {
+            if (codec->output_scanline < wanted) {
                 jpeg_skip_scanlines(codec, wanted - codec->output_scanline);
             }
             while (codec->output_scanline <= wanted) {

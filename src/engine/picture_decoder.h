@@ -81,9 +81,9 @@ std::unique_ptr<PictureDecoder> openPicture(const std::string& path, std::string
 std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source,
                                             std::string* error = nullptr);
 
-// The JPEG decoder (jpeg_reader.cpp): accurate integer DCT, fancy upsampling. Baseline files
-// skip the rows not asked for; progressive ones decode every row, within kMaxJpegScans scans
-// and a share of the decoding budget (picture_limits.h) for their coefficients.
+// The JPEG decoder (jpeg_reader.cpp): accurate integer DCT, fancy upsampling. The rows not
+// asked for are skipped (progressive files read all their scans first, within kMaxJpegScans
+// scans and a share of the decoding budget (picture_limits.h) for their coefficients).
 std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source, std::string* error);
 
 // The PNG decoder (png_reader.cpp), every bit depth and colour type as 8-bit RGBA (16-bit

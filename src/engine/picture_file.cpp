@@ -3,10 +3,12 @@
 
 #include "engine/orientation.h"
 #include "engine/point_sampling.h"
+#include "engine/source_preview.h"
 
 #include <algorithm>
 
 #include <cstring>
+#include <iterator>
 #include <numeric>
 
 namespace engine {
@@ -113,6 +115,91 @@ RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan, int o
         sampler.takeSampledRow(int(y), row.data());
     }
     return sampler.takeThumbnail();
+}
+
+namespace {
+
+int indexIn(const std::vector<int>& sorted, int value) {
+    return int(std::lower_bound(sorted.begin(), sorted.end(), value) - sorted.begin());
+}
+
+// Where each of `wanted` sits in `merged` (sorted, each once, holding all of `wanted`).
+std::vector<int> indicesIn(const std::vector<int>& merged, const std::vector<int>& wanted) {
+    std::vector<int> at;
+    at.reserve(wanted.size());
+    for (const int value : wanted) {
+        at.push_back(indexIn(merged, value));
+    }
+    return at;
+}
+
+// Both sorted lists as one, each value once.
+std::vector<int> mergedOf(const std::vector<int>& a, const std::vector<int>& b) {
+    std::vector<int> merged;
+    merged.reserve(a.size() + b.size());
+    std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(merged));
+    merged.erase(std::unique(merged.begin(), merged.end()), merged.end());
+    return merged;
+}
+
+}  // namespace
+
+ThumbnailAndPreview readThumbnailAndPreview(PictureDecoder& decoder, const ThumbnailPlan& plan,
+                                            Size previewBox) {
+    ThumbnailSampler thumbnail(plan.source, plan.callWidth(), plan.callHeight());
+    PreviewSampler preview(decoder.size(), previewBox);
+    // What each takes; nothing for one that cannot be made.
+    const std::vector<int> none;
+    const std::vector<int>& thumbnailRows = thumbnail.isValid() ? thumbnail.rows() : none;
+    const std::vector<int>& thumbnailColumns = thumbnail.isValid() ? thumbnail.columns() : none;
+    const std::vector<int>& previewRows = preview.isValid() ? preview.rows() : none;
+    const std::vector<int>& previewColumns = preview.isValid() ? preview.columns() : none;
+
+    // One request for both: every row and column either takes, each once.
+    const std::vector<int> rows = mergedOf(thumbnailRows, previewRows);
+    const std::vector<int> columns = mergedOf(thumbnailColumns, previewColumns);
+    const std::vector<int> thumbnailColumnAt = indicesIn(columns, thumbnailColumns);
+    const std::vector<int> previewColumnAt = indicesIn(columns, previewColumns);
+    // Per requested row: the thumbnail rows it gives (a range, as they repeat when the
+    // thumbnail enlarges) and the preview row it is, or -1.
+    std::vector<std::pair<int, int>> thumbnailRowsOf(rows.size(), {0, 0});
+    for (std::size_t i = 0; i < thumbnailRows.size(); ++i) {
+        auto& range = thumbnailRowsOf[std::size_t(indexIn(rows, thumbnailRows[i]))];
+        if (range.first == range.second) {
+            range.first = int(i);
+        }
+        range.second = int(i) + 1;
+    }
+    std::vector<int> previewRowOf(rows.size(), -1);
+    for (std::size_t i = 0; i < previewRows.size(); ++i) {
+        previewRowOf[std::size_t(indexIn(rows, previewRows[i]))] = int(i);
+    }
+
+    std::vector<Rgb> gathered(std::max(thumbnailColumnAt.size(), previewColumnAt.size()));
+    const auto gather = [&](const Rgb* row, const std::vector<int>& at) {
+        for (std::size_t i = 0; i < at.size(); ++i) {
+            gathered[i] = row[at[i]];
+        }
+        return gathered.data();
+    };
+    const bool decoded =
+        rows.empty() || decoder.decode(rows, &columns, [&](int index, const Rgb* row) {
+            const auto [first, last] = thumbnailRowsOf[std::size_t(index)];
+            if (first != last) {
+                gather(row, thumbnailColumnAt);
+                for (int i = first; i < last; ++i) {
+                    thumbnail.takeSampledRow(i, gathered.data());
+                }
+            }
+            if (const int at = previewRowOf[std::size_t(index)]; at >= 0) {
+                preview.takeSampledRow(at, gather(row, previewColumnAt));
+            }
+        });
+    if (!decoded) {
+        return {};
+    }
+    return {thumbnail.isValid() ? thumbnail.takeThumbnail() : RgbImage(),
+            preview.isValid() ? preview.takePreview() : RgbImage(), true};
 }
 
 }  // namespace engine

@@ -38,4 +38,18 @@ RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan);
 // still only the rows and columns sampled are decoded.
 RgbImage readThumbnail(PictureDecoder& decoder, const ThumbnailPlan& plan, int orientation);
 
+// A thumbnail and the source preview of one picture, as the window shows them.
+struct ThumbnailAndPreview {
+    RgbImage thumbnail;
+    RgbImage preview;
+    bool read = false;  // false when the picture turned out unreadable
+};
+// readThumbnail(decoder, plan) and the picture stretched smoothly into `previewBox`
+// (source_preview.h), from one pass over the file that decodes only the rows the two take: the
+// window's run gets both for little more than the thumbnail alone costs. An invalid plan gives
+// no thumbnail, an empty box no preview; both are null, and `read` false, when the picture turns
+// out unreadable (decoder.error() says why).
+ThumbnailAndPreview readThumbnailAndPreview(PictureDecoder& decoder, const ThumbnailPlan& plan,
+                                            Size previewBox);
+
 }  // namespace engine

@@ -112,14 +112,19 @@ class FrmResize : public QMainWindow,
     void chkFileLocation_Click();
 
     // ---- rendering and previews ---------------------------------------------------------------
-    // Draws `source` sampled at the call size onto `destination` and places it as the preview.
-    // The drawn thumbnail, to be written; none when the size drew nothing.
-    std::optional<QImage> thumbnail(qint16 width, qint16 height, const QImage& source,
+    // A thumbnail sampled at a call size, and the size of the picture it was sampled from.
+    struct SampledThumbnail {
+        QImage image;  // null when the call size leaves no inner area
+        QSize source;
+    };
+    // Draws `sampled` (sampled at the call size) onto `destination` and places it as the
+    // preview. The drawn thumbnail, to be written; none when the size drew nothing.
+    std::optional<QImage> thumbnail(qint16 width, qint16 height, const SampledThumbnail& sampled,
                                     ui::PictureBox* destination);
     void List1_Click();
-    // The list-click source view of `path`, whose picture the click has decoded (null when
-    // it could not be loaded).
-    void subSourceImageProcess(const QString& path, const QImage& picture);
+    // The list-click source view of `path`: `preview` is its picture stretched into
+    // imgSourceImage, `size` the picture's size (both null when it could not be loaded).
+    void subSourceImageProcess(const QString& path, const QImage& preview, QSize size);
     void txtPixelWidth2_Change();
     void txtPixelHeight2_Change();
 
@@ -225,12 +230,20 @@ class FrmResize : public QMainWindow,
     Launcher web{*this, services};
 
     // ---- pictures the thumbnails are made from ----------------------------------------------
-    // The picture of the current run tick or list click.
-    QImage sourcePicture;
-    // The last picture a list click loaded: the size boxes preview with it.
-    QImage holderPicture;
+    // The size of the picture of the current run tick or list click. No picture is held whole:
+    // each is read once for its thumbnail and its source preview together.
+    QSize sourceSize;
+    // The last picture a list click loaded, and its size: the size boxes preview with it, read
+    // again from its file at each new size.
+    QString holderPath;
+    QSize holderSize;
     // What the size boxes preview with before any list click.
     QImage samplePicture;
+    // The thumbnail the size boxes preview at a call size: of the holder's file, else of the
+    // sample picture. None when the holder's file cannot be read again.
+    SampledThumbnail holderThumbnail(qint16 width, qint16 height) const;
+    // The box a source preview is made for: `view`'s picture area in the screen's pixels.
+    static QSize previewBox(const ui::Image* view);
 
     // ---- upper picture area (on the window) -------------------------------------------------
     ui::PictureBox* form = nullptr;  // the window's own surface: colour and background picture
@@ -485,7 +498,7 @@ class FrmResize : public QMainWindow,
     std::optional<int> sizeBoxNumber(const QLineEdit* box) const;
     // The size boxes, read once, as a request for a thumbnail of `source`: none when a box
     // holds no usable number.
-    std::optional<engine::ThumbnailRequest> thumbnailRequest(const QImage& source) const;
+    std::optional<engine::ThumbnailRequest> thumbnailRequest(QSize source) const;
     // Centres the thumbnail preview on its place in the window.
     void centrePreview(QWidget* canvas);
     void sourceSizeCaptions();

@@ -89,13 +89,14 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         }
     }
     if (!run.processing() && !run.lastPictureLandscape()) {
-        const QImage& preview = holderPicture.isNull() ? samplePicture : holderPicture;
         // The preview keeps the boxes' sides: the landscape option applies to a run's pictures.
-        if (auto request = thumbnailRequest(preview)) {
+        if (auto request =
+                thumbnailRequest(holderPath.isEmpty() ? samplePicture.size() : holderSize)) {
             request->landscape = false;
             const engine::Size call = engine::callSize(*request);
-            thumbnail(static_cast<qint16>(call.width()), static_cast<qint16>(call.height()),
-                      preview, Picture2);
+            const auto width = static_cast<qint16>(call.width());
+            const auto height = static_cast<qint16>(call.height());
+            thumbnail(width, height, holderThumbnail(width, height), Picture2);
         }
     }
     if (!isWidth) {

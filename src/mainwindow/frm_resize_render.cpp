@@ -3,6 +3,7 @@
 // preview, the list-click preview with its source view, and the source size captions.
 #include "mainwindow/frm_resize.h"
 
+#include "engine/qt/conversions_qt.h"
 #include "engine/qt/label_text.h"
 #include "engine/qt/picture_file_qt.h"
 #include "engine/qt/point_sampling_qt.h"
@@ -28,7 +29,8 @@ constexpr int kPreviewY = 155;
 
 }  // namespace
 
-std::optional<QImage> FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
+std::optional<QImage> FrmResize::thumbnail(qint16 width, qint16 height,
+                                           const SampledThumbnail& sampled,
                                            ui::PictureBox* destination) {
     // From the first render on, the window's placements are in pixels.
     if (width == 0) {
@@ -46,14 +48,13 @@ std::optional<QImage> FrmResize::thumbnail(qint16 width, qint16 height, const QI
     if (width > 0 && height > 0) {
         destination->setOuterSize({width, height});
     }
-    const QImage sampled = engine::sampleThumbnail(source, width, height);
-    if (!sampled.isNull()) {
+    if (!sampled.image.isNull()) {
         // Grid positions the sampling never reaches keep what the canvas showed before.
-        const auto columns = engine::samplePositions(source.width(), width).size();
-        const auto rows = engine::samplePositions(source.height(), height).size();
-        const QRect reached(0, 0, std::min(static_cast<int>(columns), sampled.width()),
-                            std::min(static_cast<int>(rows), sampled.height()));
-        destination->drawImage({0, 0}, sampled, reached);
+        const auto columns = engine::samplePositions(sampled.source.width(), width).size();
+        const auto rows = engine::samplePositions(sampled.source.height(), height).size();
+        const QRect reached(0, 0, std::min(static_cast<int>(columns), sampled.image.width()),
+                            std::min(static_cast<int>(rows), sampled.image.height()));
+        destination->drawImage({0, 0}, sampled.image, reached);
     }
     if (indFirstRun == 0) {
         indFirstRun = 1;
@@ -84,7 +85,20 @@ std::optional<int> FrmResize::sizeBoxNumber(const QLineEdit* box) const {
     return *size;
 }
 
-std::optional<engine::ThumbnailRequest> FrmResize::thumbnailRequest(const QImage& source) const {
+FrmResize::SampledThumbnail FrmResize::holderThumbnail(qint16 width, qint16 height) const {
+    if (holderPath.isEmpty()) {
+        return {engine::sampleThumbnail(samplePicture, width, height), samplePicture.size()};
+    }
+    // A file gone or changed since its click draws nothing: the canvas keeps what it showed.
+    const auto decoder = engine::openPicture(engine::nativePath(holderPath));
+    if (!decoder) {
+        return {};
+    }
+    return {engine::readThumbnailAndPreview(*decoder, QSize(width, height), QSize()).thumbnail,
+            engine::toQSize(decoder->size())};
+}
+
+std::optional<engine::ThumbnailRequest> FrmResize::thumbnailRequest(QSize source) const {
     const auto width = sizeBoxNumber(txtwidth);
     const auto height = sizeBoxNumber(txtHeight);
     if (!width || !height) {
@@ -123,25 +137,41 @@ void FrmResize::List1_Click() {
     const engine::Size call = engine::callSize({{}, boxWidth.value_or(0), boxHeight.value_or(0)});
     run.setCallSize(boxWidth ? static_cast<qint16>(call.width()) : run.callWidth(),
                     boxHeight ? static_cast<qint16>(call.height()) : run.callHeight());
-    // One decode serves the holder, the source preview and the source view.
+    // One read serves the thumbnail and the source preview; the holder keeps the file.
     const QListWidgetItem* entry = List1->currentItem();
     const QString path = entry ? entry->text() : QString();
-    const QImage picture = entry ? engine::loadPicture(path) : QImage();
+    const auto decoder = entry ? engine::openPicture(engine::nativePath(path)) : nullptr;
+    const engine::WindowPictures read =
+        decoder ? engine::readThumbnailAndPreview(*decoder, {run.callWidth(), run.callHeight()},
+                                                  previewBox(imgSourceImage))
+                : engine::WindowPictures{};
+    const QSize size = read.loaded ? engine::toQSize(decoder->size()) : QSize();
     // A picture that cannot be loaded leaves the previous one in the holder.
-    if (!picture.isNull()) {
-        holderPicture = picture;
+    if (read.loaded) {
+        holderPath = path;
+        holderSize = size;
+        thumbnail(run.callWidth(), run.callHeight(), {read.thumbnail, size}, Picture2);
+    } else if (!holderPath.isEmpty()) {
+        thumbnail(run.callWidth(), run.callHeight(),
+                  holderThumbnail(run.callWidth(), run.callHeight()), Picture2);
+    } else {
+        thumbnail(run.callWidth(), run.callHeight(), {}, Picture2);
     }
-    thumbnail(run.callWidth(), run.callHeight(), holderPicture, Picture2);
     Picture2->hide();
     PictureVis->hide();
     Image1->hide();
     lblFinished->hide();
     setWindowTitle(QStringLiteral("Corvel XP"));
     Picture2->show();
-    subSourceImageProcess(path, picture);
+    subSourceImageProcess(path, read.preview, size);
 }
 
-void FrmResize::subSourceImageProcess(const QString& path, const QImage& picture) {
+QSize FrmResize::previewBox(const ui::Image* view) {
+    // In the screen's own pixels, so that a high-density screen shows it as sharp as before.
+    return (QSizeF(view->pictureRect().size()) * view->devicePixelRatioF()).toSize();
+}
+
+void FrmResize::subSourceImageProcess(const QString& path, const QImage& preview, QSize size) {
     if (run.processing()) {
         return;
     }
@@ -149,14 +179,14 @@ void FrmResize::subSourceImageProcess(const QString& path, const QImage& picture
         timerProcess.setEnabled(false);
         return;
     }
-    if (!picture.isNull()) {
-        sourcePicture = picture;
-        imgSourceImage->setPicture(picture);
+    if (size.isValid()) {
+        sourceSize = size;
+        imgSourceImage->setPicture(preview);
     }
     lblDestPath->hide();
-    if (!sourcePicture.isNull()) {
-        txtPixelWidth2->setText(QString::number(sourcePicture.width()));
-        txtPixelHeight2->setText(QString::number(sourcePicture.height()));
+    if (sourceSize.isValid()) {
+        txtPixelWidth2->setText(QString::number(sourceSize.width()));
+        txtPixelHeight2->setText(QString::number(sourceSize.height()));
     }
     PictureVis->hide();
     lblSourceImage->hide();

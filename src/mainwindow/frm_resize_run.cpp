@@ -355,17 +355,30 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.lblSourceFile->setText(path);
 
-    const QImage picture = engine::loadPicture(path);
-    if (picture.isNull()) {
+    // The boxes are read once, into the request: its size rule gives the call size, and its
+    // type and quality go with the drawn thumbnail to the save. One read of the file gives
+    // the thumbnail and the source preview; the whole picture is never held.
+    const auto decoder = engine::openPicture(engine::nativePath(path));
+    if (!decoder) {
         return TickEnd::LoadFailed;
     }
-    w.sourcePicture = picture;
+    const QSize size = engine::toQSize(decoder->size());
+    const std::optional<engine::ThumbnailRequest> request = w.thumbnailRequest(size);
+    const engine::Size call = request ? engine::callSize(*request) : engine::Size(0, 0);
+    const RunSourceView view = runSourceView(size);
+    const engine::WindowPictures read = engine::readThumbnailAndPreview(
+        *decoder, engine::toQSize(call),
+        view == RunSourceView::Natural ? size : w.previewBox(w.Image1));
+    if (!read.loaded) {
+        return TickEnd::LoadFailed;
+    }
+    w.sourceSize = size;
 
-    indLandscape = picture.width() > picture.height() ? 1 : 0;
+    indLandscape = size.width() > size.height() ? 1 : 0;
     sidesSwapped_ = w.chkLandscape->isChecked() && indLandscape == 1;
     w.Picture2->clear();
 
-    showRunSource(picture);
+    showRunSource(size, view, read.preview);
     if (w.chkNumber->isChecked()) {
         w.output.showRunningNumber();
     }
@@ -388,17 +401,13 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
         w.timerani.setEnabled(true);
     }
 
-    // The boxes are read once, into the request: its size rule gives the call size, and its
-    // type and quality go with the drawn thumbnail to the save.
-    const std::optional<engine::ThumbnailRequest> request = w.thumbnailRequest(picture);
     sidesSwapped_ = false;
     if (!request) {
         return TickEnd::Failed;
     }
-    const engine::Size call = engine::callSize(*request);
     setCallSize(static_cast<qint16>(call.width()), static_cast<qint16>(call.height()));
     const std::optional<QImage> rendered =
-        w.thumbnail(varThumbW, varThumbH, w.sourcePicture, w.Picture2);
+        w.thumbnail(varThumbW, varThumbH, {read.thumbnail, size}, w.Picture2);
     // Only the run's own tick names and writes its thumbnail. A size that drew nothing leaves
     // the canvas of an earlier picture, which must not be written either.
     if (rendered && !w.programEnded()) {
@@ -425,52 +434,56 @@ void FrmResizeRun::showProgressCaptions(const QString& taken, const QString& of)
                                                 taken, of));
 }
 
-void FrmResizeRun::showRunSource(const QImage& picture) {
+FrmResizeRun::RunSourceView FrmResizeRun::runSourceView(QSize picture) const {
     const int width = picture.width();
     const int height = picture.height();
-    w.txtPixelWidth2->setText(QString::number(width));
-    w.txtPixelHeight2->setText(QString::number(height));
+    if (w.indFirstRun == 1) {
+        // The picture with a 2 px frame each side against the preview area.
+        return width + 4 > 290 || height + 4 > 240 ? RunSourceView::Stretched
+                                                   : RunSourceView::Natural;
+    }
+    if (width > 300 || height > 240) {
+        return RunSourceView::Stretched;
+    }
+    const QSize outer = naturalOuterSize(picture);
+    return outer.width() > w.picSizer->width() ||
+                   outer.height() > w.picSizer->height() + w.twips.pxY(kSizerTallerBy)
+               ? RunSourceView::Stretched
+               : RunSourceView::Natural;
+}
 
-    // Only the view that is shown gets the picture.
-    const auto stretched = [this, &picture] {
-        w.PictureVis->hide();
-        w.Image1->setPicture(picture);
-        w.Image1->show();
-    };
-    const auto natural = [this, &picture] {
-        w.Image1->hide();
-        w.PictureVis->setPicture(picture);
-        w.PictureVis->show();
-    };
+QSize FrmResizeRun::naturalOuterSize(QSize picture) const {
     // The natural-size view is the picture in its frame.
     const int frame = 2 * w.PictureVis->borderWidth();
-    const QSize outer(width + frame, height + frame);
+    return {picture.width() + frame, picture.height() + frame};
+}
+
+void FrmResizeRun::showRunSource(QSize picture, RunSourceView view, const QImage& preview) {
+    w.txtPixelWidth2->setText(QString::number(picture.width()));
+    w.txtPixelHeight2->setText(QString::number(picture.height()));
+
+    const QSize outer = naturalOuterSize(picture);
     const auto centreOn = [this, outer](int x, int y) {
         w.PictureVis->move(x - outer.width() / 2, y - outer.height() / 2);
     };
     if (w.indFirstRun == 1) {
-        // The picture with a 2 px frame each side against the preview area.
-        if (width + 4 > 290 || height + 4 > 240) {
-            stretched();
-            return;
+        if (view == RunSourceView::Natural) {
+            centreOn(kSourceCentreX, kSourceCentreY);
         }
-        centreOn(kSourceCentreX, kSourceCentreY);
-        natural();
-        return;
-    }
-    if (width > 300 || height > 240) {
-        stretched();
-        return;
-    }
-    const int sizerWidth = w.picSizer->width();
-    const int sizerHeight = w.picSizer->height();
-    if (outer.width() < sizerWidth || outer.height() < sizerHeight) {
+    } else if (picture.width() <= 300 && picture.height() <= 240 &&
+               (outer.width() < w.picSizer->width() || outer.height() < w.picSizer->height())) {
         centreOn(w.twips.pxX(kFirstCentreX), w.twips.pxY(kFirstCentreY));
     }
-    if (outer.width() > sizerWidth || outer.height() > sizerHeight + w.twips.pxY(kSizerTallerBy)) {
-        stretched();
+    // Only the view that is shown gets the preview: the picture itself at its natural size, or
+    // the picture stretched into the stretching view's box.
+    if (view == RunSourceView::Stretched) {
+        w.PictureVis->hide();
+        w.Image1->setPicture(preview);
+        w.Image1->show();
     } else {
-        natural();
+        w.Image1->hide();
+        w.PictureVis->setPicture(preview);
+        w.PictureVis->show();
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -81,7 +83,12 @@ class FrmResizeRun {
     void tick();
     TickEnd processPicture();
     void tickFailed(bool loadFailed);
-    void showRunSource(const QImage& picture);
+    // The run's source preview: the picture at its natural size, or stretched into Image1.
+    enum class RunSourceView { Natural, Stretched };
+    RunSourceView runSourceView(QSize picture) const;
+    QSize naturalOuterSize(QSize picture) const;
+    // Shows the source size and `preview` in `view`: for the natural view the picture itself.
+    void showRunSource(QSize picture, RunSourceView view, const QImage& preview);
     void showProgressCaptions(const QString& taken, const QString& of);
 
     // What every end of a run does, finished or cancelled; the finish label shows the caption.

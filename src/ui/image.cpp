@@ -26,10 +26,9 @@ void Image::setBorder(bool on) {
 
 void Image::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QRect inner = border_ ? rect().adjusted(1, 1, -1, -1) : rect();
     if (hasPicture()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(inner, picture_);
+        painter.drawPixmap(pictureRect(), picture_);
     }
     if (border_) {
         painter.setPen(Qt::black);

@@ -21,6 +21,8 @@ class Image : public QWidget {
     const QPixmap& picture() const { return picture_; }
     bool hasPicture() const { return !picture_.isNull(); }
     void setBorder(bool on);
+    // Where the picture is drawn, stretched: the whole widget, less the border when it has one.
+    QRect pictureRect() const { return border_ ? rect().adjusted(1, 1, -1, -1) : rect(); }
 
   signals:
     void clicked();

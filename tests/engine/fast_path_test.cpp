@@ -61,7 +61,14 @@ TEST_F(FastPath, JpegScanlineSkippingGivesTheFullDecodePixels) {
         {"odd size 4:4:4", {1001, 75}, {1, 1, false, false, 0, 90}},
         {"smaller than the thumbnail", {37, 23}, {2, 2, false, false, 0, 90}},
         {"one pixel", {1, 1}, {2, 2, false, false, 0, 90}},
-        {"progressive", {333, 217}, {2, 2, false, true, 0, 90}},
+        // Progressive files skip rows in their output pass too.
+        {"progressive 4:2:0", {333, 217}, {2, 2, false, true, 0, 90}},
+        {"progressive 4:2:2", {640, 480}, {2, 1, false, true, 0, 90}},
+        {"progressive 4:4:0", {333, 217}, {1, 2, false, true, 0, 90}},
+        {"progressive 4:4:4", {1001, 75}, {1, 1, false, true, 0, 90}},
+        {"progressive greyscale", {333, 217}, {1, 1, true, true, 0, 90}},
+        {"progressive with restart markers", {640, 480}, {2, 2, false, true, 5, 90}},
+        {"progressive, smaller than the thumbnail", {37, 23}, {2, 2, false, true, 0, 90}},
     };
     for (const JpegCase& c : cases) {
         SCOPED_TRACE(c.name);

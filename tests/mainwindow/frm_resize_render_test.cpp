@@ -44,6 +44,9 @@ TEST_F(Previews, ListClickDrawsTheSourceAtTheRequestedSize) {
     EXPECT_EQ(view(w).lblHeight2->text(), "130");
     EXPECT_FALSE(view(w).lblWidth2->isHidden());
     EXPECT_FALSE(view(w).imgSourceImage->isHidden());
+    // The source view holds the picture made for its box, not the whole picture.
+    EXPECT_EQ(view(w).imgSourceImage->picture().size(),
+              view(w).imgSourceImage->pictureRect().size());
     EXPECT_TRUE(view(w).lblSourceImage->isHidden());
     EXPECT_EQ(view(w).lblSourceFile->text(),
               path.size() > 50 ? path.left(23) + "... " + path.right(23) : path);
@@ -78,8 +81,8 @@ TEST_F(Previews, UnreadableEntryKeepsThePreviousPicture) {
 
 TEST_F(Previews, ZeroSizesAreRefusedWidthFirst) {
     FrmResize& w = load();
-    w.thumbnail(0, 0, view(w).samplePicture, view(w).Picture2);
-    w.thumbnail(12, 0, view(w).samplePicture, view(w).Picture2);
+    w.thumbnail(0, 0, {}, view(w).Picture2);
+    w.thumbnail(12, 0, {}, view(w).Picture2);
     EXPECT_EQ(platform.dialogs.titles(), QStringList({"Process Error 2008", "Process Error 2009"}));
     EXPECT_TRUE(view(w).Picture2->isHidden());
     EXPECT_EQ(view(w).indFirstRun, 0);

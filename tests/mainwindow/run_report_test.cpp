@@ -99,7 +99,7 @@ TEST_F(RunReportTest, UnwritableDestinationIsRefusedAtTheStart) {
         EXPECT_FALSE(view(w).run.isActive());
         EXPECT_EQ(view(w).indCmdProcessClick, 0);
         EXPECT_EQ(ticks, 0);  // no picture loaded
-        EXPECT_TRUE(view(w).sourcePicture.isNull());
+        EXPECT_FALSE(view(w).sourceSize.isValid());
         EXPECT_TRUE(filesIn(destination).isEmpty());
         EXPECT_EQ(QFileInfo::exists(destination), c.folderExists);
         // With a queue the save-to chooser opens for another folder.

@@ -15,8 +15,8 @@ struct FrmResizeTestView {
     ui::Twips& twips = w.twips;
     options::Settings& settings = w.settings;
     Launcher& web = w.web;
-    QImage& sourcePicture = w.sourcePicture;
-    QImage& holderPicture = w.holderPicture;
+    QSize& sourceSize = w.sourceSize;
+    QString& holderPath = w.holderPath;
     QImage& samplePicture = w.samplePicture;
     ui::PictureBox*& form = w.form;
     QLabel*& lblSourceImage = w.lblSourceImage;

@@ -35,4 +35,13 @@ QImage thumbnailOfFile(const QString& path, int callWidth, int callHeight) {
     return toQImage(readThumbnail(nativePath(path), callWidth, callHeight));
 }
 
+WindowPictures readThumbnailAndPreview(PictureDecoder& decoder, QSize callSize, QSize previewBox) {
+    const Size size = decoder.size();
+    const ThumbnailPlan plan{
+        {0, 0, size.width(), size.height()}, callSize.width() - 2, callSize.height() - 2};
+    const ThumbnailAndPreview read =
+        readThumbnailAndPreview(decoder, plan, Size(previewBox.width(), previewBox.height()));
+    return {toQImage(read.thumbnail), toQImage(read.preview), read.read};
+}
+
 }  // namespace engine

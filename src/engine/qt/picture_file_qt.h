@@ -19,4 +19,17 @@ QImage loadPicture(const QString& path);
 // sampleThumbnail(loadPicture(path), callWidth, callHeight), decoding only the rows sampled.
 QImage thumbnailOfFile(const QString& path, int callWidth, int callHeight);
 
+// A picture's thumbnail and source preview as window images.
+struct WindowPictures {
+    QImage thumbnail;     // null when the call size leaves no inner area
+    QImage preview;       // null for an empty box
+    bool loaded = false;  // false when the picture turned out unreadable: both are null
+};
+// readThumbnailAndPreview (picture_file.h) for the window, from a picture opened with
+// openPicture: the thumbnail at the call size, exactly
+// sampleThumbnail(loadPicture(path), callSize), and the picture stretched smoothly into
+// `previewBox` (source_preview.h), in one pass that decodes only the rows the two take. The
+// whole picture is never held: a run's tick costs about what corvel-thumb's thumbnail does.
+WindowPictures readThumbnailAndPreview(PictureDecoder& decoder, QSize callSize, QSize previewBox);
+
 }  // namespace engine
