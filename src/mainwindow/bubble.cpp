@@ -34,12 +34,13 @@ QRegion maskRegion(const QImage& mask) {
 }
 
 Bubble::Bubble(QWidget* owner, platform::EventLoop& loop, const ui::Twips& twips,
-               std::function<QString()> tipText)
+               std::function<QString()> tipText, std::function<void()> closed)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       Timer1(loop, 100),
       owner_(owner),
       twips_(twips),
-      tipText_(std::move(tipText)) {
+      tipText_(std::move(tipText)),
+      closed_(std::move(closed)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setWindowTitle(QStringLiteral("Helper Tip"));
@@ -123,4 +124,7 @@ void Bubble::Timer1_Timer() {
 
 void Bubble::Label2_Click() {
     hide();
+    if (closed_) {
+        closed_();
+    }
 }

@@ -24,9 +24,10 @@ QRegion maskRegion(const QImage& mask);
 // it alone), has no task-bar entry and never takes the keyboard focus. Closing only hides it.
 class Bubble : public QWidget {
   public:
-    // `tipText` is read by the ticker every 100 ms: the owner's shared tip text.
+    // `tipText` is read by the ticker every 100 ms: the owner's shared tip text. `closed`
+    // runs when the user closes the bubble with its "X".
     Bubble(QWidget* owner, platform::EventLoop& loop, const ui::Twips& twips,
-           std::function<QString()> tipText);
+           std::function<QString()> tipText, std::function<void()> closed = {});
 
     // Places the top left corner, in twips of the screen.
     void placeAt(int leftTwips, int topTwips);
@@ -52,5 +53,6 @@ class Bubble : public QWidget {
     QWidget* owner_;
     const ui::Twips& twips_;
     std::function<QString()> tipText_;
+    std::function<void()> closed_;
     float scroll_ = 0;
 };

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "launcher/launcher.h"
+#include "mainwindow/bubble.h"
 #include "mainwindow/frm_resize_output.h"
 #include "mainwindow/frm_resize_run.h"
+#include "mainwindow/frm_resize_tips.h"
 #include "options/thumbnail_options.h"
 #include "platform/services.h"
 #include "platform/timer.h"
@@ -29,6 +31,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The main window. It owns every control and flag a processing run needs; the controls and
@@ -39,9 +42,12 @@
 // panel), frm_resize_render.cpp (thumbnail rendering and the previews),
 // frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
 // stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
-// into the picker), frm_resize_pending.cpp (the helper tips, not built yet; the ways into the
+// into the picker), frm_resize_pending.cpp (the window side of the helper tips; the ways into the
 // about window, the help and web actions and the visual theme).
-class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHost {
+class FrmResize : public QMainWindow,
+                  public LauncherHost,
+                  public about::AboutHost,
+                  private TipsHost {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
     ~FrmResize() override;
@@ -138,13 +144,12 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     void mnuAdd_Click();
     void txtSourceFile_KeyPress(int keyAscii);
 
-    // ---- helper tips (not built yet), about window, help and web actions, visual theme --------
+    // ---- helper tips, about window, help and web actions, visual theme ------------------------
     void subRunTips();
     void subHideTipBubble();
     void imgHelperTips_Click();
     void imgHelperTips_Off_Click();
     void mnuTips_Click();
-    void timerTip_Timer();
     void Image8_Click();
     void mnuInfo_Click();
     void Image9_Click();
@@ -329,7 +334,6 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     platform::Timer timerProcess;
     platform::Timer timerani;
     platform::Timer timerLblFinished;
-    platform::Timer timerTip;
 
     // ---- window state (16-bit flags hold 0 or 1; indLoading and indMenuClick hold -1) ---------
     qint16 indoversize = 0;
@@ -339,8 +343,6 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     qint16 indClick = 0;
     qint16 indMenuClick = 0;
     qint16 indFirstRun = 0;
-    qint16 indTips = 0;
-    qint16 indTipNumber = 0;
     qint16 indDirReady = 0;
     qint32 varIncrementer = 0;
     QString varDestination;
@@ -376,6 +378,11 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     FrmResizeRun run{*this};
     FrmResizeOutput output{*this};
 
+    // ---- the helper tips and their bubble (frm_resize_pending.cpp) --------------------------
+    FrmResizeTips tips{*this, services.loop, settings};
+    // Loaded on its first use, then kept: its ticker runs from then on.
+    std::unique_ptr<Bubble> bubble;
+
     // ---- web, help and mail: the launcher's host (frm_resize_pending.cpp) -------------------
     void imgLogo_Click();
     QWidget* launcherWindow() override { return this; }
@@ -401,6 +408,20 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // The helper tips' view of the window (frm_resize_pending.cpp).
+    QRect tipAnchorTwips(TipAnchor anchor) const override;
+    QPoint tipWindowTwips() const override;
+    bool tipWindowLoading() const override;
+    bool tipRunInProgress() const override;
+    bool tipChooserOpen() const override;
+    void placeBubble(QPoint topLeftTwips) override;
+    void showBubble() override;
+    void hideBubble() override;
+    bool bubbleVisible() const override;
+    Bubble& loadBubble();
+    // Pointer moves over the areas of the hover table show their tips.
+    void connectHoverTips();
+
     friend class FrmResizeRun;
     friend class FrmResizeOutput;
 
@@ -450,7 +471,6 @@ class FrmResize : public QMainWindow, public LauncherHost, public about::AboutHo
     // flips its own check when chosen, before its handler can refuse the change.
     void showOptionsInMenus();
     void placeFileNameBox();
-    void tipStep(qint16 step);
 
     // frm_resize_picker.cpp
     // Whether the box holds more than nothing or a single space.

@@ -50,7 +50,7 @@ void FrmResize::cmdBrowse_Click() {
     if (run.isActive()) {
         return;
     }
-    if (indTips == 1) {
+    if (tips.indTips() == 1) {
         subHideTipBubble();
     }
     if (imgRedOff->isHidden()) {
@@ -73,7 +73,7 @@ void FrmResize::setChooserOpen(bool open) {
 }
 
 void FrmResize::cmdSame_Click() {
-    if (indTips == 1) {
+    if (tips.indTips() == 1) {
         subHideTipBubble();
     }
     Image18_Click();
@@ -113,9 +113,7 @@ void FrmResize::cmdOk_Click() {
     txtDestName->setToolTip(Dir1->path());
     strPathHolder = txtDestName->text();
     Image2->show();
-    if (indTips == 1 && indTipNumber == 3) {
-        subRunTips();
-    }
+    tips.runAtStep(3);
     List1->setFocus();
 }
 
@@ -128,9 +126,7 @@ void FrmResize::cmdCancel_Click() {
     lblDestPath->hide();
     txtDestName->setEnabled(true);
     Image2->show();
-    if (indTips == 1 && indTipNumber == 3) {
-        subRunTips();
-    }
+    tips.runAtStep(3);
     List1->setFocus();
 }
 

@@ -20,7 +20,7 @@ void FrmResize::cmdBrowse2_Click() {
     if (run.isActive()) {
         return;
     }
-    if (indTips == 1) {
+    if (tips.indTips() == 1) {
         subHideTipBubble();
     }
     List1->setEnabled(true);
@@ -48,7 +48,7 @@ void FrmResize::Image19_Click() {
         Label14->hide();
         txtSourcePath->hide();
         cmdBrowse2->show();
-        if (indTips == 1) {
+        if (tips.indTips() == 1) {
             subHideTipBubble();
         }
     }

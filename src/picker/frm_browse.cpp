@@ -4,7 +4,6 @@
 // disables what could start a second operation and marks itself busy with a flag.
 #include "picker/frm_browse.h"
 
-
 #include "engine/picture_loader.h"
 #include "mainwindow/frm_resize.h"
 #include "theme/visual_theme.h"
@@ -150,10 +149,7 @@ void FrmBrowse::Form_Unload() {
 }
 
 void FrmBrowse::runTipsAfterClosing() {
-    if (frmResize.indTips == 1) {
-        frmResize.indTipNumber = 2;
-        frmResize.subRunTips();
-    }
+    frmResize.tips.runStep(2);
 }
 
 void FrmBrowse::cmdOK_Click() {

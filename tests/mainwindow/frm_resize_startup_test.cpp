@@ -32,7 +32,7 @@ TEST_F(FrmResizeTest, FreshUserGetsEveryDefault) {
     EXPECT_EQ(w.lblPath->text(), "Choose Path");
     EXPECT_FALSE(w.lblPath->isHidden());
     EXPECT_TRUE(w.lblDestPath->isHidden());
-    EXPECT_EQ(w.indTips, 1);
+    EXPECT_EQ(w.tips.indTips(), 1);
     EXPECT_TRUE(w.mnuTips->isChecked());
     EXPECT_TRUE(w.imgHelperTips_Off->isHidden());
     EXPECT_FALSE(w.lblThumbnail->isHidden());
@@ -97,7 +97,7 @@ QString heightShown(const FrmResize& w) {
     return w.txtHeight->text();
 }
 QString tipsShown(const FrmResize& w) {
-    return QString::number(w.indTips) + (w.imgHelperTips_Off->isHidden() ? " on" : " off");
+    return QString::number(w.tips.indTips()) + (w.imgHelperTips_Off->isHidden() ? " on" : " off");
 }
 QString landscapeShown(const FrmResize& w) {
     return QString(w.chkLandscape->isChecked() ? "checked" : "unchecked") +
