@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Debian and Ubuntu packages the build and the tests need.
-PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev liblcms2-dev libgtest-dev \
+PACKAGES := cmake g++ make ninja-build pkg-config qt6-base-dev libjpeg-dev liblcms2-dev libpng-dev libwebp-dev libgtest-dev \
             fonts-liberation fonts-dejavu-core help2man desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -y -q
@@ -84,7 +84,7 @@ format:
 format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-# The BMP and GIF readers under libFuzzer with address and undefined-behaviour checks, in their
+# The picture readers under libFuzzer with address and undefined-behaviour checks, in their
 # own build folder with clang; never part of `make test`. FUZZ_SECONDS sets the run's length.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 180

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Writes small BMPs, GIFs and JPEGs of the layouts the readers know into a folder: the
-fuzzer's seeds."""
+"""Writes small BMPs, GIFs, JPEGs, PNGs and WebPs of the layouts the readers know into a
+folder: the fuzzer's seeds."""
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 
@@ -186,6 +187,82 @@ def progressive(width, height, components=1, extra_scans=0, data=True):
     return out + b"\xFF\xD9"
 
 
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+# Adam7: each pass's start and step in x and y.
+ADAM7 = ((0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2))
+
+
+def png(width, height, colour=6, depth=8, interlaced=False, chunks=(), palette=None, cut=0):
+    """Rows of varied samples, filters 0 to 4 in turn; `chunks` go before the pixels."""
+    channels = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}[colour]
+    bits = channels * depth
+
+    def rows(w, h, seed):
+        out = b""
+        for y in range(h):
+            row_bytes = (w * bits + 7) // 8
+            out += bytes([y % 5]) + bytes((x * 31 + y * 17 + seed) & 0xFF for x in range(row_bytes))
+        return out
+
+    if interlaced:
+        data = b"".join(rows((width - x0 + dx - 1) // dx, (height - y0 + dy - 1) // dy, i)
+                        for i, (x0, y0, dx, dy) in enumerate(ADAM7)
+                        if width > x0 and height > y0)
+    else:
+        data = rows(width, height, 0)
+    if colour == 3:  # palette indices must stay inside the palette
+        data = bytes(b % 4 if i % ((width * bits + 7) // 8 + 1) else b for i, b in enumerate(data))
+    out = b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, int(interlaced)))
+    if palette is not None:
+        out += png_chunk(b"PLTE", bytes(palette)) + png_chunk(b"tRNS", bytes([0, 128, 255]))
+    for kind, payload in chunks:
+        out += png_chunk(kind, payload)
+    out += png_chunk(b"IDAT", zlib.compress(data)) + png_chunk(b"IEND", b"")
+    return out[:-cut] if cut else out
+
+
+def png_claim(width, height, interlaced=False):
+    """A header claiming the size, then a few rows of zeros: the data runs out early."""
+    rows = zlib.compress(bytes(4 * width + 1) * 4)
+    return (b"\x89PNG\r\n\x1a\n" +
+            png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, int(interlaced))) +
+            png_chunk(b"IDAT", rows) + png_chunk(b"IEND", b""))
+
+
+# Small WebPs our encoder wrote (6 x 4): lossless, lossy, lossy with an alpha chunk.
+WEBP_LOSSLESS = bytes.fromhex(
+    "524946462c000000574542505650384c1f0000002f05c000101710adbaeaea688605056ddb30edfec66f248b38"
+    "a2ffa1d37d0200")
+WEBP_LOSSY = bytes.fromhex(
+    "52494646540000005745425056503820480000009002009d012a0600040002c04c25a8b3000a91c2030403f403"
+    "dffc160000fef0fcef1748d7da1aaeb6c5cbbaf0a89566d9676ac4cff53dec7ff2d62c86cbfc702814ffe20ac00000")
+WEBP_ALPHA = bytes.fromhex(
+    "524946467800000057454250565038580a00000010000000050000030000414c50480a000000010750cd8808"
+    "4444ff0356503820480000009002009d012a0600040002c04c25a8b3000a91c2030403f403dffc160000fef0"
+    "fcef1748d7da1aaeb6c5cbbaf0a89566d9676ac4cff53dec7ff2d62c86cbfc702814ffe20ac00000")
+
+
+def webp_lossless_claim(width, height):
+    """A lossless header claiming the size (14 bits a side), then a few bytes of data."""
+    header = b"\x2f" + struct.pack("<I", (width - 1) | (height - 1) << 14) + bytes(16)
+    body = b"WEBP" + riff_chunk(b"VP8L", header)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def riff_chunk(kind, data):
+    return kind + struct.pack("<I", len(data)) + data + (b"\0" if len(data) % 2 else b"")
+
+
+def webp_extended(image_chunks, width=6, height=4, flags=0, extra=()):
+    """An extended file: VP8X, the chunks in `extra`, then the picture's own chunks."""
+    vp8x = struct.pack("<I", flags)[:1] + b"\0\0\0" + struct.pack("<I", width - 1)[:3] + struct.pack("<I", height - 1)[:3]
+    body = b"WEBP" + riff_chunk(b"VP8X", vp8x) + b"".join(riff_chunk(k, d) for k, d in extra) + image_chunks
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
 def hostile(folder):
     """The bombs: files small on disk whose claims cost time or memory, each to be refused at
     once or read within the bounds."""
@@ -204,6 +281,12 @@ def hostile(folder):
         "progressive-claim-16384x8192-1.jpg": progressive(16384, 8192, 1, data=False),
         "progressive-claim-16384x8192-1-again.jpg": progressive(16384, 8192, 1, data=False),
         "gif-claim-65535x2048.gif": gif_claim,
+        # An interlaced PNG is held whole: 10000 x 10000 is refused by the budget; the plain
+        # one claims as much and is read row by row until its data runs out.
+        "png-interlaced-claim-10000x10000.png": png_claim(10000, 10000, interlaced=True),
+        "png-claim-10000x10000.png": png_claim(10000, 10000),
+        "webp-claim-16383x16383.webp": webp_lossless_claim(16383, 16383),
+        "webp-claim-10000x10000.webp": webp_lossless_claim(10000, 10000),
     }
     for name, data in files.items():
         (folder / name).write_bytes(data)
@@ -294,6 +377,42 @@ def main():
     })
     for name, data in jpegs.items():
         (folder / f"{name}.jpg").write_bytes(data)
+
+    grey_palette = [v for i in range(4) for v in (i * 80, 255 - i * 60, i * 30)]
+    exif_le = b"II*\0" + struct.pack("<IHHHIHH", 8, 1, 0x0112, 3, 1, 6, 0) + b"\0\0\0\0"
+    icc = struct.pack(">I", 132) + b"mntrRGB XYZ " + bytes(116)
+    pngs = {
+        "rgba": png(9, 7),
+        "rgb-16bit": png(5, 4, colour=2, depth=16),
+        "grey-1bit": png(13, 5, colour=0, depth=1),
+        "grey-alpha": png(6, 6, colour=4),
+        "palette-trns": png(7, 5, colour=3, depth=8, palette=grey_palette),
+        "palette-2bit": png(9, 3, colour=3, depth=2, palette=grey_palette),
+        "interlaced-rgba": png(11, 9, interlaced=True),
+        "interlaced-grey-16bit": png(5, 10, colour=0, depth=16, interlaced=True),
+        "iccp": png(6, 4, chunks=[(b"iCCP", b"junk\0\0" + zlib.compress(icc))]),
+        "iccp-bad-zlib": png(6, 4, chunks=[(b"iCCP", b"junk\0\0" + b"\x78\x9c" + bytes(30))]),
+        "iccp-no-name": png(6, 4, chunks=[(b"iCCP", b"\0\0" + zlib.compress(icc))]),
+        "exif": png(6, 4, chunks=[(b"eXIf", exif_le)]),
+        "cut": png(20, 20, cut=30),
+    }
+    for name, data in pngs.items():
+        (folder / f"{name}.png").write_bytes(data)
+
+    exif_be = b"MM\0*" + struct.pack(">IHHHIHH", 8, 1, 0x0112, 3, 1, 8, 0) + b"\0\0\0\0"
+    webps = {
+        "lossless": WEBP_LOSSLESS,
+        "lossy": WEBP_LOSSY,
+        "lossy-alpha": WEBP_ALPHA,
+        "iccp-exif": webp_extended(WEBP_LOSSLESS[12:], flags=0x28,
+                                   extra=[(b"ICCP", icc), (b"EXIF", exif_be)]),
+        "exif-headed": webp_extended(WEBP_LOSSLESS[12:], flags=0x08,
+                                     extra=[(b"EXIF", b"Exif\0\0" + exif_le)]),
+        "chunk-too-long": WEBP_LOSSLESS[:16] + struct.pack("<I", 0xFFFFFF00) + WEBP_LOSSLESS[20:],
+        "cut": WEBP_LOSSY[:60],
+    }
+    for name, data in webps.items():
+        (folder / f"{name}.webp").write_bytes(data)
 
 
 if __name__ == "__main__":

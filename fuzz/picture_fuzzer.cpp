@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Feeds arbitrary bytes to the readers that take files from outside: the BMP side of the
-// imaging adaptor the way BmpToJpg drives it, and the road every picture takes in both
-// programs: recognised by its content, opened, then its thumbnail made by the real sampler
-// from the rows and columns it takes (readThumbnail), and for small pictures the whole picture
-// the window loads. Large claimed sizes go through as they are: the decoders' own bounds (the
-// pixel limit, the scan limit, the decoding budget) must keep them cheap. Any crash, overflow,
-// leak, hang or memory blow-up is a fault.
+// Feeds arbitrary bytes to the readers that take files from outside (BMP, JPEG, GIF, PNG,
+// WebP): the BMP side of the imaging adaptor the way BmpToJpg drives it, and the road every
+// picture takes in both programs: recognised by its content, opened, then its thumbnail made
+// by the real sampler from the rows and columns it takes (readThumbnail), and for small
+// pictures the whole picture the window loads. Large claimed sizes go through as they are: the
+// decoders' own bounds (the pixel limit, the scan limit, the decoding budget) must keep them
+// cheap. Any crash, overflow, leak, hang or memory blow-up is a fault.
 #include "engine/colour_profile.h"
-#include "engine/imaging.h"
 #include "engine/orientation.h"
 #include "engine/picture_decoder.h"
 #include "engine/picture_file.h"
+#include "engine/qt/imaging.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -65,8 +65,10 @@ void readPicture(const std::uint8_t* data, std::size_t size) {
             __builtin_trap();
         }
     }
-    // Stood upright by its EXIF tag and fitted into the box, as corvel-thumb makes it.
+    // Stood upright by its EXIF tag and fitted into the box, as corvel-thumb makes it: with its
+    // transparency, converted to sRGB, then laid over a background.
     if (const auto decoder = open(data, size)) {
+        decoder->keepTransparency(true);
         const int orientation = decoder->orientation();
         const engine::ThumbnailPlan plan =
             engine::planThumbnail(engine::uprightSize(decoder->size(), orientation),
@@ -74,6 +76,7 @@ void readPicture(const std::uint8_t* data, std::size_t size) {
         if (plan.isValid()) {
             engine::RgbImage thumbnail = engine::readThumbnail(*decoder, plan, orientation);
             engine::convertToSrgb(thumbnail, decoder->colourProfile());
+            engine::flatten(thumbnail, engine::rgb(255, 255, 255));
         }
     }
     // The window's whole picture, where it stays small.

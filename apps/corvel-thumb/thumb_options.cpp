@@ -22,6 +22,8 @@ enum Option {
     Mode,
     Type,
     Quality,
+    Lossless,
+    Background,
     Prefix,
     Suffix,
     Number,
@@ -45,24 +47,13 @@ struct OptionSpec {
 };
 
 constexpr std::array<OptionSpec, OptionCount> kOptions = {{
-    {'W', "width", true},
-    {'H', "height", true},
-    {'s', "size", true},
-    {0, "mode", true},
-    {'t', "type", true},
-    {'q', "quality", true},
-    {0, "prefix", true},
-    {0, "suffix", true},
-    {0, "number", true},
-    {'o', "dest", true},
-    {0, "same-folder", false},
-    {0, "landscape", false},
-    {0, "no-auto-orient", false},
-    {0, "keep-profile", false},
-    {0, "overwrite", false},
-    {'j', "jobs", true},
-    {'h', "help", false},
-    {0, "version", false},
+    {'W', "width", true},       {'H', "height", true},   {'s', "size", true},
+    {0, "mode", true},          {'t', "type", true},     {'q', "quality", true},
+    {0, "lossless", false},     {0, "background", true}, {0, "prefix", true},
+    {0, "suffix", true},        {0, "number", true},     {'o', "dest", true},
+    {0, "same-folder", false},  {0, "landscape", false}, {0, "no-auto-orient", false},
+    {0, "keep-profile", false}, {0, "overwrite", false}, {'j', "jobs", true},
+    {'h', "help", false},       {0, "version", false},
 }};
 
 std::optional<Option> optionNamed(std::string_view name, bool isLong) {
@@ -181,6 +172,33 @@ std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
     return text;
+}
+
+// "#RRGGBB", "#RGB" (the "#" may be left out) or one of a few names.
+std::optional<engine::Rgb> colourNamed(const std::string& text) {
+    const std::string name = lowerCase(text);
+    if (name == "black") {
+        return engine::kBlack;
+    }
+    if (name == "white") {
+        return engine::rgb(255, 255, 255);
+    }
+    if (name == "grey" || name == "gray") {
+        return engine::rgb(128, 128, 128);
+    }
+    const std::string digits = name.starts_with('#') ? name.substr(1) : name;
+    if ((digits.size() != 6 && digits.size() != 3) ||
+        digits.find_first_not_of("0123456789abcdef") != std::string::npos) {
+        return std::nullopt;
+    }
+    const auto level = [&](int i) {
+        const auto hex = [&](std::size_t at) {
+            return int(std::string_view("0123456789abcdef").find(digits[at]));
+        };
+        return digits.size() == 6 ? hex(std::size_t(2 * i)) * 16 + hex(std::size_t(2 * i + 1))
+                                  : hex(std::size_t(i)) * 17;
+    };
+    return engine::rgb(level(0), level(1), level(2));
 }
 
 // Characters, not bytes: the bytes of UTF-8 that do not start one are not counted.
@@ -359,9 +377,25 @@ class Parser {
                 o.type = ThumbType::Bmp;
             } else if (type == "gif") {
                 o.type = ThumbType::Gif;
+            } else if (type == "png") {
+                o.type = ThumbType::Png;
+            } else if (type == "webp") {
+                o.type = ThumbType::Webp;
             } else {
-                return "type must be jpg, bmp or gif, not '" + value(Type) + "'";
+                return "type must be jpg, bmp, gif, png or webp, not '" + value(Type) + "'";
             }
+        }
+        if (isSet(Lossless) && o.type != ThumbType::Webp) {
+            return "--lossless goes with -t webp";
+        }
+        o.lossless = isSet(Lossless);
+        if (isSet(Background)) {
+            const std::optional<engine::Rgb> colour = colourNamed(value(Background));
+            if (!colour) {
+                return "background must be #RRGGBB, #RGB, black, white or grey, not '" +
+                       value(Background) + "'";
+            }
+            o.background = *colour;
         }
         return {};
     }
@@ -415,10 +449,18 @@ std::string extensionOf(ThumbType type) {
             return ".bmp";
         case ThumbType::Gif:
             return ".gif";
+        case ThumbType::Png:
+            return ".png";
+        case ThumbType::Webp:
+            return ".webp";
         case ThumbType::Jpg:
             break;
     }
     return ".jpg";
+}
+
+bool keepsTransparency(ThumbType type) {
+    return type == ThumbType::Png || type == ThumbType::Webp;
 }
 
 std::string absoluteClean(const std::string& path) {
@@ -440,8 +482,9 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string helpText() {
     return "Usage: corvel-thumb [options] PICTURE...\n"
-           "Makes a thumbnail of each BMP, JPEG or GIF picture by point sampling, stretched\n"
-           "to exactly the given size as the Corvel window does, unless --mode says otherwise.\n"
+           "Makes a thumbnail of each BMP, JPEG, GIF, PNG or WebP picture by point\n"
+           "sampling, stretched to exactly the given size as the Corvel window does,\n"
+           "unless --mode says otherwise.\n"
            "\n"
            "Size and type:\n"
            "  -W, --width PIXELS     thumbnail width, 1 to 280 (default 110)\n"
@@ -455,15 +498,21 @@ std::string helpText() {
            "                         Fit and fill take sides up to 8192, and a side not\n"
            "                         given to -s follows the picture (--mode fit -s 1200)\n"
            "      --landscape        swap width and height for pictures wider than tall\n"
-           "      --no-auto-orient   keep JPEG photos as stored; without it, a photo tagged\n"
+           "      --no-auto-orient   keep photos as stored; without it, a photo tagged\n"
            "                         to be turned (EXIF orientation) is stood upright first\n"
            "                         (a phone photo tagged \"rotate 90\" comes out upright)\n"
-           "      --keep-profile     keep a JPEG's colours as stored and copy its colour\n"
-           "                         profile into JPEG thumbnails; without it, a photo with\n"
-           "                         an embedded profile (Adobe RGB, Display P3) is\n"
-           "                         converted to sRGB (corvel-thumb --keep-profile ...)\n"
-           "  -t, --type TYPE        jpg, bmp or gif (default jpg); gif files hold JPEG data\n"
-           "  -q, --quality PERCENT  JPEG quality, 1 to 100 (default 100)\n"
+           "      --keep-profile     keep a picture's colours as stored and copy its colour\n"
+           "                         profile into JPEG, PNG and WebP thumbnails; without it,\n"
+           "                         a photo with an embedded profile (Adobe RGB, Display\n"
+           "                         P3) is converted to sRGB (--keep-profile -o thumbs ...)\n"
+           "  -t, --type TYPE        jpg, bmp, gif, png or webp (default jpg); gif files\n"
+           "                         hold JPEG data (-t webp -q 80 for small web thumbnails)\n"
+           "  -q, --quality PERCENT  JPEG and WebP quality, 1 to 100 (default 100)\n"
+           "      --lossless         lossless WebP, -q is not used (-t webp --lossless)\n"
+           "      --background COLOR what transparent pictures are laid over in jpg, bmp and\n"
+           "                         gif thumbnails: #RRGGBB, #RGB, black, white or grey\n"
+           "                         (default black; --background white); png and webp\n"
+           "                         thumbnails keep the transparency\n"
            "\n"
            "Names (one of these; without one the thumbnail keeps the picture's name):\n"
            "      --prefix LETTERS   up to 3 characters before the name\n"

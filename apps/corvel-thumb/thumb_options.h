@@ -11,7 +11,10 @@
 // Paths and names are as the file system spells them (bytes); letters are UTF-8.
 namespace thumb {
 
-enum class ThumbType { Jpg, Bmp, Gif };
+enum class ThumbType { Jpg, Bmp, Gif, Png, Webp };
+
+// Whether thumbnails of the type keep transparency; the others are laid over a background.
+bool keepsTransparency(ThumbType type);
 
 // The thumbnail options of one command, checked against the window's own limits.
 struct ThumbOptions {
@@ -19,7 +22,9 @@ struct ThumbOptions {
     int height = 130;  // 0: free (Fit and Fill with `-s W`)
     engine::FitMode mode = engine::FitMode::Stretch;
     ThumbType type = ThumbType::Jpg;
-    int quality = 100;
+    int quality = 100;                        // JPEG and lossy WebP
+    bool lossless = false;                    // WebP
+    engine::Rgb background = engine::kBlack;  // under transparent pictures in opaque types
     engine::NameChoice naming{engine::NameMode::None, engine::FileLocation::SaveToFolder};
     std::string letters;      // Prefix and Suffix modes
     std::int32_t number = 0;  // Number mode: the first running number

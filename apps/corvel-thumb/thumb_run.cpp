@@ -197,8 +197,7 @@ class OrderedRenderer {
 
   private:
     RenderedPicture render(std::size_t index) const {
-        return renderPicture(paths_[index], {options_.width, options_.height}, options_.mode,
-                             options_.landscape, options_.autoOrient, options_.convertColours);
+        return renderPicture(paths_[index], options_);
     }
 
     void work() {
@@ -330,8 +329,7 @@ class ThumbRun {
     void write(std::size_t index, const engine::RgbImage& thumbnail, const std::string& name,
                const engine::Bytes& profile) {
         using Status = engine::WriteResult::Status;
-        const engine::WriteResult result = writeThumbnailFile(
-            thumbnail, name, options_.type, options_.quality, options_.overwrite, profile);
+        const engine::WriteResult result = writeThumbnailFile(thumbnail, name, options_, profile);
         switch (result.status) {
             case Status::Written:
                 ++written_;

@@ -16,8 +16,7 @@ bool convertToSrgb(RgbImage& pixels, const std::vector<std::uint8_t>& profile) {
         return false;
     }
     cmsSetLogErrorHandler(stayQuiet);
-    cmsHPROFILE input =
-        cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
+    cmsHPROFILE input = cmsOpenProfileFromMem(profile.data(), cmsUInt32Number(profile.size()));
     if (input == nullptr) {
         return false;
     }

@@ -386,12 +386,7 @@ class JpegDecoder : public PictureDecoder {
 }  // namespace
 
 std::unique_ptr<PictureDecoder> openJpeg(std::unique_ptr<ByteSource> source, std::string* error) {
-    std::string ignored;
-    auto decoder = std::make_unique<JpegDecoder>(std::move(source));
-    if (!decoder->open(error != nullptr ? error : &ignored)) {
-        return nullptr;
-    }
-    return decoder;
+    return opened(std::make_unique<JpegDecoder>(std::move(source)), error);
 }
 
 }  // namespace engine

@@ -11,11 +11,11 @@ namespace engine {
 
 namespace {
 
-enum class Kind { Unknown, Bmp, Jpeg, Gif };
+enum class Kind { Unknown, Bmp, Jpeg, Gif, Png, Webp };
 
 Kind sniff(ByteSource& source) {
-    char head[4] = {};
-    if (!source.read(0, 4, head)) {
+    char head[12] = {};
+    if (source.size() < 4 || !source.read(0, std::min<std::int64_t>(12, source.size()), head)) {
         return Kind::Unknown;
     }
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
@@ -27,6 +27,12 @@ Kind sniff(ByteSource& source) {
     }
     if (std::memcmp(head, "GIF8", 4) == 0) {
         return Kind::Gif;
+    }
+    if (std::memcmp(head, "\x89PNG\r\n\x1a\n", 8) == 0) {
+        return Kind::Png;
+    }
+    if (std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WEBP", 4) == 0) {
+        return Kind::Webp;
     }
     return Kind::Unknown;
 }
@@ -95,14 +101,6 @@ class GifDecoder : public PictureDecoder {
     gif::FirstFrame frame_;
 };
 
-template <class Decoder>
-std::unique_ptr<PictureDecoder> opened(std::unique_ptr<Decoder> decoder, std::string* error) {
-    if (!decoder->open(error)) {
-        return nullptr;
-    }
-    return decoder;
-}
-
 }  // namespace
 
 bool PictureDecoder::checkRequest(const std::vector<int>& rows, const std::vector<int>* columns) {
@@ -139,10 +137,14 @@ std::unique_ptr<PictureDecoder> openPicture(std::unique_ptr<ByteSource> source,
             return openJpeg(std::move(source), &why);
         case Kind::Gif:
             return opened(std::make_unique<GifDecoder>(std::move(source)), &why);
+        case Kind::Png:
+            return openPng(std::move(source), &why);
+        case Kind::Webp:
+            return openWebp(std::move(source), &why);
         case Kind::Unknown:
             break;
     }
-    why = source->size() == 0 ? "empty file" : "not a BMP, JPEG or GIF picture";
+    why = source->size() == 0 ? "empty file" : "not a BMP, JPEG, GIF, PNG or WebP picture";
     return nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/picture_limits.h"
 
+#include <algorithm>
 #include <new>
 
 namespace engine {
@@ -19,6 +20,24 @@ RgbImage::RgbImage(int width, int height) {
     }
     width_ = width;
     height_ = height;
+}
+
+bool hasTransparency(const RgbView& image) {
+    for (int y = 0; y < image.height; ++y) {
+        const Rgb* row = image.row(y);
+        if (std::any_of(row, row + image.width, [](Rgb pixel) { return alphaOf(pixel) != 0xFF; })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void flatten(RgbImage& image, Rgb background) {
+    for (int y = 0; y < image.height(); ++y) {
+        Rgb* row = image.row(y);
+        std::transform(row, row + image.width(), row,
+                       [background](Rgb pixel) { return flattened(pixel, background); });
+    }
 }
 
 }  // namespace engine

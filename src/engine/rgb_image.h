@@ -23,7 +23,9 @@ struct Size {
 };
 
 // A pixel as 0xFFRRGGBB in one 32-bit word: the layout of the window toolkit's 32-bit RGB images,
-// so rows pass between the engine and the window's images without conversion.
+// so rows pass between the engine and the window's images without conversion. The top byte is
+// the pixel's opacity: always 0xFF, except where a caller asks a decoder for transparency
+// (PictureDecoder::keepTransparency), and then 0xAARRGGBB, not premultiplied.
 using Rgb = std::uint32_t;
 
 constexpr Rgb rgb(int red, int green, int blue) {
@@ -40,7 +42,27 @@ constexpr int blueOf(Rgb pixel) {
     return int(pixel & 0xFF);
 }
 
+constexpr int alphaOf(Rgb pixel) {
+    return int(pixel >> 24);
+}
+constexpr Rgb rgba(int red, int green, int blue, int alpha) {
+    return (rgb(red, green, blue) & 0x00FFFFFFu) | (std::uint32_t(alpha & 0xFF) << 24);
+}
+
 inline constexpr Rgb kBlack = rgb(0, 0, 0);
+
+// `pixel` laid over an opaque `background`, rounded to the nearest level; opaque.
+constexpr Rgb flattened(Rgb pixel, Rgb background) {
+    const int alpha = alphaOf(pixel);
+    if (alpha == 0xFF) {
+        return pixel;
+    }
+    const auto mix = [alpha](int over, int under) {
+        return (over * alpha + under * (255 - alpha) + 127) / 255;
+    };
+    return rgb(mix(redOf(pixel), redOf(background)), mix(greenOf(pixel), greenOf(background)),
+               mix(blueOf(pixel), blueOf(background)));
+}
 
 // Rows of pixels owned elsewhere, `stride` pixels apart.
 struct RgbView {
@@ -94,5 +116,10 @@ class RgbImage {
     int height_ = 0;
     std::vector<Rgb> pixels_;
 };
+
+// Whether any pixel is less than opaque.
+bool hasTransparency(const RgbView& image);
+// Every pixel laid over the opaque `background` (flattened), in place.
+void flatten(RgbImage& image, Rgb background);
 
 }  // namespace engine

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 
 namespace engine {
 
@@ -22,9 +21,7 @@ ThumbnailPlan planThumbnail(Size picture, ThumbnailBox box, FitMode mode, bool l
         (box.width == 0 && box.height == 0)) {
         return {};
     }
-    if (landscape && picture.width() > picture.height()) {
-        std::swap(box.width, box.height);
-    }
+    box = orientedBox({picture, box.width, box.height, landscape});
     const std::int64_t sw = picture.width();
     const std::int64_t sh = picture.height();
     const SourceRect whole{0, 0, picture.width(), picture.height()};
@@ -58,6 +55,23 @@ ThumbnailPlan planThumbnail(Size picture, ThumbnailBox box, FitMode mode, bool l
         crop.y = (picture.height() - crop.height) / 2;
     }
     return {crop, box.width, box.height};
+}
+
+ThumbnailPlan planThumbnail(const ThumbnailRequest& request) {
+    return planThumbnail(request.source, {request.boxWidth, request.boxHeight}, request.mode,
+                         request.landscape);
+}
+
+ThumbnailBox orientedBox(const ThumbnailRequest& request) {
+    if (request.landscape && request.source.width() > request.source.height()) {
+        return {request.boxHeight, request.boxWidth};
+    }
+    return {request.boxWidth, request.boxHeight};
+}
+
+Size callSize(const ThumbnailRequest& request) {
+    const ThumbnailBox box = orientedBox(request);
+    return {box.width + kCallFrame, box.height + kCallFrame};
 }
 
 }  // namespace engine

@@ -4,6 +4,7 @@
 #include "launcher/addresses.h"
 #include "launcher/launcher.h"
 #include "platform/file_system.h"
+#include "platform/path_style_qt.h"
 #include "ui/builder.h"
 #include "ui/folder_lists.h"
 
@@ -172,7 +173,7 @@ void FrmSearch::Dir1_Change() {
         return;
     }
     const ScanDepth scanning(scanDepth_);
-    const QString folder = services_.paths.withTrailingSeparator(Dir1->path());
+    const QString folder = platform::withTrailingSeparator(services_.paths, Dir1->path());
 
     const QString alternative = folder + launcher::kAlternativeBrowser;
     if (owner_.search.indFileAlt == 0 && isBrowserFile(alternative)) {

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "engine/thumbnail_plan.h"
 #include "launcher/launcher.h"
 #include "mainwindow/bubble.h"
+#include "mainwindow/frm_resize_chooser.h"
+#include "mainwindow/frm_resize_options.h"
 #include "mainwindow/frm_resize_output.h"
 #include "mainwindow/frm_resize_run.h"
 #include "mainwindow/frm_resize_tips.h"
 #include "options/thumbnail_options.h"
+#include "picker/picker_host.h"
+#include "picker/picker_owner.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "startup/about_host.h"
@@ -34,19 +39,22 @@
 #include <memory>
 #include <optional>
 
-// The main window. It owns every control and flag a processing run needs; the controls and
-// flags carry the names the behaviour is described with, and the handlers are named after
-// the control and its event. The code is split by concern: frm_resize_layout.cpp (controls
-// and their design places), frm_resize_startup.cpp (loading, screen adaptation, shutdown),
-// frm_resize_settings.cpp (options load and save), frm_resize_options.cpp (the options
-// panel), frm_resize_render.cpp (thumbnail rendering and the previews),
-// frm_resize_run.cpp (the processing run), frm_resize_output.cpp (its naming and output
-// stages), frm_resize_chooser.cpp (the save-to chooser), frm_resize_picker.cpp (the ways
-// into the picker), frm_resize_pending.cpp (the window side of the helper tips; the ways into the
-// about window, the help and web actions and the visual theme).
+// The main window. Its controls and flags carry the names the behaviour is described with, and
+// its handlers are named after the control and its event; all of them are private. Each concern
+// owns its state and keeps its code in the file named after it: the run (FrmResizeRun,
+// frm_resize_run.*) with its naming and output stages (FrmResizeOutput, frm_resize_output.*),
+// the save-to chooser (FrmResizeChooser, frm_resize_chooser.*), the options panel
+// (frm_resize_options.cpp, its switches in FrmResizeOptionState), rendering and previews
+// (frm_resize_render.cpp), the commands the state allows (frm_resize_commands.cpp), the picker's
+// owner (frm_resize_picker.cpp), loading and shutdown (frm_resize_startup.cpp), options load and
+// save (frm_resize_settings.cpp), the controls' design places (frm_resize_layout.cpp) and the
+// helper tips (FrmResizeTips, frm_resize_tips.*; the window's side in frm_resize_pending.cpp).
+// Other windows reach it only through the owner interfaces it implements (PickerOwner,
+// LauncherHost, AboutHost); tests through FrmResizeTestView.
 class FrmResize : public QMainWindow,
                   public LauncherHost,
                   public about::AboutHost,
+                  public PickerOwner,
                   private TipsHost {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
@@ -61,13 +69,13 @@ class FrmResize : public QMainWindow,
     // Ends the program at once: no window runs its close handling any more.
     void endProgram();
     bool programEnded() const { return ended_; }
+    // The platform the window works on, for the windows it has installed.
+    platform::Services platformServices() const { return services; }
     // The window was closed while a run tick was making its picture: the program ends once
     // that picture is written.
     bool closing() const { return endAfterPicture_; }
     // What ending the program does; the real one leaves the application's event loop.
     std::function<void()> onEndProgram;
-    // Loads the picker window when needed and shows it; the picker library installs it.
-    std::function<void()> showPicker;
 
     void subCenter();
     void subShowPath();
@@ -109,7 +117,10 @@ class FrmResize : public QMainWindow,
     void chkFileLocation_Click();
 
     // ---- rendering and previews ---------------------------------------------------------------
-    void thumbnail(qint16 width, qint16 height, const QImage& source, ui::PictureBox* destination);
+    // Draws `source` sampled at the call size onto `destination` and places it as the preview.
+    // The drawn thumbnail, to be written; none when the size drew nothing.
+    std::optional<QImage> thumbnail(qint16 width, qint16 height, const QImage& source,
+                                    ui::PictureBox* destination);
     void List1_Click();
     // The list-click source view of `path`, whose picture the click has decoded (null when
     // it could not be loaded).
@@ -124,7 +135,7 @@ class FrmResize : public QMainWindow,
     void timerProcess_Timer();
     void timerani_Timer();
     void timerLblFinished_Timer();
-    void subNameAndSaveThumbnail();
+    void subNameAndSaveThumbnail(const QImage& rendered, const engine::ThumbnailRequest& request);
 
     // ---- save-to chooser -----------------------------------------------------------------------
     void cmdBrowse_Click();
@@ -157,10 +168,65 @@ class FrmResize : public QMainWindow,
     void mnuOnline_Click();
     void subApplyVisualTheme();
 
+    // ---- web, help and mail: the launcher's host (frm_resize_pending.cpp) -------------------
+    void imgLogo_Click();
+    QWidget* launcherWindow() override { return this; }
+    void showHelpPressed() override;
+    bool hostEnded() const override { return ended_; }
+
+    // ---- the about window: its host (frm_resize_pending.cpp) ------------------------------------
+    // 1 while the about window is open as the about window (Image8's twin is Image14).
+    qint16 indAbout = 0;
+    // Loads the about window when needed and shows it, false when it could not be shown; the
+    // start-up library installs it.
+    std::function<bool()> showAbout;
+    QWidget* aboutOwner() override { return this; }
+    qint16 aboutMode() const override { return indAbout; }
+    Launcher& aboutLauncher() override { return web; }
+    void aboutClosed() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Tab passes over controls that lie behind others (the boxes under the long source list,
+    // a switch image under its twin): the user cannot see them.
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    friend class FrmResizeRun;
+    friend class FrmResizeOutput;
+    friend class FrmResizeChooser;
+    friend struct FrmResizeTestView;
+
+    // ---- the picker's owner (frm_resize_picker.cpp) -----------------------------------------
+    QWidget* pickerOwnerWindow() override { return this; }
+    UserFolders userFolders() const override { return {varMyDocs, varMyPics}; }
+    QStringList queue() const override;
+    void addToQueue(const QString& path) override;
+    void removeFromQueue(int row) override;
+    void clearQueue() override;
+    void resetSourceView() override;
+    void sameFolderPath(const QString& folder) override;
+    void pickerOpened() override;
+    void showChosenQueue() override;
+    void pickerDone() override;
+    void pickerClosed(bool unloaded) override;
+    void showHelp() override { Image9_Click(); }
+    // The queue's count in the source list's caption, as the picker changes it.
+    void showQueueCount();
+    bool pickerOpen_ = false;
+
+    // ---- what the user may press (frm_resize_commands.cpp) ----------------------------------
+    // Sets the captions, tooltips, visibility and enabled state of the commands (cmdProcess,
+    // mnuProcess, Image2, Image19, Image8, mnuAdd), the option locks and the size arrows from
+    // the state: loading, the run's phase, the chooser open, the picker open, the queue count.
+    // Called after every change of that state.
+    void updateCommands();
+
     // ---- services and units -------------------------------------------------------------------
     platform::Services services;
     ui::Twips twips;
     options::Settings settings;
+    Launcher web{*this, services};
 
     // ---- pictures the thumbnails are made from ----------------------------------------------
     // The picture of the current run tick or list click.
@@ -339,9 +405,6 @@ class FrmResize : public QMainWindow,
     qint16 indoversize = 0;
     qint16 indLoading = 0;
     qint16 indGetSettings = 0;
-    qint16 indChanged = 0;
-    qint16 indClick = 0;
-    qint16 indMenuClick = 0;
     qint16 indFirstRun = 0;
     qint16 indDirReady = 0;
     qint32 varIncrementer = 0;
@@ -351,64 +414,22 @@ class FrmResize : public QMainWindow,
     QString varDirectoryPath;
     QString strPathHolder;
     QString txtPathText;
-    // The last numbers the size arrows read, used again when a box holds no number.
-    qint32 varArrowWidth = 0;
-    qint32 varArrowHeight = 0;
 
-    // ---- the processing run's state -------------------------------------------------------
-    qint16 indProcessing = 0;
-    qint16 indCanceled = 0;
-    qint16 indSingle = 0;
-    qint16 indCmdProcessClick = 0;
-    qint32 incA = 0;
-    qint32 varErrorCount = 0;
-    qint16 indLandscape = 0;
-    QString varHolderW;
-    QString varHolderH;
+    // The helper tips' setting, kept while a run turns them off.
     qint16 indTipsHolder = 0;
-    qint16 varThumbW = 0;
-    qint16 varThumbH = 0;
-    qint32 varIncNumber = 0;
-    qint16 varPromptCount = 0;
-    qint16 indSaving = 0;
-    qint16 varBlinkCount = 0;
-    QString picName;
 
     // ---- the processing run and its naming and output stages --------------------------------
     FrmResizeRun run{*this};
     FrmResizeOutput output{*this};
+    FrmResizeChooser chooser{*this};
+    FrmResizeOptionState optionState;
+    PickerHost picker{*this, services};
 
     // ---- the helper tips and their bubble (frm_resize_pending.cpp) --------------------------
     FrmResizeTips tips{*this, services.loop, settings};
     // Loaded on its first use, then kept: its ticker runs from then on.
     std::unique_ptr<Bubble> bubble;
-
-    // ---- web, help and mail: the launcher's host (frm_resize_pending.cpp) -------------------
-    void imgLogo_Click();
-    QWidget* launcherWindow() override { return this; }
-    void showHelpPressed() override;
-    bool hostEnded() const override { return ended_; }
-    Launcher web{*this, services};
-
-    // ---- the about window: its host (frm_resize_pending.cpp) ------------------------------------
-    // 1 while the about window is open as the about window (Image8's twin is Image14).
-    qint16 indAbout = 0;
-    // Loads the about window when needed and shows it, false when it could not be shown; the
-    // start-up library installs it.
-    std::function<bool()> showAbout;
-    QWidget* aboutOwner() override { return this; }
-    qint16 aboutMode() const override { return indAbout; }
-    Launcher& aboutLauncher() override { return web; }
-    void aboutClosed() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    // Tab passes over controls that lie behind others (the boxes under the long source list,
-    // a switch image under its twin): the user cannot see them.
-    bool focusNextPrevChild(bool next) override;
-
-  private:
-    // The helper tips' view of the window (frm_resize_pending.cpp).
+    // The helper tips' view of the window.
     QRect tipAnchorTwips(TipAnchor anchor) const override;
     QPoint tipWindowTwips() const override;
     bool tipWindowLoading() const override;
@@ -421,9 +442,6 @@ class FrmResize : public QMainWindow,
     Bubble& loadBubble();
     // Pointer moves over the areas of the hover table show their tips.
     void connectHoverTips();
-
-    friend class FrmResizeRun;
-    friend class FrmResizeOutput;
 
     // frm_resize_layout.cpp
     void createControls();
@@ -451,10 +469,8 @@ class FrmResize : public QMainWindow,
     void showSameLocationDestination();
     void setFormSize(int width, int height);
 
-    // frm_resize_chooser.cpp
-    void setChooserOpen(bool open);
-
     // frm_resize_options.cpp
+    void setDestinationEditable(bool editable);
     void sizeChange(QLineEdit* box, bool isWidth);
     void arrowClick(QLineEdit* box, ui::ImageButton* arrow, qint32& lastRead, bool up);
     void selectType(ui::OptionButton* chosen);
@@ -482,9 +498,12 @@ class FrmResize : public QMainWindow,
     bool destinationChosen() const;
 
     // frm_resize_render.cpp
-    // The call size of `thumbnail` for a size box: its number + 2; none when that is no
-    // 16-bit number.
-    std::optional<qint16> callSize(const QLineEdit* box) const;
+    // A size box's number for the size rule; none when it holds no number, or when its call
+    // size (engine::callSize) would be no 16-bit number.
+    std::optional<int> sizeBoxNumber(const QLineEdit* box) const;
+    // The size boxes, read once, as a request for a thumbnail of `source`: none when a box
+    // holds no usable number.
+    std::optional<engine::ThumbnailRequest> thumbnailRequest(const QImage& source) const;
     // Centres the thumbnail preview on its place in the window.
     void centrePreview(QWidget* canvas);
     void sourceSizeCaptions();

@@ -2,8 +2,11 @@
 // The save-to chooser `frameBrowse`: folder and drive lists, OK and Close, a new folder, and the
 // two commands that show the destination in the file manager. Every folder change takes effect
 // at once: the destination box, the path label and the stored "Destination" follow the list.
+#include "mainwindow/frm_resize_chooser.h"
+
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
 #include "ui/image.h"
@@ -26,24 +29,21 @@ QString exampleFolder(const platform::PathStyle& paths) {
     return paths.isWindows() ? QStringLiteral("c:\\temp") : QStringLiteral("/tmp/thumbs");
 }
 
-// The destination box, its tooltip and the path label (in full) show `folder`, which is stored
-// as "Destination" unless it is a placeholder.
-void showChosenFolder(FrmResize& w, const QString& folder) {
+}  // namespace
+
+void FrmResizeChooser::showChosenFolder(const QString& folder) {
     ui::setWithTip(w.txtDestName, folder);
     ui::setCaption(w.lblPath, folder);
-    if (!w.services.paths.isPlaceholder(folder)) {
+    if (!platform::isPlaceholder(w.services.paths, folder)) {
         w.settings.write(options::kDestination, folder);
     }
 }
 
-// Hands `folder` to the file manager. A file manager may open a window on a path that is gone
-// and still report success, so a folder that is not there fails here.
-bool showInFileManager(FrmResize& w, const QString& folder) {
-    return w.services.paths.hasDrive(folder) && QFileInfo(folder).isDir() &&
+bool FrmResizeChooser::showInFileManager(const QString& folder) {
+    // A file manager may open a window on a path that is gone and still report success.
+    return platform::hasDrive(w.services.paths, folder) && QFileInfo(folder).isDir() &&
            w.services.shell.showFolder(folder);
 }
-
-}  // namespace
 
 void FrmResize::cmdBrowse_Click() {
     // Its OK would change where the run is writing, and it covers the run's cancel button.
@@ -56,20 +56,21 @@ void FrmResize::cmdBrowse_Click() {
     if (imgRedOff->isHidden()) {
         Image18_Click();  // the same-folder option is on: turn it off first
     }
-    cmdProcess->setEnabled(false);
-    setChooserOpen(true);
+    chooser.setOpen(true);
 }
 
-void FrmResize::setChooserOpen(bool open) {
+void FrmResizeChooser::setOpen(bool open) {
+    open_ = open;
     // The chooser lies over the options panel. The panel is hidden meanwhile, so Tab cannot
     // walk into controls nobody sees and their access keys (&Open Folder, &Same Folder)
     // do not take Alt+O and Alt+S from the chooser and the rest of the window.
-    Frame4->setVisible(!open);
-    frameBrowse->setVisible(open);
+    w.Frame4->setVisible(!open);
+    w.frameBrowse->setVisible(open);
     if (open) {
-        frameBrowse->raise();
-        Dir1->setFocus();
+        w.frameBrowse->raise();
+        w.Dir1->setFocus();
     }
+    w.updateCommands();
 }
 
 void FrmResize::cmdSame_Click() {
@@ -92,7 +93,7 @@ void FrmResize::Dir1_Change() {
         indDirReady = 1;  // the change start-up makes
         return;
     }
-    showChosenFolder(*this, File1->path());
+    chooser.showChosenFolder(File1->path());
 }
 
 void FrmResize::Drive1_Change() {
@@ -103,8 +104,7 @@ void FrmResize::Drive1_Change() {
 }
 
 void FrmResize::cmdOk_Click() {
-    cmdProcess->setEnabled(true);
-    setChooserOpen(false);
+    chooser.setOpen(false);
     // Turning the same-folder option off lays out the name row, which puts the start-up
     // destination into the box; done first, so the box keeps the folder being confirmed.
     chkFileLocation->setChecked(false);
@@ -112,20 +112,16 @@ void FrmResize::cmdOk_Click() {
     settings.write(options::kPath, txtDestName->text());
     txtDestName->setToolTip(Dir1->path());
     strPathHolder = txtDestName->text();
-    Image2->show();
     tips.runAtStep(3);
     List1->setFocus();
 }
 
 void FrmResize::cmdCancel_Click() {
-    cmdProcess->setEnabled(true);
-    setChooserOpen(false);
+    chooser.setOpen(false);
     strPathHolder.clear();
-    indProcessing = 0;
-    indCmdProcessClick = 0;
+    run.chooserClosed();
     lblDestPath->hide();
-    txtDestName->setEnabled(true);
-    Image2->show();
+    setDestinationEditable(true);
     tips.runAtStep(3);
     List1->setFocus();
 }
@@ -141,14 +137,14 @@ void FrmResize::Image5_Click() {
     if (folder.isEmpty()) {
         return;
     }
-    if (!services.paths.hasDrive(folder)) {
+    if (!platform::hasDrive(services.paths, folder)) {
         services.dialogs.message(
             QStringLiteral("The drive must be included with the new folder name!\n(ie ") + example +
                 QLatin1Char(')'),
             QStringLiteral("Error 353"), Icon::Exclamation);
         return;
     }
-    folder = services.paths.withTrailingSeparator(folder);
+    folder = platform::withTrailingSeparator(services.paths, folder);
 
     // Each step that fails is reported and the next runs as if it had worked: a folder that
     // exists already is reported, then opened as if it had been made.
@@ -164,7 +160,7 @@ void FrmResize::Image5_Click() {
     step(Dir1->setPath(folder));
     step(File1->setPath(Dir1->path()));
     step(Drive1->setDriveOf(Dir1->path()));
-    showChosenFolder(*this, File1->path());
+    chooser.showChosenFolder(File1->path());
 }
 
 void FrmResize::imgOpenFolder_Click() {
@@ -173,7 +169,7 @@ void FrmResize::imgOpenFolder_Click() {
     if (destination.isEmpty()) {
         return;
     }
-    if (!showInFileManager(*this, destination)) {
+    if (!chooser.showInFileManager(destination)) {
         services.dialogs.message(
             QStringLiteral("Error opening the target folder! Use your File Explorer to check "
                            "that the folder, ") +
@@ -185,14 +181,14 @@ void FrmResize::imgOpenFolder_Click() {
 }
 
 void FrmResize::cmdOpen_Click() {
-    if (services.paths.isPlaceholder(txtDestName->text())) {
+    if (platform::isPlaceholder(services.paths, txtDestName->text())) {
         services.dialogs.message(
             QStringLiteral("Save to original folder option in use. Turn option off or use "
                            "Windows Explorer to open the source folder."),
             QStringLiteral("Open Folder Error 400"), Icon::Information);
         return;
     }
-    showInFileManager(*this, txtDestName->text());
+    chooser.showInFileManager(txtDestName->text());
 }
 
 void FrmResize::mnuOpenFolder_Click() {

@@ -4,6 +4,7 @@
 // later lies in front of the ones made before it.
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "ui/artwork.h"
 #include "ui/builder.h"
 #include "ui/controls.h"
@@ -321,8 +322,9 @@ void FrmResize::createOptionsPanel() {
     Frame8 = make.frame(f, QStringLiteral("Save To Path"), {0, 1450, 3510, 1080},
                         QStringLiteral("Process Thumbnails To This Location"));
     // The name preview row; each box lies in front of the one to its left.
-    txtDestName = make.text(Frame8, services.paths.placeholderFolder(), {70, 240, 1935, 285},
-                            QStringLiteral("Shows Save To Folder"), Qt::AlignLeft, kBrightGreen);
+    txtDestName =
+        make.text(Frame8, platform::placeholderFolder(services.paths), {70, 240, 1935, 285},
+                  QStringLiteral("Shows Save To Folder"), Qt::AlignLeft, kBrightGreen);
     txtFilename =
         make.text(Frame8, QStringLiteral("FileName"), {1990, 240, 975, 285},
                   QStringLiteral("Represents File Name Being Processed"), Qt::AlignCenter);

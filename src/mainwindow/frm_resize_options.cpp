@@ -3,6 +3,7 @@
 // letters, the name preview row, and the three switches with their lights and menus.
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/image.h"
@@ -34,6 +35,11 @@ void FrmResize::showPressed(ui::ImageButton* image) {
     image->setPressed(false);
 }
 
+void FrmResize::setDestinationEditable(bool editable) {
+    optionState.destinationEditable = editable;
+    updateCommands();
+}
+
 void FrmResize::setLight(ui::Image* front, bool frontShown) {
     front->setVisible(frontShown);
 }
@@ -49,7 +55,7 @@ void FrmResize::txtHeight_Change() {
 }
 
 void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
-    if (indChanged == 1) {
+    if (optionState.indChanged == 1) {
         return;
     }
     const auto value = toInt32(box->text());
@@ -63,24 +69,26 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
         box->setText(QString::number(kMaxHeight));
     }
     lblFinished->hide();
-    if (indProcessing == 0) {
+    if (!run.processing()) {
         Picture2->hide();
         lblDestPath->hide();
     }
-    indChanged = 1;
+    optionState.indChanged = 1;
     if (isWidth) {
         lblThumbnail->hide();
-        if (indProcessing == 1) {
-            indChanged = 0;
+        if (run.processing()) {
+            optionState.indChanged = 0;
             return;
         }
     }
-    if (indProcessing == 0 && indLandscape != 1) {
-        const auto width = callSize(txtwidth);
-        const auto height = callSize(txtHeight);
-        if (width && height) {
-            thumbnail(*width, *height, holderPicture.isNull() ? samplePicture : holderPicture,
-                      Picture2);
+    if (!run.processing() && !run.lastPictureLandscape()) {
+        const QImage& preview = holderPicture.isNull() ? samplePicture : holderPicture;
+        // The preview keeps the boxes' sides: the landscape option applies to a run's pictures.
+        if (auto request = thumbnailRequest(preview)) {
+            request->landscape = false;
+            const engine::Size call = engine::callSize(*request);
+            thumbnail(static_cast<qint16>(call.width()), static_cast<qint16>(call.height()),
+                      preview, Picture2);
         }
     }
     if (!isWidth) {
@@ -89,7 +97,7 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
     if (indFirstRun == 1) {
         centrePreview(Picture2);
     }
-    if (indGetSettings == 0 && indProcessing == 0) {
+    if (indGetSettings == 0 && !run.processing()) {
         if (indoversize == 1) {
             Picture2->move(Picture2->x() + 100, Picture2->y());
         }
@@ -104,23 +112,23 @@ void FrmResize::sizeChange(QLineEdit* box, bool isWidth) {
     for (QLabel* label : {lblWidth2, lblHeight2, lblxx}) {
         label->setVisible(!hideCaptions);
     }
-    indChanged = 0;
+    optionState.indChanged = 0;
 }
 
 void FrmResize::btnUp_Click() {
-    arrowClick(txtwidth, btnUp, varArrowWidth, true);
+    arrowClick(txtwidth, btnUp, optionState.varArrowWidth, true);
 }
 
 void FrmResize::btnDown_Click() {
-    arrowClick(txtwidth, btnDown, varArrowWidth, false);
+    arrowClick(txtwidth, btnDown, optionState.varArrowWidth, false);
 }
 
 void FrmResize::btnUp2_Click() {
-    arrowClick(txtHeight, btnUp2, varArrowHeight, true);
+    arrowClick(txtHeight, btnUp2, optionState.varArrowHeight, true);
 }
 
 void FrmResize::btnDown2_Click() {
-    arrowClick(txtHeight, btnDown2, varArrowHeight, false);
+    arrowClick(txtHeight, btnDown2, optionState.varArrowHeight, false);
 }
 
 void FrmResize::arrowClick(QLineEdit* box, ui::ImageButton* arrow, qint32& lastRead, bool up) {
@@ -264,10 +272,10 @@ void FrmResize::chkNumber_Click() {
 }
 
 void FrmResize::namingClick(QCheckBox* box) {
-    if (indClick == 1) {
+    if (optionState.indClick == 1) {
         return;
     }
-    indClick = 1;
+    optionState.indClick = 1;
     const struct {
         QCheckBox* box;
         QAction* entry;
@@ -284,14 +292,14 @@ void FrmResize::namingClick(QCheckBox* box) {
         }
     }
     subOpMode();
-    if (indMenuClick == 0) {
+    if (optionState.indMenuClick == 0) {
         for (const auto& rule : rules) {
             rule.entry->setChecked(rule.box == box && box->isChecked());
         }
     }
-    indClick = 0;
+    optionState.indClick = 0;
     if (!strPathHolder.isEmpty()) {
-        showDestination(strPathHolder + services.paths.qSeparator());
+        showDestination(strPathHolder + platform::qSeparator(services.paths));
     }
     for (const auto& rule : rules) {
         if (rule.box == box) {
@@ -319,7 +327,7 @@ void FrmResize::namingMenu(QCheckBox* box, QAction* entry) {
     if (run.isActive()) {
         return;  // the naming boxes are locked for the run, and so are their entries
     }
-    indMenuClick = -1;
+    optionState.indMenuClick = -1;
     for (QAction* other : {mnuPrefix, mnuSuffix, mnuNumber}) {
         if (other != entry) {
             other->setChecked(false);
@@ -328,7 +336,7 @@ void FrmResize::namingMenu(QCheckBox* box, QAction* entry) {
     const bool on = !box->isChecked();
     box->setChecked(on);
     entry->setChecked(on);
-    indMenuClick = 0;
+    optionState.indMenuClick = 0;
 }
 
 void FrmResize::txtLetters_Change() {
@@ -375,7 +383,7 @@ void FrmResize::subOpMode() {
     }
     if (!same) {
         cmdBrowse->setEnabled(true);
-        txtDestName->setEnabled(true);
+        setDestinationEditable(true);
     }
     if (rule == nullptr) {
         txtIncrementer->hide();
@@ -400,11 +408,12 @@ void FrmResize::subOpMode() {
         txtLetters->setEnabled(true);
     }
     if (same) {
-        txtDestName->setEnabled(false);
+        setDestinationEditable(false);
         showSameLocationDestination();
     } else if (rule != nullptr) {
-        ui::setWithTip(txtDestName, varDestination.isEmpty() ? services.paths.placeholderFolder()
-                                                             : varDestination);
+        ui::setWithTip(txtDestName, varDestination.isEmpty()
+                                        ? platform::placeholderFolder(services.paths)
+                                        : varDestination);
     }
 }
 

@@ -4,10 +4,10 @@
 // types, converted to JPEG data first, so the name never holds bitmap data for those types.
 #include "mainwindow/frm_resize_output.h"
 
-#include "engine/bitmap_writer.h"
-#include "engine/bmp_to_jpg.h"
-#include "engine/label_text.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/bmp_to_jpg.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/label_text.h"
 #include "mainwindow/frm_resize.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
@@ -35,15 +35,16 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-engine::NameRow shownRow(const FrmResize& w) {
-    return {w.txtDestName->text().toStdString(), w.txtFilename->text().toStdString(),
-            w.txtIncrementer->text().toStdString(), w.txtExtention->text().toStdString()};
-}
-
 }  // namespace
 
-void FrmResize::subNameAndSaveThumbnail() {
-    output.subNameAndSaveThumbnail();
+void FrmResize::subNameAndSaveThumbnail(const QImage& rendered,
+                                        const engine::ThumbnailRequest& request) {
+    output.subNameAndSaveThumbnail(rendered, request);
+}
+
+engine::NameRow FrmResizeOutput::shownRow() const {
+    return {w.txtDestName->text().toStdString(), w.txtFilename->text().toStdString(),
+            w.txtIncrementer->text().toStdString(), w.txtExtention->text().toStdString()};
 }
 
 engine::NameChoice FrmResizeOutput::nameChoice() const {
@@ -59,21 +60,25 @@ engine::NameChoice FrmResizeOutput::nameChoice() const {
 
 // ---- preparation, in the run tick ---------------------------------------------------------
 
+void FrmResizeOutput::startRunningNumber() {
+    varIncNumber = engine::startRunningNumber(w.txtIncrementer->text().toStdString(), varIncNumber);
+}
+
 void FrmResizeOutput::showRunningNumber() {
     // Through the mirror the letters box shows it too, and keeps it as the stored Numbers.
-    w.txtIncrementer->setText(QString::number(w.varIncNumber));
+    w.txtIncrementer->setText(QString::number(varIncNumber));
 }
 
 bool FrmResizeOutput::prepareName(const QString& path) {
     const engine::NamePreparation prepared = engine::prepareName(
-        w.services.paths, path.toStdString(), nameChoice(), shownRow(w), w.varIncNumber);
+        w.services.paths, path.toStdString(), nameChoice(), shownRow(), varIncNumber);
     if (prepared.status == engine::NameStatus::PathTooLong) {
         w.services.dialogs.message(
             QStringLiteral("The selected files path is to long! Use Explorer to move the file to "
                            "another location and try again!"),
             QStringLiteral("Path Length Error"), Icon::Critical);
         // No thumbnail comes of this picture; the finish report says so.
-        ++w.varErrorCount;
+        w.run.countError();
         return false;
     }
     subStripName(prepared);
@@ -96,57 +101,59 @@ void FrmResizeOutput::subStripName2(const engine::NamePreparation& prepared) {
 
 // ---- composition and output, inside thumbnail ---------------------------------------------------
 
-void FrmResizeOutput::subNameAndSaveThumbnail() {
+void FrmResizeOutput::subNameAndSaveThumbnail(const QImage& rendered,
+                                              const engine::ThumbnailRequest& request) {
     composeName();
     // Each source folder is a new destination: one that cannot take a file asks no question.
     if (w.chkFileLocation->isChecked()) {
-        const QString folder = QFileInfo(w.picName).absolutePath();
+        const QString folder = QFileInfo(picName).absolutePath();
         const std::string refusal = engine::folderRefusal(engine::nativePath(folder));
         if (!refusal.empty()) {
-            ++w.varErrorCount;
+            w.run.countError();
             w.run.countWriteFailure(folder, text(refusal));
             return;
         }
     }
-    if (w.chkOverwrite->isChecked() && QFileInfo(w.picName).isFile()) {
-        confirmOverwrite();
+    if (w.chkOverwrite->isChecked() && QFileInfo(picName).isFile()) {
+        confirmOverwrite(rendered, request);
         return;
     }
-    save(kSavePause);
+    save(rendered, request, kSavePause);
 }
 
 void FrmResizeOutput::composeName() {
     const engine::NameChoice choice = nameChoice();
-    w.picName = text(engine::composeName(w.services.paths, shownRow(w), choice));
+    picName = text(engine::composeName(w.services.paths, shownRow(), choice));
     if (choice.mode == engine::NameMode::Number) {
-        w.varIncNumber = engine::nextRunningNumber(w.varIncNumber);
+        varIncNumber = engine::nextRunningNumber(varIncNumber);
     }
 
-    ui::setCaption(w.lblDestPath, engine::shortenLabel(w.picName, engine::kDestPathLabel));
-    w.lblDestPath->setToolTip(w.picName);
+    ui::setCaption(w.lblDestPath, engine::shortenLabel(picName, engine::kDestPathLabel));
+    w.lblDestPath->setToolTip(picName);
     w.lblPath->hide();
     w.lblDestPath->show();
     w.lblSaveTo->show();
-    if (w.indCanceled == 1) {
+    if (w.run.cancelled()) {
         w.run.stopAnimation();
     }
 }
 
-void FrmResizeOutput::confirmOverwrite() {
+void FrmResizeOutput::confirmOverwrite(const QImage& rendered,
+                                       const engine::ThumbnailRequest& request) {
     const Answer answer = w.services.dialogs.message(
         QStringLiteral("The file already exists! Do you want to overwrite the file?"),
         QStringLiteral("Confirm Overwrite"), Icon::Question, Buttons::YesNo);
-    if (answer == Answer::Yes && !save(kOverwritePause)) {
+    if (answer == Answer::Yes && !save(rendered, request, kOverwritePause)) {
         return;  // the save failure handler ends the stage
     }
     countPrompt();
 }
 
 void FrmResizeOutput::countPrompt() {
-    if (++w.varPromptCount < kPromptsPerAdvice) {
+    if (++varPromptCount < kPromptsPerAdvice) {
         return;
     }
-    w.varPromptCount = 0;
+    varPromptCount = 0;
     // A window closed during this picture asks nothing more: the program ends after it.
     if (w.settings.readInt16(options::kOverwrite) != qint16{1} || w.closing()) {
         return;
@@ -166,18 +173,19 @@ void FrmResizeOutput::countPrompt() {
     }
 }
 
-// The canvas as a bitmap, the pause, then for JPG and GIF the conversion. The bitmap stays in
-// memory until it is converted: only the finished file ever takes the name (file_write.h), so
-// a failed conversion or an interrupted program leaves the old file or none, not bitmap data
-// under a JPEG name.
-bool FrmResizeOutput::save(qint32 pauseMs) {
-    w.indSaving = 1;
-    const QByteArray bitmap = engine::encodeBitmap(w.Picture2->drawing());
-    const bool convert = w.optJPG->isChecked() || w.optGIF->isChecked();
+// The drawn thumbnail as a bitmap, the pause, then for JPG and GIF the conversion. The bitmap stays
+// in memory until it is converted: only the finished file ever takes the name (file_write.h), so a
+// failed conversion or an interrupted program leaves the old file or none, not bitmap data under a
+// JPEG name.
+bool FrmResizeOutput::save(const QImage& rendered, const engine::ThumbnailRequest& request,
+                           qint32 pauseMs) {
+    indSaving = 1;
+    const QByteArray bitmap = engine::encodeBitmap(rendered);
+    const bool convert = request.type != engine::ThumbnailType::Bitmap;
     bool saved = !bitmap.isEmpty();
     QString reason = QStringLiteral("the thumbnail could not be made");
     if (saved && !convert) {
-        saved = engine::writeFile(engine::nativePath(w.picName), engine::bytesOf(bitmap)).written();
+        saved = engine::writeFile(engine::nativePath(picName), engine::bytesOf(bitmap)).written();
         reason = text(engine::lastWriteFailure());
     }
     if (saved) {
@@ -185,18 +193,18 @@ bool FrmResizeOutput::save(qint32 pauseMs) {
         if (convert) {
             engine::MemorySource source(engine::bytesOf(bitmap));
             const engine::ConvertStatus status = engine::BmpToJpg(
-                source, w.picName, w.picName, w.txtQuality->text(), w.services.dialogs);
+                source, picName, picName, QString::number(request.quality), w.services.dialogs);
             saved = status == engine::ConvertStatus::Converted;
             if (status == engine::ConvertStatus::NotSaved && !engine::lastWriteFailure().empty()) {
                 reason = text(engine::lastWriteFailure());
             }
         }
     }
-    w.indSaving = 0;
+    indSaving = 0;
     if (!saved) {
         // A thumbnail that did not come out as asked is a failure of the run, not a success.
-        ++w.varErrorCount;
-        w.run.countWriteFailure(QFileInfo(w.picName).absolutePath(), reason);
+        w.run.countError();
+        w.run.countWriteFailure(QFileInfo(picName).absolutePath(), reason);
     }
     return saved;
 }

@@ -135,7 +135,7 @@ bool FrmResize::tipWindowLoading() const {
 }
 
 bool FrmResize::tipRunInProgress() const {
-    return indProcessing != 0;
+    return run.processing() != 0;
 }
 
 bool FrmResize::tipChooserOpen() const {

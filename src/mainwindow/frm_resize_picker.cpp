@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The main window's ways into the picker window. The picker lives in its own library, which
-// builds on this one; it installs `showPicker`.
+// The main window's ways into the picker window, and its side of the picker: the queue the
+// picker builds, and what the window shows as the picker opens and closes. The picker lives in
+// its own library and knows the window only as its PickerOwner.
 #include "mainwindow/frm_resize.h"
+
+#include "picker/frm_browse.h"
+#include "platform/path_style_qt.h"
+#include "ui/controls.h"
 
 #include "ui/image.h"
 
@@ -27,10 +32,8 @@ void FrmResize::cmdBrowse2_Click() {
     ui::setCaption(Label21, QStringLiteral("Selected File List"));
     lblFinished->hide();
     setWindowTitle(QStringLiteral("Corvel XP"));
-    txtDestName->setEnabled(true);
-    if (showPicker) {
-        showPicker();
-    }
+    setDestinationEditable(true);
+    picker.show();
 }
 
 void FrmResize::Image19_Click() {
@@ -67,4 +70,119 @@ void FrmResize::txtSourceFile_KeyPress(int keyAscii) {
         // included.
         run.start();
     }
+}
+
+// ---- the picker's owner ---------------------------------------------------------------------
+
+QStringList FrmResize::queue() const {
+    QStringList entries;
+    for (int row = 0; row < List1->count(); ++row) {
+        entries << List1->item(row)->text();
+    }
+    return entries;
+}
+
+void FrmResize::showQueueCount() {
+    ui::setCaption(Label21, QStringLiteral("Selected File List -- ") +
+                                QString::number(List1->count()) + QStringLiteral(" Selected"));
+}
+
+void FrmResize::addToQueue(const QString& path) {
+    List1->addItem(path);
+    showQueueCount();
+    updateCommands();
+}
+
+void FrmResize::removeFromQueue(int row) {
+    delete List1->takeItem(row);
+    showQueueCount();
+    updateCommands();
+}
+
+void FrmResize::clearQueue() {
+    List1->clear();
+    showQueueCount();
+    updateCommands();
+}
+
+void FrmResize::resetSourceView() {
+    for (QWidget* shown : std::initializer_list<QWidget*>{lblX, lblHeight, lblWidth, PictureVis,
+                                                          imgSourceImage, lblSourceFile}) {
+        shown->hide();
+    }
+    lblSourceImage->show();
+}
+
+void FrmResize::sameFolderPath(const QString& folder) {
+    varDirectoryPath = folder;
+    if (chkFileLocation->isChecked()) {
+        settings.write(options::kPath, folder);
+        txtDestName->setText(platform::join(services.paths, folder, QStringLiteral("FileName")));
+    }
+}
+
+void FrmResize::pickerOpened() {
+    pickerOpen_ = true;
+    setEnabled(false);
+    updateCommands();
+}
+
+void FrmResize::showChosenQueue() {
+    setEnabled(true);
+    const QString count = QString::number(List1->count());
+    setWindowTitle(QStringLiteral("Corvel XP    --    Images To Processed: ") + count);
+    ui::setCaption(Label21, QStringLiteral("Selected Files To Process: ") + count);
+
+    txtSourceFile->clear();
+    txtSourcePath->clear();
+    for (QWidget* hidden : std::initializer_list<QWidget*>{lblThumbnail, PictureVis, Image1,
+                                                           lblDestPath, lblFinished}) {
+        hidden->hide();
+    }
+    Picture2->show();
+    lblSourceImage->show();
+
+    if (List1->count() > 0) {
+        // Selecting the first entry previews it, even when it already was the current one.
+        if (List1->currentRow() == 0) {
+            List1_Click();
+        } else {
+            List1->setCurrentRow(0);
+        }
+    }
+}
+
+void FrmResize::pickerDone() {
+    if (txtDestName->text() == platform::placeholderFolder(services.paths) &&
+        !chkFileLocation->isChecked()) {
+        services.dialogs.message(
+            QStringLiteral("Source pictures have been selected now please choose a path to save "
+                           "your thumbnail pictures or click the -Save In Same Location- option!"),
+            QStringLiteral("Please Choose Destination Folder To Continue!"),
+            platform::Icon::Exclamation);
+    }
+    tips.runStep(2);
+    pickerOpen_ = false;
+    updateCommands();
+}
+
+void FrmResize::pickerClosed(bool unloaded) {
+    tips.runStep(2);
+    pickerOpen_ = false;
+    setEnabled(true);
+    updateCommands();
+    if (!unloaded) {
+        return;
+    }
+    if (List1->count() == 0) {
+        ui::setCaption(Label21, QStringLiteral("Selected File List"));
+        Picture2->hide();
+        PictureVis->hide();
+        lblThumbnail->show();
+        Image1->hide();
+        lblSourceImage->show();
+        lblDestPath->hide();
+        lblFinished->hide();
+    }
+    List1->setFocus();
 }

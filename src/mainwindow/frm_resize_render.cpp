@@ -3,9 +3,10 @@
 // preview, the list-click preview with its source view, and the source size captions.
 #include "mainwindow/frm_resize.h"
 
-#include "engine/label_text.h"
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/qt/label_text.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/thumbnail_plan.h"
 #include "ui/controls.h"
 #include "ui/image.h"
 #include "ui/picture_box.h"
@@ -27,20 +28,20 @@ constexpr int kPreviewY = 155;
 
 }  // namespace
 
-void FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
-                          ui::PictureBox* destination) {
+std::optional<QImage> FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
+                                           ui::PictureBox* destination) {
     // From the first render on, the window's placements are in pixels.
     if (width == 0) {
         services.dialogs.message(
             QStringLiteral("ATTENTION: The width needs to set to process the thumbnails!"),
             QStringLiteral("Process Error 2008"), Icon::Information);
-        return;
+        return std::nullopt;
     }
     if (height == 0) {
         services.dialogs.message(
             QStringLiteral("ATTENTION: The height needs to set to process the thumbnails!"),
             QStringLiteral("Process Error 2009"), Icon::Information);
-        return;
+        return std::nullopt;
     }
     if (width > 0 && height > 0) {
         destination->setOuterSize({width, height});
@@ -64,29 +65,46 @@ void FrmResize::thumbnail(qint16 width, qint16 height, const QImage& source,
         }
         destination->show();
     }
-    // Only the run's own tick goes on to name and write the thumbnail: a preview drawn between
-    // ticks would be written under the next picture's name. A size that drew nothing leaves
-    // the canvas of an earlier picture, which must not be written either.
-    if (!run.rendersItsPicture() || ended_ || width < 0 || height < 0) {
-        return;
+    // A negative size drew nothing: the canvas still holds an earlier picture.
+    if (width < 0 || height < 0) {
+        return std::nullopt;
     }
-    subNameAndSaveThumbnail();
+    return destination->drawing();
 }
 
 void FrmResize::centrePreview(QWidget* canvas) {
     canvas->move(kPreviewX - canvas->width() / 2, kPreviewY - canvas->height() / 2);
 }
 
-std::optional<qint16> FrmResize::callSize(const QLineEdit* box) const {
+std::optional<int> FrmResize::sizeBoxNumber(const QLineEdit* box) const {
     const auto size = options::toInt16(box->text());
-    if (!size || *size > SHRT_MAX - 2) {
+    if (!size || *size > SHRT_MAX - engine::kCallFrame) {
         return std::nullopt;
     }
-    return static_cast<qint16>(*size + 2);
+    return *size;
+}
+
+std::optional<engine::ThumbnailRequest> FrmResize::thumbnailRequest(const QImage& source) const {
+    const auto width = sizeBoxNumber(txtwidth);
+    const auto height = sizeBoxNumber(txtHeight);
+    if (!width || !height) {
+        return std::nullopt;
+    }
+    engine::ThumbnailRequest request;
+    request.source = {source.width(), source.height()};
+    request.boxWidth = *width;
+    request.boxHeight = *height;
+    request.landscape = chkLandscape->isChecked();
+    request.type = optGIF->isChecked()   ? engine::ThumbnailType::Gif
+                   : optJPG->isChecked() ? engine::ThumbnailType::Jpeg
+                                         : engine::ThumbnailType::Bitmap;
+    // The run has brought the box to 1 ... 100 at its start.
+    request.quality = options::toInt16(txtQuality->text()).value_or(options::kMaxQuality);
+    return request;
 }
 
 void FrmResize::List1_Click() {
-    if (indCmdProcessClick == 1) {
+    if (run.starting()) {
         return;
     }
     const auto width = options::toInt32(txtwidth->text());
@@ -96,12 +114,15 @@ void FrmResize::List1_Click() {
     if (*width > options::kMaxWidth) {
         txtwidth->setText(QString::number(options::kMaxWidth));
     }
-    if (indProcessing != 0) {
+    if (run.processing()) {
         return;
     }
     // A size that is no number leaves its call size as it was.
-    varThumbW = callSize(txtwidth).value_or(varThumbW);
-    varThumbH = callSize(txtHeight).value_or(varThumbH);
+    const auto boxWidth = sizeBoxNumber(txtwidth);
+    const auto boxHeight = sizeBoxNumber(txtHeight);
+    const engine::Size call = engine::callSize({{}, boxWidth.value_or(0), boxHeight.value_or(0)});
+    run.setCallSize(boxWidth ? static_cast<qint16>(call.width()) : run.callWidth(),
+                    boxHeight ? static_cast<qint16>(call.height()) : run.callHeight());
     // One decode serves the holder, the source preview and the source view.
     const QListWidgetItem* entry = List1->currentItem();
     const QString path = entry ? entry->text() : QString();
@@ -110,7 +131,7 @@ void FrmResize::List1_Click() {
     if (!picture.isNull()) {
         holderPicture = picture;
     }
-    thumbnail(varThumbW, varThumbH, holderPicture, Picture2);
+    thumbnail(run.callWidth(), run.callHeight(), holderPicture, Picture2);
     Picture2->hide();
     PictureVis->hide();
     Image1->hide();
@@ -121,10 +142,10 @@ void FrmResize::List1_Click() {
 }
 
 void FrmResize::subSourceImageProcess(const QString& path, const QImage& picture) {
-    if (indProcessing != 0) {
+    if (run.processing()) {
         return;
     }
-    if (indCanceled == 1) {
+    if (run.cancelled()) {
         timerProcess.setEnabled(false);
         return;
     }
@@ -164,8 +185,11 @@ void FrmResize::sourceSizeCaptions() {
     if (none || !lblWidth2->isHidden()) {
         return;
     }
-    ui::setCaption(lblWidth2, txtwidth->text());
-    ui::setCaption(lblHeight2, txtHeight->text());
+    // While a tick makes a landscape thumbnail with the landscape option on, its sides show
+    // swapped, as the thumbnail takes them.
+    const bool swapped = run.sidesSwapped();
+    ui::setCaption(lblWidth2, (swapped ? txtHeight : txtwidth)->text());
+    ui::setCaption(lblHeight2, (swapped ? txtwidth : txtHeight)->text());
     for (QLabel* label : {lblWidth2, lblHeight2, lblxx}) {
         label->show();
     }

@@ -4,11 +4,13 @@
 #include "mainwindow/frm_resize_run.h"
 
 #include "engine/file_write.h"
-#include "engine/label_text.h"
 #include "engine/naming.h"
-#include "engine/picture_loader.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/label_text.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/thumbnail_plan.h"
 #include "mainwindow/frm_resize.h"
+#include "platform/path_style_qt.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/image.h"
@@ -30,9 +32,6 @@ using platform::Buttons;
 using platform::Icon;
 
 namespace {
-
-const QString kCancelCaption = QStringLiteral("&Cancel Processing");
-const QString kProcessCaption = QStringLiteral("&Process Thumbnails");
 
 constexpr int kRunInterval = 900;
 constexpr int kLoadErrorPause = 2000;
@@ -103,7 +102,7 @@ void FrmResizeRun::Image2_Click() {
     if (w.tips.indTips() == 1) {
         w.subHideTipBubble();
     }
-    if (!w.cmdProcess->isEnabled()) {
+    if (w.chooser.isOpen()) {
         return;
     }
     start();
@@ -122,7 +121,7 @@ void FrmResizeRun::start() {
     if (isActive() || !confirmSettings()) {
         return;
     }
-    w.indCmdProcessClick = 1;
+    indCmdProcessClick = 1;
     cmdProcess_Click();
 }
 
@@ -165,7 +164,7 @@ void FrmResizeRun::cmdProcess_Click() {
 
 void FrmResizeRun::refuseStart(const QString& text, const QString& title) {
     w.services.dialogs.message(text, title, Icon::Information);
-    w.indCmdProcessClick = 0;
+    indCmdProcessClick = 0;
     w.List1->setFocus();
 }
 
@@ -208,7 +207,7 @@ bool FrmResizeRun::passStartChecks() {
             refuseStart(refusal, notWritableTitle);
             return false;
         }
-        w.indSingle = 1;
+        indSingle = 1;
         w.txtSourcePath->setReadOnly(true);
         w.txtSourceFile->setReadOnly(true);
         return true;
@@ -223,7 +222,7 @@ bool FrmResizeRun::passStartChecks() {
         w.cmdBrowse_Click();  // another folder, perhaps
         return false;
     }
-    w.indSingle = 0;
+    indSingle = 0;
     return true;
 }
 
@@ -237,26 +236,9 @@ void FrmResizeRun::normaliseQuality() {
     }
 }
 
-void FrmResizeRun::lockOptions(bool locked) {
-    // The size arrows go with the size boxes: between ticks they would draw and write a preview.
-    for (QWidget* option : std::initializer_list<QWidget*>{
-             w.optGIF, w.optJPG, w.optBMP, w.chkSufix, w.chkPrefix, w.chkNumber, w.chkLandscape,
-             w.chkFileLocation, w.cmdBrowse2, w.List1, w.txtDestName, w.btnUp, w.btnDown, w.btnUp2,
-             w.btnDown2}) {
-        option->setEnabled(!locked);
-    }
-    w.txtwidth->setReadOnly(locked);
-    w.txtHeight->setReadOnly(locked);
-    // The picker would change the queue under the run.
-    w.mnuAdd->setEnabled(!locked);
-}
-
 void FrmResizeRun::startRun() {
-    active_ = true;
-    w.mnuProcess->setText(kCancelCaption);
-    w.mnuProcess->setEnabled(true);
-    for (QWidget* tool : std::initializer_list<QWidget*>{w.Image19, w.Image8, w.imgHelperTips_Off,
-                                                         w.imgHelperTips}) {
+    setPhase(Phase::Running);
+    for (QWidget* tool : std::initializer_list<QWidget*>{w.imgHelperTips_Off, w.imgHelperTips}) {
         tool->hide();
     }
     normaliseQuality();
@@ -280,34 +262,27 @@ void FrmResizeRun::startRun() {
     w.txtSourcePath->show();
     w.twips.setHeight(w.List1, FrmResize::kShortListHeight);
     w.frameani->show();
-    w.setChooserOpen(false);
-
-    w.cmdProcess->setText(kCancelCaption);
-    w.cmdProcess->setToolTip(QStringLiteral("Cancel Picture Processing"));
-    w.cmdProcess->show();
-    w.Image2->setToolTip(QStringLiteral("Cancel Picture Processing"));
+    w.chooser.setOpen(false);
 
     w.indTipsHolder = w.tips.indTips();
     w.tips.setIndTips(0);
-    w.indCanceled = 0;
-    w.varErrorCount = 0;
+    indCanceled = 0;
+    varErrorCount = 0;
     loadFailures_ = 0;
     writeFailures_ = 0;
     firstFailedFolder_.clear();
     firstWriteReason_.clear();
     failuresAlike_ = true;
 
-    lockOptions(true);
     for (QWidget* shown : std::initializer_list<QWidget*>{w.lblSourceImage, w.lblThumbnail,
                                                           w.Picture2, w.imgLogo, w.lblDestPath}) {
         shown->hide();
     }
 
-    w.incA = 0;
+    incA = 0;
     w.lblFinished->hide();
     if (w.chkNumber->isChecked()) {
-        w.varIncNumber =
-            engine::startRunningNumber(w.txtIncrementer->text().toStdString(), w.varIncNumber);
+        w.output.startRunningNumber();
     }
     w.timerProcess.setInterval(kRunInterval);
     w.timerProcess.setEnabled(true);
@@ -316,10 +291,10 @@ void FrmResizeRun::startRun() {
 // ---- the run tick -----------------------------------------------------------------------------
 
 void FrmResizeRun::timerProcess_Timer() {
-    if (w.indProcessing == 1) {
+    if (indProcessing == 1) {
         return;
     }
-    if (w.indCanceled == 1) {
+    if (indCanceled == 1) {
         w.timerProcess.setEnabled(false);
         return;
     }
@@ -333,15 +308,15 @@ void FrmResizeRun::timerProcess_Timer() {
 void FrmResizeRun::tick() {
     w.lblFinished->hide();
     w.timerLblFinished.setEnabled(false);
-    w.indProcessing = 1;
+    indProcessing = 1;
     w.lblSourceImage->hide();
     w.imgSourceImage->hide();
 
     const int current = w.List1->currentRow();
     const int count = w.List1->count();
     // A queue emptied under the run has nothing left to take either.
-    if ((current == count - 1 && count >= 2) || (count == 0 && w.indSingle == 0)) {
-        finish(w.incA);
+    if ((current == count - 1 && count >= 2) || (count == 0 && indSingle == 0)) {
+        finish(incA);
         return;
     }
     if (const TickEnd end = processPicture(); end != TickEnd::Done) {
@@ -360,20 +335,21 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
 
     const int count = w.List1->count();
     if (count > 0) {
-        if (w.incA >= count) {
+        if (incA >= count) {
             // Entries were removed while the run went on: nothing is left to take.
-            finish(w.incA);
+            finish(incA);
             return TickEnd::Done;
         }
-        w.List1->setCurrentRow(w.incA);
-        ++w.incA;
+        w.List1->setCurrentRow(incA);
+        ++incA;
     }
 
     QString path;
-    if (w.indSingle == 1) {
+    if (indSingle == 1) {
         w.timerProcess.setEnabled(false);
-        w.txtSourcePath->setText(w.services.paths.withTrailingSeparator(w.txtSourcePath->text()));
-        path = w.services.paths.join(w.txtSourcePath->text(), w.txtSourceFile->text());
+        w.txtSourcePath->setText(
+            platform::withTrailingSeparator(w.services.paths, w.txtSourcePath->text()));
+        path = platform::join(w.services.paths, w.txtSourcePath->text(), w.txtSourceFile->text());
     } else if (const QListWidgetItem* entry = w.List1->currentItem()) {
         path = entry->text();
     }
@@ -385,25 +361,24 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
     }
     w.sourcePicture = picture;
 
-    w.indLandscape = picture.width() > picture.height() ? 1 : 0;
-    if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
-        swapSizesForLandscape();
-    }
+    indLandscape = picture.width() > picture.height() ? 1 : 0;
+    sidesSwapped_ = w.chkLandscape->isChecked() && indLandscape == 1;
     w.Picture2->clear();
 
     showRunSource(picture);
     if (w.chkNumber->isChecked()) {
         w.output.showRunningNumber();
     }
-    if (w.indSingle == 1) {
+    if (indSingle == 1) {
         showProgressCaptions(QStringLiteral("1"), QStringLiteral("1"));
     } else {
-        showProgressCaptions(QString::number(w.incA), QString::number(count));
+        showProgressCaptions(QString::number(incA), QString::number(count));
     }
     ui::setCaption(w.lblSourceFile, engine::shortenLabel(path, engine::kSourceFileLabel));
     w.lblSourceFile->show();
 
     if (!w.output.prepareName(path)) {
+        sidesSwapped_ = false;
         return TickEnd::Failed;
     }
 
@@ -413,30 +388,33 @@ FrmResizeRun::TickEnd FrmResizeRun::processPicture() {
         w.timerani.setEnabled(true);
     }
 
-    const auto width = w.callSize(w.txtwidth);
-    const auto height = w.callSize(w.txtHeight);
-    if (!width || !height) {
+    // The boxes are read once, into the request: its size rule gives the call size, and its
+    // type and quality go with the drawn thumbnail to the save.
+    const std::optional<engine::ThumbnailRequest> request = w.thumbnailRequest(picture);
+    sidesSwapped_ = false;
+    if (!request) {
         return TickEnd::Failed;
     }
-    w.varThumbW = *width;
-    w.varThumbH = *height;
-    rendering_ = true;
-    w.thumbnail(w.varThumbW, w.varThumbH, w.sourcePicture, w.Picture2);
-    rendering_ = false;
-
-    if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
-        restoreLandscapeSizes();
+    const engine::Size call = engine::callSize(*request);
+    setCallSize(static_cast<qint16>(call.width()), static_cast<qint16>(call.height()));
+    const std::optional<QImage> rendered =
+        w.thumbnail(varThumbW, varThumbH, w.sourcePicture, w.Picture2);
+    // Only the run's own tick names and writes its thumbnail. A size that drew nothing leaves
+    // the canvas of an earlier picture, which must not be written either.
+    if (rendered && !w.programEnded()) {
+        w.output.subNameAndSaveThumbnail(*rendered, *request);
     }
+
     if (count == 0) {
         finish(1);
         return TickEnd::Done;
     }
     if (count == 1) {
-        finish(w.incA);
+        finish(incA);
         return TickEnd::Done;
     }
-    w.indProcessing = 0;
-    w.indSingle = 0;
+    indProcessing = 0;
+    indSingle = 0;
     return TickEnd::Done;
 }
 
@@ -445,23 +423,6 @@ void FrmResizeRun::showProgressCaptions(const QString& taken, const QString& of)
         processingCaption(QStringLiteral("Corvel XP  --  Processing Image: "), taken, of));
     ui::setCaption(w.Label21, processingCaption(QStringLiteral("Source File List -- Processing: "),
                                                 taken, of));
-}
-
-void FrmResizeRun::swapSizesForLandscape() {
-    // The size handlers stay out of it: the swapped height may exceed the height limit.
-    w.varHolderW = w.txtwidth->text();
-    w.varHolderH = w.txtHeight->text();
-    w.indChanged = 1;
-    w.txtwidth->setText(w.varHolderH);
-    w.txtHeight->setText(w.varHolderW);
-    w.indChanged = 0;
-}
-
-void FrmResizeRun::restoreLandscapeSizes() {
-    w.indChanged = 1;
-    w.txtwidth->setText(w.varHolderW);
-    w.txtHeight->setText(w.varHolderH);
-    w.indChanged = 0;
 }
 
 void FrmResizeRun::showRunSource(const QImage& picture) {
@@ -514,11 +475,8 @@ void FrmResizeRun::showRunSource(const QImage& picture) {
 }
 
 void FrmResizeRun::tickFailed(bool loadFailed) {
-    if (w.chkLandscape->isChecked() && w.indLandscape == 1) {
-        restoreLandscapeSizes();
-    }
     if (loadFailed) {
-        ++w.varErrorCount;
+        ++varErrorCount;
         ++loadFailures_;
         w.ImgError->show();
         ui::setCaption(w.lblSourceFile, QStringLiteral("Error Loading Picture"));
@@ -527,30 +485,41 @@ void FrmResizeRun::tickFailed(bool loadFailed) {
         w.PictureVis->hide();
         Pause(w.services.loop, kLoadErrorPause);
     }
-    if (w.indSingle == 1) {
+    if (indSingle == 1) {
         w.timerProcess.setEnabled(false);
-        w.indSingle = 0;
-        w.mnuProcess->setText(QStringLiteral("&Start Processing"));
-        w.mnuProcess->setEnabled(false);
+        indSingle = 0;
+        setPhase(Phase::Stalled);
     }
-    w.indProcessing = 0;
-    w.indCmdProcessClick = 0;
+    indProcessing = 0;
+    indCmdProcessClick = 0;
     // The only entry of the queue is taken: no later tick would find one, so the run ends
     // here and reports the failure.
     if (w.List1->count() == 1) {
-        finish(w.incA);
+        finish(incA);
     }
 }
 
 // ---- the end of a run -------------------------------------------------------------------------
 
-void FrmResizeRun::setIdleCommands() {
-    w.mnuProcess->setText(QStringLiteral("&Start Processing"));
-    w.mnuProcess->setEnabled(w.List1->count() > 0);
-    w.cmdProcess->setText(kProcessCaption);
-    w.cmdProcess->setToolTip(QStringLiteral("Process Selected Pictures"));
-    w.cmdProcess->hide();
-    w.Image2->setToolTip(QStringLiteral("Process Source Files To Thumbnails"));
+void FrmResizeRun::setPhase(Phase phase) {
+    phase_ = phase;
+    w.updateCommands();
+}
+
+void FrmResizeRun::setCallSize(qint16 width, qint16 height) {
+    varThumbW = width;
+    varThumbH = height;
+}
+
+void FrmResizeRun::resetCounters() {
+    incA = 0;
+    varErrorCount = 0;
+    varBlinkCount = 0;
+}
+
+void FrmResizeRun::chooserClosed() {
+    indProcessing = 0;
+    indCmdProcessClick = 0;
 }
 
 void FrmResizeRun::showFinishLabel(const QString& caption) {
@@ -563,20 +532,19 @@ void FrmResizeRun::showFinishLabel(const QString& caption) {
 
 void FrmResizeRun::showSourceToolbar() {
     ui::setCaption(w.Label21, QStringLiteral("Source File List:"));
-    w.Image19->show();
-    w.Image8->show();
     w.imgHelperTips->show();
 }
 
 void FrmResizeRun::endRun(const QString& finishCaption) {
-    active_ = false;
     w.timerProcess.setEnabled(false);
-    w.indProcessing = 0;
-    w.indCmdProcessClick = 0;
-    setIdleCommands();
+    indProcessing = 0;
+    indCmdProcessClick = 0;
+    // The run's lock goes, and with it the same-folder option's lock of the destination box.
+    w.optionState.destinationEditable = true;
+    ended_ = true;
+    setPhase(Phase::Idle);
     // Stopped here, the animation's own tick can no longer put the logo back.
     stopAnimation();
-    lockOptions(false);
     w.txtSourcePath->setReadOnly(false);
     w.txtSourceFile->setReadOnly(false);
     showFinishLabel(finishCaption);
@@ -588,13 +556,12 @@ void FrmResizeRun::endRun(const QString& finishCaption) {
 void FrmResizeRun::finish(qint32 processed) {
     QString caption =
         QStringLiteral("Corvel XP  --  Finished!  Images Processed: ") + QString::number(processed);
-    if (w.varErrorCount >= 1) {
-        caption += QStringLiteral(" -- Process Errors: ") + QString::number(w.varErrorCount);
+    if (varErrorCount >= 1) {
+        caption += QStringLiteral(" -- Process Errors: ") + QString::number(varErrorCount);
     }
     w.setWindowTitle(caption);
-    w.indSingle = 0;
-    w.indLandscape = 0;
-    w.cmdProcess->setEnabled(true);
+    indSingle = 0;
+    indLandscape = 0;
     endRun(QStringLiteral("Finished Processing"));
 
     if (const auto tips = w.settings.readInt16(options::kTips)) {
@@ -641,7 +608,7 @@ void FrmResizeRun::reportWriteFailures() {
 }
 
 void FrmResizeRun::cancel() {
-    w.indCanceled = 1;
+    indCanceled = 1;
     w.setWindowTitle(QStringLiteral("Corvel XP"));
     endRun(QStringLiteral("Operation Canceled"));
 
@@ -663,7 +630,7 @@ void FrmResizeRun::stopAnimation() {
 }
 
 void FrmResizeRun::timerani_Timer() {
-    if (w.indCanceled == 1) {
+    if (indCanceled == 1) {
         stopAnimation();
         w.List1->setEnabled(true);
     }
@@ -678,10 +645,10 @@ void FrmResizeRun::timerani_Timer() {
 }
 
 void FrmResizeRun::timerLblFinished_Timer() {
-    ++w.varBlinkCount;
-    if (w.varBlinkCount == kBlinks) {
+    ++varBlinkCount;
+    if (varBlinkCount == kBlinks) {
         w.timerLblFinished.setEnabled(false);
-        w.varBlinkCount = 0;
+        varBlinkCount = 0;
     }
     w.lblFinished->setVisible(w.lblFinished->isHidden());
 }

@@ -3,6 +3,7 @@
 // at shutdown. Each step stands alone: a value that cannot be read leaves its control as it is.
 #include "mainwindow/frm_resize.h"
 
+#include "platform/path_style_qt.h"
 #include "ui/controls.h"
 #include "ui/image.h"
 
@@ -53,7 +54,7 @@ void FrmResize::subGetSettings() {
     setCheck(chkFileLocation, settings.readInt16(kFileLocation));
     if (chkFileLocation->isChecked()) {
         setLight(imgRedOff, false);
-        txtDestName->setEnabled(false);
+        setDestinationEditable(false);
         showSameLocationDestination();
         mnuSamel2->setChecked(true);
         mnuSame->setChecked(true);
@@ -133,8 +134,8 @@ bool FrmResize::destinationChosen() const {
     // and fill a folder of that name, and shutdown must not store it as the destination.
     const QString text = txtDestName->text();
     const platform::PathStyle& style = services.paths;
-    return !text.trimmed().isEmpty() && !style.isPlaceholder(text) &&
-           text != style.withTrailingSeparator(style.placeholderFile()) &&
+    return !text.trimmed().isEmpty() && !platform::isPlaceholder(style, text) &&
+           text != platform::withTrailingSeparator(style, platform::placeholderFile(style)) &&
            text != QLatin1String("Choose Path");
 }
 

@@ -2,8 +2,9 @@
 // Loading the window, its screen adaptation, the path label, and shutdown.
 #include "mainwindow/frm_resize.h"
 
-#include "engine/label_text.h"
+#include "engine/qt/label_text.h"
 #include "mainwindow/user_folders.h"
+#include "platform/path_style_qt.h"
 #include "startup/pause.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
@@ -29,9 +30,7 @@ void FrmResize::Form_Load() {
         endProgram();
         return;
     }
-    incA = 0;
-    varErrorCount = 0;
-    varBlinkCount = 0;
+    run.resetCounters();
     indDirReady = 0;
     indLoading = -1;
     subApplyVisualTheme();
@@ -58,6 +57,7 @@ void FrmResize::Form_Load() {
     lblThumbnail->show();
     show();
     indLoading = 0;
+    updateCommands();
 
     Pause(services.loop, 2000);
     if (ended_) {
@@ -169,7 +169,7 @@ void FrmResize::subShowPathText(const QString& text) {
 }
 
 void FrmResize::showSameLocationDestination() {
-    ui::setWithTip(txtDestName, services.paths.placeholderFolder());
+    ui::setWithTip(txtDestName, platform::placeholderFolder(services.paths));
     subShowSameLocation();
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow/user_folders.h"
+#include "platform/path_style_qt.h"
 
 QString GetSpecialFolder(const platform::SpecialFolders& folders, const platform::PathStyle& paths,
                          int id) {
@@ -9,5 +10,5 @@ QString GetSpecialFolder(const platform::SpecialFolders& folders, const platform
     } else if (id == kFolderPictures) {
         path = folders.path(platform::SpecialFolder::Pictures);
     }
-    return path.isEmpty() ? QString() : paths.withTrailingSeparator(path);
+    return path.isEmpty() ? QString() : platform::withTrailingSeparator(paths, path);
 }

@@ -4,8 +4,8 @@
 // disables what could start a second operation and marks itself busy with a flag.
 #include "picker/frm_browse.h"
 
-#include "engine/picture_loader.h"
-#include "mainwindow/frm_resize.h"
+#include "engine/qt/picture_file_qt.h"
+#include "platform/path_style_qt.h"
 #include "theme/visual_theme.h"
 #include "ui/controls.h"
 #include "ui/folder_lists.h"
@@ -67,10 +67,10 @@ class FrmBrowse::Busy {
     bool done_ = false;
 };
 
-FrmBrowse::FrmBrowse(FrmResize& main, platform::Services platformServices)
+FrmBrowse::FrmBrowse(PickerOwner& pickerOwner, platform::Services platformServices)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      frmResize(main),
+      owner(pickerOwner),
       services(platformServices),
       twips(services.screen),
       timerClick(services.loop, 10),
@@ -84,7 +84,8 @@ FrmBrowse::~FrmBrowse() = default;
 // ---- loading, closing ---------------------------------------------------------------------
 
 void FrmBrowse::placeBelowMainWindow() {
-    move(frmResize.x(), frmResize.y() + twips.pxY(1200));
+    const QWidget* window = owner.pickerOwnerWindow();
+    move(window->x(), window->y() + twips.pxY(1200));
 }
 
 void FrmBrowse::Form_Load() {
@@ -93,11 +94,9 @@ void FrmBrowse::Form_Load() {
     indFilesListed = 0;
     // After an unload the main source list kept its entries: start parallel to it again.
     List1->clear();
-    for (int row = 0; row < frmResize.List1->count(); ++row) {
-        List1->addItem(frmResize.List1->item(row)->text());
-    }
+    List1->addItems(owner.queue());
     lblSelected->setText(QString::number(List1->count()) + QStringLiteral(" Selected"));
-    Dir1->setPath(frmResize.varMyDocs);
+    Dir1->setPath(owner.userFolders().documents);
     if (indFilesListed == 0) {
         File1->setPath(Dir1->path());
         subAddFiles();
@@ -109,11 +108,11 @@ void FrmBrowse::Form_Load() {
 void FrmBrowse::showFromMainWindow() {
     // Owned by the main window on the desktop (kept above it, out of the task bar) without
     // being its Qt child, which disabling the main window would disable too.
-    if (QWindow* owner = frmResize.windowHandle()) {
+    if (QWindow* ownerWindow = owner.pickerOwnerWindow()->windowHandle()) {
         winId();
-        windowHandle()->setTransientParent(owner);
+        windowHandle()->setTransientParent(ownerWindow);
     }
-    frmResize.setEnabled(false);
+    owner.pickerOpened();
     placeBelowMainWindow();
     show();
     activateWindow();
@@ -133,69 +132,18 @@ void FrmBrowse::closeEvent(QCloseEvent* event) {
 }
 
 void FrmBrowse::Form_Unload() {
-    runTipsAfterClosing();
-    frmResize.setEnabled(true);
-    if (frmResize.List1->count() == 0) {
-        ui::setCaption(frmResize.Label21, QStringLiteral("Selected File List"));
-        frmResize.Picture2->hide();
-        frmResize.PictureVis->hide();
-        frmResize.lblThumbnail->show();
-        frmResize.Image1->hide();
-        frmResize.lblSourceImage->show();
-        frmResize.lblDestPath->hide();
-        frmResize.lblFinished->hide();
-    }
-    frmResize.List1->setFocus();
-}
-
-void FrmBrowse::runTipsAfterClosing() {
-    frmResize.tips.runStep(2);
+    owner.pickerClosed(true);
 }
 
 void FrmBrowse::cmdOK_Click() {
     cmdOK->setEnabled(false);
-    frmResize.setEnabled(true);
-    const QString count = QString::number(List1->count());
-    frmResize.setWindowTitle(QStringLiteral("Corvel XP    --    Images To Processed: ") + count);
-    ui::setCaption(frmResize.Label21, QStringLiteral("Selected Files To Process: ") + count);
-
-    frmResize.txtSourceFile->clear();
-    frmResize.txtSourcePath->clear();
-    for (QWidget* w :
-         {static_cast<QWidget*>(frmResize.lblThumbnail),
-          static_cast<QWidget*>(frmResize.PictureVis), static_cast<QWidget*>(frmResize.Image1),
-          static_cast<QWidget*>(frmResize.lblDestPath),
-          static_cast<QWidget*>(frmResize.lblFinished)}) {
-        w->hide();
-    }
-    frmResize.Picture2->show();
-    frmResize.lblSourceImage->show();
-
-    if (frmResize.List1->count() > 0) {
-        // Selecting the first entry previews it in the main window, even when it already was
-        // the current one.
-        if (frmResize.List1->currentRow() == 0) {
-            frmResize.List1_Click();
-        } else {
-            frmResize.List1->setCurrentRow(0);
-        }
-    }
+    owner.showChosenQueue();
     hide();
-
-    if (frmResize.txtDestName->text() == services.paths.placeholderFolder() &&
-        !frmResize.chkFileLocation->isChecked()) {
-        services.dialogs.message(
-            QStringLiteral("Source pictures have been selected now please choose a path to save "
-                           "your thumbnail pictures or click the -Save In Same Location- option!"),
-            QStringLiteral("Please Choose Destination Folder To Continue!"),
-            platform::Icon::Exclamation);
-    }
-    runTipsAfterClosing();
+    owner.pickerDone();
 }
 
 void FrmBrowse::cmdClose_Click() {
-    runTipsAfterClosing();
-    frmResize.setEnabled(true);
+    owner.pickerClosed(false);
     hide();
 }
 
@@ -247,7 +195,7 @@ bool FrmBrowse::letEventsRun() {
 }
 
 QString FrmBrowse::fullPath(const QString& fileName) const {
-    return services.paths.join(File1->path(), fileName);
+    return platform::join(services.paths, File1->path(), fileName);
 }
 
 // ---- previews -----------------------------------------------------------------------------
@@ -329,19 +277,12 @@ void FrmBrowse::cmdAdd_Click() {
     if (!addFiles(true)) {
         return;
     }
-    frmResize.varDirectoryPath = File1->path();
-    if (frmResize.chkFileLocation->isChecked()) {
-        frmResize.settings.write(options::kPath, File1->path());
-        frmResize.txtDestName->setText(
-            services.paths.join(File1->path(), QStringLiteral("FileName")));
-    }
-    updateProcessMenu();
+    owner.sameFolderPath(File1->path());
     cmdOK->setFocus();
 }
 
 void FrmBrowse::Command2_Click() {
     if (addFiles(false)) {
-        updateProcessMenu();
         cmdOK->setFocus();
     }
 }
@@ -389,28 +330,20 @@ void FrmBrowse::List1_OLEDragDrop(const QStringList& paths) {
         }
     }
     if (added) {
-        updateProcessMenu();
         cmdOK->setEnabled(true);
     }
 }
 
 void FrmBrowse::appendEntry(const QString& path) {
     List1->addItem(path);
-    frmResize.List1->addItem(path);
+    owner.addToQueue(path);
     showSelectedCount();
 }
 
 void FrmBrowse::showSelectedCount() {
     lblSelected->setText(QString::number(List1->count()) + QStringLiteral(" Selected"));
-    ui::setCaption(frmResize.Label21,
-                   QStringLiteral("Selected File List -- ") + lblSelected->text());
     setWindowTitle(QStringLiteral("Browse Computer   --   Images Selected: ") +
                    QString::number(List1->count()));
-}
-
-void FrmBrowse::updateProcessMenu() {
-    frmResize.mnuProcess->setEnabled(frmResize.List1->count() > 0);
-    frmResize.mnuProcess->setText(QStringLiteral("&Start Processing"));
 }
 
 // Scrolls to the entry without touching the selection.
@@ -459,7 +392,7 @@ void FrmBrowse::cmdRemove_Click() {
         if (List1->item(row)->isSelected()) {
             // The entry that moves up is looked at next.
             delete List1->takeItem(row);
-            delete frmResize.List1->takeItem(row);
+            owner.removeFromQueue(row);
             showSelectedCount();
             --left;
             --row;
@@ -471,9 +404,8 @@ void FrmBrowse::cmdRemove_Click() {
     List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     busy.finish();
 
-    updateProcessMenu();
-    if (frmResize.List1->count() == 0) {
-        resetSourceDisplay();
+    if (owner.queue().isEmpty()) {
+        owner.resetSourceView();
     }
     if (List1->count() == 0) {
         showPlaceholder();
@@ -483,40 +415,28 @@ void FrmBrowse::cmdRemove_Click() {
 
 void FrmBrowse::Command1_Click() {
     List1->clear();
-    frmResize.List1->clear();
+    owner.clearQueue();
     showSelectedCount();
     imgPreview->setPicture(QPixmap());
-    updateProcessMenu();
-    resetSourceDisplay();
+    owner.resetSourceView();
     showPlaceholder();
     cmdOK->setFocus();
-}
-
-void FrmBrowse::resetSourceDisplay() {
-    for (QWidget* w :
-         {static_cast<QWidget*>(frmResize.lblX), static_cast<QWidget*>(frmResize.lblHeight),
-          static_cast<QWidget*>(frmResize.lblWidth), static_cast<QWidget*>(frmResize.PictureVis),
-          static_cast<QWidget*>(frmResize.imgSourceImage),
-          static_cast<QWidget*>(frmResize.lblSourceFile)}) {
-        w->hide();
-    }
-    frmResize.lblSourceImage->show();
 }
 
 // ---- image buttons ------------------------------------------------------------------------
 
 void FrmBrowse::Image19_Click() {
-    frmResize.showPressed(Image19);
+    owner.showPressed(Image19);
     services.shell.showFolder(Dir1->path());
 }
 
 void FrmBrowse::Image18_Click() {
-    frmResize.showPressed(Image18);
+    owner.showPressed(Image18);
     // An empty folder (no Pictures folder found) is refused by the shell.
-    services.shell.showFolder(frmResize.varMyPics);
+    services.shell.showFolder(owner.userFolders().pictures);
 }
 
 void FrmBrowse::Image9_Click() {
-    frmResize.showPressed(Image9);
-    frmResize.Image9_Click();
+    owner.showPressed(Image9);
+    owner.showHelp();
 }

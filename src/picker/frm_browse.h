@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "picker/picker_owner.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "ui/twips.h"
@@ -11,7 +12,6 @@
 
 #include <functional>
 
-class FrmResize;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -41,12 +41,12 @@ class DropList : public QListWidget {
 };
 
 // The picker window: builds the queue of source pictures. Every entry added to or removed
-// from Files To Process (List1) is added to or removed from the main window's List1 at the
-// same position, so the two lists stay parallel. Hidden rather than closed by Done and Close;
+// from Files To Process (List1) is added to or removed from its owner's queue at the same
+// position, so the two lists stay parallel. Hidden rather than closed by Done and Close;
 // closing it from the title bar unloads it.
 class FrmBrowse : public QWidget {
   public:
-    FrmBrowse(FrmResize& frmResize, platform::Services services);
+    FrmBrowse(PickerOwner& owner, platform::Services services);
     ~FrmBrowse() override;
 
     void Form_Load();
@@ -81,7 +81,7 @@ class FrmBrowse : public QWidget {
     void Image18_Click();
     void Image9_Click();
 
-    FrmResize& frmResize;
+    PickerOwner& owner;
     platform::Services services;
     ui::Twips twips;
 
@@ -142,11 +142,8 @@ class FrmBrowse : public QWidget {
     bool addFiles(bool selectedOnly);
     void appendEntry(const QString& path);
     void showSelectedCount();
-    void updateProcessMenu();
-    void resetSourceDisplay();
     void showPlaceholder();
     void showPreview(const QString& path);
-    void runTipsAfterClosing();
     // Lets pending events run; false when the window unloaded meanwhile.
     bool letEventsRun();
     void setBusy(bool busy, bool closeToo);

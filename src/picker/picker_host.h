@@ -1,34 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "picker/picker_owner.h"
 #include "platform/services.h"
-
-#include <QObject>
 
 #include <memory>
 
 class FrmBrowse;
-class FrmResize;
 
-// Keeps the picker window of one main window: loads it on the first opening, and again after
-// the user closed it from its title bar (which unloads it). Done and Close only hide it, so
-// its folder and lists stay as they were.
-class PickerHost : public QObject {
+// Keeps the picker window of one owner: loads it on the first opening, and again after the
+// user closed it from its title bar (which unloads it). Done and Close only hide it, so its
+// folder and lists stay as they were.
+class PickerHost {
   public:
-    PickerHost(FrmResize& frmResize, platform::Services services);
-    ~PickerHost() override;
+    PickerHost(PickerOwner& owner, platform::Services services);
+    ~PickerHost();
+    PickerHost(const PickerHost&) = delete;
+    PickerHost& operator=(const PickerHost&) = delete;
 
-    // Loads the picker when it is not loaded, then shows it over the disabled main window.
+    // Loads the picker when it is not loaded, then shows it over the disabled owner.
     void show();
     // The loaded picker, or null.
     FrmBrowse* window() const { return window_.get(); }
 
   private:
-    FrmResize& frmResize_;
+    PickerOwner& owner_;
     platform::Services services_;
     std::unique_ptr<FrmBrowse> window_;
 };
-
-// Gives the main window its picker: the main window's ways in (its "Select Source Pictures"
-// button, toolbar image and menu entry) then open it.
-PickerHost* installPicker(FrmResize& frmResize);

@@ -4,9 +4,6 @@
 #include <string>
 #include <string_view>
 
-class QChar;
-class QString;
-
 namespace platform {
 
 // The path rules the naming logic relies on, for one style of path. The host style is POSIX;
@@ -15,8 +12,8 @@ namespace platform {
 //
 // The rules work on paths as the file system spells them (bytes); separators, colons and
 // dots are single bytes in UTF-8, so the rules give the same result on the text a window
-// shows. The window's QString overloads are defined in the platform library (path_style_qt.cpp),
-// so code without Qt, such as corvel-thumb, uses this class without linking it.
+// shows. The same rules on the window's QString text are free functions of the platform library
+// (path_style_qt.h), so code without Qt, such as corvel-thumb, uses this class alone.
 class PathStyle {
   public:
     static const PathStyle& posix();
@@ -39,19 +36,6 @@ class PathStyle {
     int countSeparators(std::string_view path) const;
     // Index of the last separator, or -1.
     int lastSeparator(std::string_view path) const;
-
-    // The same rules on the window's text.
-    QChar qSeparator() const;
-    QString join(const QString& folder, const QString& name) const;
-    bool endsWithSeparator(const QString& path) const;
-    QString withTrailingSeparator(const QString& path) const;
-    bool hasDrive(const QString& path) const;
-    QString insertRoot(const QString& path) const;
-
-    // What the destination box shows when no folder is chosen, and its same-folder form.
-    QString placeholderFolder() const;  // "c:\FilePath\" or "/FilePath/"
-    QString placeholderFile() const;    // "c:\FilePath\FileName" or "/FilePath/FileName"
-    bool isPlaceholder(const QString& text) const;
 
   private:
     explicit PathStyle(char separator) : separator_(separator) {}

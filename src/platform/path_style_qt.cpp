@@ -1,9 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The window's face of PathStyle: the same rules on QString, through UTF-8 (separators,
-// colons and dots are single bytes there, so nothing moves).
-#include "platform/path_style.h"
-
-#include <QString>
+#include "platform/path_style_qt.h"
 
 namespace platform {
 
@@ -15,41 +11,41 @@ QString text(const std::string& utf8) {
 
 }  // namespace
 
-QChar PathStyle::qSeparator() const {
-    return QLatin1Char(separator_);
+QChar qSeparator(const PathStyle& style) {
+    return QLatin1Char(style.separator());
 }
 
-QString PathStyle::join(const QString& folder, const QString& name) const {
-    return text(join(folder.toStdString(), name.toStdString()));
+QString join(const PathStyle& style, const QString& folder, const QString& name) {
+    return text(style.join(folder.toStdString(), name.toStdString()));
 }
 
-bool PathStyle::endsWithSeparator(const QString& path) const {
-    return path.endsWith(qSeparator());
+bool endsWithSeparator(const PathStyle& style, const QString& path) {
+    return path.endsWith(qSeparator(style));
 }
 
-QString PathStyle::withTrailingSeparator(const QString& path) const {
-    return text(withTrailingSeparator(path.toStdString()));
+QString withTrailingSeparator(const PathStyle& style, const QString& path) {
+    return text(style.withTrailingSeparator(path.toStdString()));
 }
 
-bool PathStyle::hasDrive(const QString& path) const {
-    return hasDrive(path.toStdString());
+bool hasDrive(const PathStyle& style, const QString& path) {
+    return style.hasDrive(path.toStdString());
 }
 
-QString PathStyle::insertRoot(const QString& path) const {
-    return text(insertRoot(path.toStdString()));
+QString insertRoot(const PathStyle& style, const QString& path) {
+    return text(style.insertRoot(path.toStdString()));
 }
 
-QString PathStyle::placeholderFolder() const {
-    return isWindows() ? QStringLiteral("c:\\FilePath\\") : QStringLiteral("/FilePath/");
+QString placeholderFolder(const PathStyle& style) {
+    return style.isWindows() ? QStringLiteral("c:\\FilePath\\") : QStringLiteral("/FilePath/");
 }
 
-QString PathStyle::placeholderFile() const {
-    return isWindows() ? QStringLiteral("c:\\FilePath\\FileName")
-                       : QStringLiteral("/FilePath/FileName");
+QString placeholderFile(const PathStyle& style) {
+    return style.isWindows() ? QStringLiteral("c:\\FilePath\\FileName")
+                             : QStringLiteral("/FilePath/FileName");
 }
 
-bool PathStyle::isPlaceholder(const QString& text) const {
-    return text == placeholderFolder() || text == placeholderFile();
+bool isPlaceholder(const PathStyle& style, const QString& text) {
+    return text == placeholderFolder(style) || text == placeholderFile(style);
 }
 
 }  // namespace platform

@@ -36,7 +36,7 @@ bool AboutWindow::show() {
 }
 
 AboutWindow* installAbout(FrmResize& frmResize) {
-    auto* host = new AboutWindow(frmResize, frmResize.services);
+    auto* host = new AboutWindow(frmResize, frmResize.platformServices());
     frmResize.showAbout = [host] { return host->show(); };
     return host;
 }

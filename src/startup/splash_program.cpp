@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "startup/splash_program.h"
+#include "platform/path_style_qt.h"
 
 namespace startup {
 
 bool startSplashProgram(const platform::Services& services) {
     return services.shell.startCommand(
-        services.paths.join(services.programFolder, QString::fromLatin1(kSplashProgram)),
+        platform::join(services.paths, services.programFolder, QString::fromLatin1(kSplashProgram)),
         platform::WindowStyle::MinimizedFocus);
 }
 

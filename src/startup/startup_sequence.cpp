@@ -2,7 +2,6 @@
 #include "startup/startup_sequence.h"
 
 #include "mainwindow/frm_resize.h"
-#include "picker/picker_host.h"
 #include "startup/about_window.h"
 #include "startup/splash_program.h"
 
@@ -51,7 +50,6 @@ void StartupSequence::Main() {
 
 void StartupSequence::startupTimer_Timer() {
     frmResize_ = std::make_unique<FrmResize>(services_);
-    installPicker(*frmResize_);
     about::installAbout(*frmResize_);
     frmResize_->Form_Load();
     startup_.reset();

@@ -10,7 +10,7 @@ class FrmResize;
 namespace startup {
 
 // How the thumbnail maker comes up: it starts the splash program, waits ten seconds with
-// nothing of its own on screen, then loads the main window with its picker and about window.
+// nothing of its own on screen, then loads the main window and hands it its about window.
 class StartupSequence {
   public:
     static constexpr int kStartupDelayMs = 10000;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 #include <lcms2.h>
+#include <webp/decode.h>
+#include <webp/encode.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -22,11 +24,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/bitmap_writer.h"
-#include "engine/bmp_to_jpg.h"
-#include "engine/picture_loader.h"
-#include "engine/qimage_pixels.h"
-#include "engine/sampling.h"
+#include "engine/picture_decoder.h"
+#include "engine/point_sampling.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/bmp_to_jpg.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 #include "support/scripted_dialogs.h"
 #include "support/virtual_event_loop.h"
 
@@ -225,11 +229,9 @@ TEST_F(CorvelThumb, TaggedPhotosComeOutUpright) {
     EXPECT_FALSE(bytesOf(at("jpg/photo.jpg")).contains("Exif")) << "the tag is not copied";
 }
 
-// An Adobe RGB (1998) profile, as cameras embed it.
-QByteArray adobeRgbProfile() {
+// An RGB profile with the D65 white point, `primaries` and `curve` (taken) on every channel.
+QByteArray rgbProfile(const cmsCIExyYTRIPLE& primaries, cmsToneCurve* curve) {
     const cmsCIExyY white{0.3127, 0.3290, 1.0};
-    const cmsCIExyYTRIPLE primaries{{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}};
-    cmsToneCurve* curve = cmsBuildGamma(nullptr, 563.0 / 256.0);
     cmsToneCurve* curves[3] = {curve, curve, curve};
     cmsHPROFILE profile = cmsCreateRGBProfile(&white, &primaries, curves);
     cmsUInt32Number size = 0;
@@ -241,15 +243,37 @@ QByteArray adobeRgbProfile() {
     return bytes;
 }
 
+// An Adobe RGB (1998) profile, as cameras embed it.
+QByteArray adobeRgbProfile() {
+    return rgbProfile({{0.64, 0.33, 1.0}, {0.21, 0.71, 1.0}, {0.15, 0.06, 1.0}},
+                      cmsBuildGamma(nullptr, 563.0 / 256.0));
+}
+
+// A Display P3 profile as phones embed it: the P3 primaries, D65, the sRGB tone curve.
+QByteArray displayP3Profile() {
+    const double srgbCurve[5] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+    return rgbProfile({{0.680, 0.320, 1.0}, {0.265, 0.690, 1.0}, {0.150, 0.060, 1.0}},
+                      cmsBuildParametricToneCurve(nullptr, 4, srgbCurve));
+}
+
+// The APP2 payload that carries `profile` whole, and `jpeg` with it right after the start
+// marker.
+QByteArray iccPayload(const QByteArray& profile) {
+    return QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile;
+}
+QByteArray withIccSegment(QByteArray jpeg, const QByteArray& profile) {
+    const QByteArray payload = iccPayload(profile);
+    const int length = int(payload.size()) + 2;
+    jpeg.insert(2, QByteArray("\xFF\xE2") + char(length >> 8) + char(length & 0xFF) + payload);
+    return jpeg;
+}
+
 // Adobe RGB (144, 255, 60) is sRGB's pure green: converted, the thumbnail shows it as the
 // browser would; with --keep-profile the pixels stay and the profile goes along.
 TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
     const QString plainPath = plain("plain.jpg", QColor(144, 255, 60), 40, 40);
-    QByteArray jpeg = bytesOf(plainPath);
-    const QByteArray profile = adobeRgbProfile();
-    const QByteArray payload = QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile;
-    const int length = int(payload.size()) + 2;
-    jpeg.insert(2, QByteArray("\xFF\xE2") + char(length >> 8) + char(length & 0xFF) + payload);
+    const QByteArray jpeg = withIccSegment(bytesOf(plainPath), adobeRgbProfile());
+    const QByteArray payload = iccPayload(adobeRgbProfile());
     const QString photo = at("photo.jpg");
     QFile file(photo);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -283,6 +307,177 @@ TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
     EXPECT_NEAR(qRed(QImage(at("broken/broken.bmp")).pixel(20, 20)), 144, 6);
 }
 
+// Display P3 (187, 105, 62) is sRGB (200, 100, 50), worked out from the primaries and the
+// curves alone. Kept, the profile goes into every type that holds one, byte for byte.
+TEST_F(CorvelThumb, DisplayP3PhotosLandOnTheirSrgbColours) {
+    const QByteArray profile = displayP3Profile();
+    const QByteArray payload = iccPayload(profile);
+    const QByteArray jpeg =
+        withIccSegment(bytesOf(plain("plain.jpg", QColor(187, 105, 62), 40, 40)), profile);
+    const QString photo = at("p3.jpg");
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg);
+    file.close();
+
+    ASSERT_EQ(run({"-t", "png", "-o", at("srgb"), photo}).status, 0);
+    const QRgb converted = QImage(at("srgb/p3.png")).pixel(20, 20);
+    EXPECT_NEAR(qRed(converted), 200, 4);
+    EXPECT_NEAR(qGreen(converted), 100, 4);
+    EXPECT_NEAR(qBlue(converted), 50, 4);
+
+    ASSERT_EQ(run({"--keep-profile", "-o", at("kept"), photo}).status, 0);
+    EXPECT_TRUE(bytesOf(at("kept/p3.jpg")).contains(payload));
+    const QRgb kept = QImage(at("kept/p3.jpg")).pixel(20, 20);
+    EXPECT_NEAR(qRed(kept), 187, 4);
+    for (const char* type : {"png", "webp"}) {
+        SCOPED_TRACE(type);
+        ASSERT_EQ(run({"--keep-profile", "-t", type, "-o", at("kept"), photo}).status, 0);
+        const auto decoder =
+            engine::openPicture(QFile::encodeName(at("kept/p3.") + type).toStdString());
+        ASSERT_NE(decoder, nullptr);
+        EXPECT_EQ(decoder->colourProfile(), engine::Bytes(profile.begin(), profile.end()));
+    }
+}
+
+// Pixels of a PNG or WebP file as 0xAARRGGBB, read by Qt (PNG) or libwebp.
+std::vector<engine::Rgb> pixelsOf(const QString& path, QSize* size) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QByteArray bytes = file.readAll();
+    if (path.endsWith(".webp")) {
+        int width = 0;
+        int height = 0;
+        std::uint8_t* bgra = WebPDecodeBGRA(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                            std::size_t(bytes.size()), &width, &height);
+        EXPECT_NE(bgra, nullptr);
+        std::vector<engine::Rgb> pixels(std::size_t(width) * std::size_t(height));
+        std::memcpy(pixels.data(), bgra, pixels.size() * 4);
+        WebPFree(bgra);
+        *size = QSize(width, height);
+        return pixels;
+    }
+    const QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32);
+    *size = image.size();
+    std::vector<engine::Rgb> pixels;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const engine::Rgb*>(image.constScanLine(y));
+        pixels.insert(pixels.end(), row, row + image.width());
+    }
+    return pixels;
+}
+
+// A picture with transparent, half-transparent and opaque parts, as PNG (written by Qt) and as
+// lossless WebP (by libwebp). PNG and WebP thumbnails keep each sample's opacity; the other
+// types lay it over the background.
+TEST_F(CorvelThumb, TransparencyIsKeptOrLaidOverTheBackground) {
+    QImage source(60, 40, QImage::Format_ARGB32);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            const int alpha = x < 20 ? 0 : x < 40 ? 128 : 255;
+            source.setPixel(x, y, qRgba(200 + y, x * 4, 30, alpha));
+        }
+    }
+    // Clear pixels keep their colour in both inputs (libwebp's exact mode).
+    const QString png = save(source, "in/art.png");
+    WebPConfig config;
+    ASSERT_TRUE(WebPConfigInit(&config));
+    config.lossless = 1;
+    config.exact = 1;
+    WebPPicture picture;
+    ASSERT_TRUE(WebPPictureInit(&picture));
+    picture.use_argb = 1;
+    picture.width = 60;
+    picture.height = 40;
+    ASSERT_TRUE(WebPPictureImportBGRA(&picture, source.constBits(), int(source.bytesPerLine())));
+    WebPMemoryWriter writer;
+    WebPMemoryWriterInit(&writer);
+    picture.writer = WebPMemoryWrite;
+    picture.custom_ptr = &writer;
+    ASSERT_TRUE(WebPEncode(&config, &picture));
+    WebPPictureFree(&picture);
+    const QString webp = at("in/art.webp");
+    QFile webpFile(webp);
+    ASSERT_TRUE(webpFile.open(QIODevice::WriteOnly));
+    webpFile.write(reinterpret_cast<const char*>(writer.mem), qint64(writer.size));
+    webpFile.close();
+    WebPMemoryWriterClear(&writer);
+
+    // The thumbnail as the engine samples it, transparency and all.
+    const engine::RgbView view{reinterpret_cast<const engine::Rgb*>(source.constBits()), 60, 40,
+                               60};
+    const engine::RgbImage sampled = engine::sampleThumbnail(view, 32, 22);
+    ASSERT_EQ(engine::alphaOf(sampled.pixel(5, 5)), 0);
+    ASSERT_EQ(engine::alphaOf(sampled.pixel(15, 5)), 128);
+
+    for (const QString& input : {png, webp}) {
+        SCOPED_TRACE(input.toStdString());
+        for (const QStringList& kept : {QStringList{"-t", "png"}, {"-t", "webp", "--lossless"}}) {
+            const QString dest = at("kept-" + kept[1] + QFileInfo(input).suffix());
+            ASSERT_EQ(run(kept + QStringList{"-s", "30x20", "-o", dest, input}).status, 0);
+            QSize size;
+            const std::vector<engine::Rgb> pixels = pixelsOf(dest + "/art." + kept[1], &size);
+            ASSERT_EQ(size, QSize(30, 20));
+            for (int y = 0; y < 20; ++y) {
+                for (int x = 0; x < 30; ++x) {
+                    // The WebP encoder may change what is under a clear pixel: it is not seen.
+                    const engine::Rgb expected = sampled.pixel(x, y);
+                    const engine::Rgb got = pixels[std::size_t(y * 30 + x)];
+                    ASSERT_EQ(engine::alphaOf(expected) == 0 ? got >> 24 : got,
+                              engine::alphaOf(expected) == 0 ? 0 : expected)
+                        << kept[1].toStdString() << " at " << x << "," << y;
+                }
+            }
+        }
+        // Over white: clear is white, half-clear red (about 210, 40, 30) is half white.
+        const QString dest = at("flat-" + QFileInfo(input).suffix());
+        ASSERT_EQ(
+            run({"-t", "bmp", "--background", "white", "-s", "30x20", "-o", dest, input}).status,
+            0);
+        const QImage flat(dest + "/art.bmp");
+        EXPECT_EQ(flat.pixel(2, 10), qRgb(255, 255, 255));
+        const QRgb half = flat.pixel(14, 10);
+        const engine::Rgb under = sampled.pixel(14, 10);
+        EXPECT_NEAR(qRed(half), (engine::redOf(under) + 255) / 2, 1);
+        EXPECT_NEAR(qGreen(half), (engine::greenOf(under) + 255) / 2, 1);
+        EXPECT_EQ(flat.pixel(25, 10) & 0xFFFFFF, sampled.pixel(25, 10) & 0xFFFFFF);
+        // The default background is black, and a colour may be given as #RGB.
+        ASSERT_EQ(run({"-t", "bmp", "-s", "30x20", "-o", dest + "-black", input}).status, 0);
+        EXPECT_EQ(QImage(dest + "-black/art.bmp").pixel(2, 10), qRgb(0, 0, 0));
+        ASSERT_EQ(
+            run({"--background", "#0f8", "-s", "30x20", "-t", "bmp", "-o", dest + "-hex", input})
+                .status,
+            0);
+        EXPECT_EQ(QImage(dest + "-hex/art.bmp").pixel(2, 10), qRgb(0, 255, 136));
+    }
+}
+
+// Lossy WebP follows -q; a damaged PNG or WebP is one failed picture with a reason.
+TEST_F(CorvelThumb, WebpQualityAndDamagedNewFormats) {
+    const QString source = picture("photo.png", 300, 200);
+    ASSERT_EQ(run({"-t", "webp", "-q", "90", "-o", at("q90"), source}).status, 0);
+    ASSERT_EQ(run({"-t", "webp", "-q", "20", "-o", at("q20"), source}).status, 0);
+    EXPECT_TRUE(bytesOf(at("q90/photo.webp")).startsWith("RIFF"));
+    EXPECT_LT(bytesOf(at("q20/photo.webp")).size(), bytesOf(at("q90/photo.webp")).size());
+
+    const QByteArray whole = bytesOf(source);
+    const QString cut = at("cut.png");
+    QFile cutFile(cut);
+    ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
+    cutFile.write(whole.left(whole.size() / 2));
+    cutFile.close();
+    const QString riff = at("junk.webp");
+    QFile riffFile(riff);
+    ASSERT_TRUE(riffFile.open(QIODevice::WriteOnly));
+    riffFile.write(QByteArray("RIFF\x40\0\0\0WEBPVP8 ", 16) + QByteArray(60, 'z'));
+    riffFile.close();
+    const Outcome outcome = run({"-o", at("bad"), cut, riff});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.contains(cut + ": damaged PNG")) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.err.contains(riff + ": damaged WebP")) << outcome.err.toStdString();
+    EXPECT_TRUE(outcome.out.endsWith("0 written, 0 skipped, 2 failed\n"));
+}
+
 // The window writes the canvas as a bitmap, then converts that file in place to JPEG.
 TEST_F(CorvelThumb, PixelsAndBytesAreThoseOfTheWindowRun) {
     const QString source = picture("pics/photo.bmp", 123, 77);
@@ -307,7 +502,7 @@ TEST_F(CorvelThumb, UnreadableInputsAreReportedAndSkipped) {
     const Outcome outcome = run({"-o", at("out"), good, bad, at("missing.jpg"), at(".")});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(entries(at("out")), QStringList{"photo.jpg"});
-    EXPECT_TRUE(outcome.err.contains(bad + ": not a BMP, JPEG or GIF picture"))
+    EXPECT_TRUE(outcome.err.contains(bad + ": not a BMP, JPEG, GIF, PNG or WebP picture"))
         << outcome.err.toStdString();
     EXPECT_TRUE(outcome.err.contains("missing.jpg: no such file"));
     EXPECT_TRUE(outcome.err.contains("is a folder"));
@@ -499,7 +694,12 @@ TEST_F(CorvelThumb, BadUsageExitsWithTwoAndSaysWhy) {
         {{"-H", "12x", "-o", out, source}, "not '12x'"},
         {{"-q", "0", "-o", out, source}, "quality must be a whole number from 1 to 100"},
         {{"-q", "101", "-o", out, source}, "from 1 to 100"},
-        {{"-t", "png", "-o", out, source}, "type must be jpg, bmp or gif, not 'png'"},
+        {{"-t", "tiff", "-o", out, source}, "type must be jpg, bmp, gif, png or webp, not 'tiff'"},
+        {{"--lossless", "-t", "png", "-o", out, source}, "--lossless goes with -t webp"},
+        {{"--lossless", "-o", out, source}, "--lossless goes with -t webp"},
+        {{"--background", "#12345", "-o", out, source}, "background must be #RRGGBB, #RGB"},
+        {{"--background", "purple", "-o", out, source}, "not 'purple'"},
+        {{"--background", "#gg0000", "-o", out, source}, "not '#gg0000'"},
         {{"-s", "281x10", "-o", out, source}, "size width must be a whole number from 1 to 280"},
         {{"-s", "x241", "-o", out, source}, "size height must be a whole number from 1 to 240"},
         {{"--mode", "fit", "-s", "8193", "-o", out, source}, "from 1 to 8192, not '8193'"},

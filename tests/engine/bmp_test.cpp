@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "engine/bitmap_writer.h"
-#include "engine/imaging.h"
-#include "engine/picture_loader.h"
-#include "engine/thumbnail_file.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/imaging.h"
+#include "engine/qt/picture_file_qt.h"
 #include "fixtures.h"
 
 #include <QDir>

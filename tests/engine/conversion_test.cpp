@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "engine/bitmap_writer.h"
-#include "engine/bmp_to_jpg.h"
-#include "engine/imaging.h"
-#include "engine/jpeg_writer.h"
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/bmp_to_jpg.h"
+#include "engine/qt/imaging.h"
+#include "engine/qt/jpeg_encoder_qt.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
 #include "fixtures.h"
 #include "support/scripted_dialogs.h"
 

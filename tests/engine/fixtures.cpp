@@ -2,7 +2,7 @@
 #include "fixtures.h"
 
 #include "engine/picture_file.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/byte_source.h"
 #include "engine/gif_reader.h"
-#include "engine/picture_loader.h"
-#include "engine/thumbnail_file.h"
+#include "engine/qt/picture_file_qt.h"
 #include "fixtures.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/label_text.h"
+#include "engine/qt/label_text.h"
 
 #include <gtest/gtest.h>
 

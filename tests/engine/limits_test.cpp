@@ -3,10 +3,10 @@
 // bounds. Their peak memory on full-size bombs is measured by `make bench`.
 #include "engine/picture_file.h"
 #include "engine/picture_limits.h"
-#include "engine/picture_loader.h"
 #include "engine/point_sampling.h"
-#include "engine/qimage_pixels.h"
-#include "engine/sampling.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 #include "fixtures.h"
 
 #include <QFile>
@@ -87,7 +87,7 @@ TEST_F(Limits, EveryRefusalSaysWhy) {
     put32(huge, 18, 20000), put32(huge, 22, 20000);
     const ReasonCase cases[] = {
         {"a zero-byte file", {}, "empty file"},
-        {"text", "just some words", "not a BMP, JPEG or GIF picture"},
+        {"text", "just some words", "not a BMP, JPEG, GIF, PNG or WebP picture"},
         {"an RLE8 bitmap", encodeBmpFixture(rle), "unsupported BMP compression RLE8"},
         {"an RLE4 bitmap", encodeBmpFixture(rle4), "unsupported BMP compression RLE4"},
         {"a bitmap of 20000 x 20000", huge, "picture too large: 20000 x 20000"},

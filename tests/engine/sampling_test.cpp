@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "engine/sampling.h"
-#include "engine/bitmap_writer.h"
-#include "engine/picture_loader.h"
+#include "engine/qt/bitmap_encoder_qt.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
 #include "fixtures.h"
 
 #include <QTemporaryDir>

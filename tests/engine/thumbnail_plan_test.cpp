@@ -150,6 +150,39 @@ TEST(ThumbnailPlan, SizeRuleForEveryMode) {
     }
 }
 
+// The window's call size: the oriented box plus the frame, the same as a Stretch plan's where one
+// is valid, and still a figure for the boxes no plan takes (0 reports "the width needs to be
+// set", a negative one draws nothing).
+TEST(ThumbnailPlan, CallSizeOfARequest) {
+    struct CallCase {
+        const char* what;
+        engine::Size picture;
+        int width;
+        int height;
+        bool landscape;
+        engine::Size expected;
+    };
+    const CallCase cases[] = {
+        {"portrait picture", {300, 400}, 110, 130, true, {112, 132}},
+        {"landscape picture, option on: swapped", {400, 300}, 110, 130, true, {132, 112}},
+        {"landscape picture, option off", {400, 300}, 110, 130, false, {112, 132}},
+        {"square picture is no landscape", {300, 300}, 110, 130, true, {112, 132}},
+        {"a box of 0", {400, 300}, 0, 130, false, {2, 132}},
+        {"a box of -2: call size 0", {400, 300}, -2, 130, false, {0, 132}},
+    };
+    for (const CallCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const engine::ThumbnailRequest request{c.picture, c.width, c.height, c.landscape};
+        EXPECT_EQ(callSize(request), c.expected);
+        const ThumbnailPlan plan = planThumbnail(request);
+        EXPECT_EQ(plan,
+                  planThumbnail(c.picture, {c.width, c.height}, FitMode::Stretch, c.landscape));
+        if (plan.isValid()) {
+            EXPECT_EQ(engine::Size(plan.callWidth(), plan.callHeight()), c.expected);
+        }
+    }
+}
+
 // Every pixel says where it came from: x in red and blue, y in green.
 engine::RgbImage coordinates(int width, int height) {
     engine::RgbImage image(width, height);

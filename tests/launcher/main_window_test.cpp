@@ -5,6 +5,7 @@
 #include "mainwindow/frm_resize.h"
 #include "picker/frm_browse.h"
 #include "picker/picker_host.h"
+#include "support/frm_resize_test_view.h"
 #include "support/qt_printers.h"
 #include "support/test_platform.h"
 #include "support/widget_input.h"
@@ -26,9 +27,9 @@ class MainWindowLauncherTest : public ::testing::Test {
   protected:
     void SetUp() override {
         main = std::make_unique<FrmResize>(platform.services());
-        main->varMyDocs = platform.documents() + QLatin1Char('/');
-        main->varMyPics = platform.pictures() + QLatin1Char('/');
-        picker = installPicker(*main);
+        view(*main).varMyDocs = platform.documents() + QLatin1Char('/');
+        view(*main).varMyPics = platform.pictures() + QLatin1Char('/');
+        picker = &view(*main).picker;
         main->show();
     }
     void TearDown() override { platform.verifyAndReset(); }
@@ -49,9 +50,10 @@ class MainWindowLauncherTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowLauncherTest, HelpFromTheToolbarAndTheMenuShowsThePressedPictureFirst) {
-    ui::Image* Image13 = main->Image9->twin();
-    for (const auto& open : {std::function<void()>([this] { click(main->Image9); }),
-                             std::function<void()>([this] { main->mnuViewHelp->trigger(); })}) {
+    ui::Image* Image13 = view(*main).Image9->twin();
+    for (const auto& open :
+         {std::function<void()>([this] { click(view(*main).Image9); }),
+          std::function<void()>([this] { view(*main).mnuViewHelp->trigger(); })}) {
         bool pressed = false;
         lookAt(Image13, 150, pressed);
         const quint32 start = platform.loop.tickCount();
@@ -73,8 +75,8 @@ TEST_F(MainWindowLauncherTest, HelpFromThePickerShowsBothPressedPictures) {
     bool mainPressed = false;
     bool mainPressedEarly = true;
     lookAt(browse->Image9->twin(), 150, pickerPressed);
-    lookAt(main->Image9->twin(), 150, mainPressedEarly);
-    lookAt(main->Image9->twin(), 450, mainPressed);
+    lookAt(view(*main).Image9->twin(), 150, mainPressedEarly);
+    lookAt(view(*main).Image9->twin(), 450, mainPressed);
     click(browse->Image9);
     EXPECT_TRUE(pickerPressed);
     EXPECT_FALSE(mainPressedEarly);
@@ -83,9 +85,9 @@ TEST_F(MainWindowLauncherTest, HelpFromThePickerShowsBothPressedPictures) {
 }
 
 TEST_F(MainWindowLauncherTest, HelpOnlineAndTheLogoOpenTheirPages) {
-    main->mnuOnline->trigger();
-    main->frameani->show();  // the logo shows during a run
-    click(main->imgLogo);
+    view(*main).mnuOnline->trigger();
+    view(*main).frameani->show();  // the logo shows during a run
+    click(view(*main).imgLogo);
     ASSERT_EQ(platform.shell.calls.size(), 2u);
     EXPECT_EQ(platform.shell.calls[0].text, "/usr/bin/xdg-open " + launcher::kSisterHowTo);
     EXPECT_EQ(platform.shell.calls[1].text, "/usr/bin/xdg-open " + launcher::kMakerHomePage);
@@ -94,8 +96,8 @@ TEST_F(MainWindowLauncherTest, HelpOnlineAndTheLogoOpenTheirPages) {
 TEST_F(MainWindowLauncherTest, TheSearchWindowBelongsToTheMainWindow) {
     platform.volumes.volumes = {{platform.makeFolder("drive"), "drive"}};
     main->setEnabled(false);
-    ASSERT_TRUE(main->web.startSearch());
-    FrmSearch* searching = main->web.searchWindow();
+    ASSERT_TRUE(view(*main).web.startSearch());
+    FrmSearch* searching = view(*main).web.searchWindow();
     ASSERT_NE(searching, nullptr);
     EXPECT_EQ(searching->parent(), nullptr) << "a top-level, not a child the main window disables";
     platform.loop.advance(1000);

@@ -2,6 +2,7 @@
 // The main window as a keyboard and screen-reader user meets it: what the accessibility tree
 // says of each control, and where Tab takes the focus.
 #include "frm_resize_fixture.h"
+#include "support/frm_resize_test_view.h"
 #include "theme/visual_theme.h"
 
 #include <QAccessible>
@@ -52,21 +53,21 @@ class Accessibility : public ReturningUserTest {
 TEST_F(Accessibility, ImageButtonsAreNamedPushButtons) {
     FrmResize& w = loadActive();
     const std::pair<QWidget*, const char*> buttons[] = {
-        {w.Image19, "Browse For Source Pictures"},
-        {w.Image8, "Program Information"},
-        {w.imgHelperTips_Off, "Pop Up Helper Tips Turned Off"},
-        {w.Image9, "Program Help"},
-        {w.Image7, "Exit Program"},
-        {w.btnUp, "Increase Width"},
-        {w.btnDown, "Decrease Width"},
-        {w.btnUp2, "Increase Height"},
-        {w.btnDown2, "Decrease Height"},
-        {w.Image2, "Start Processing Source Pictures Into Thumbnails"},
-        {w.Image3, "Prompt On Overwrite Of Existing Pictures (ON/OFF)"},
-        {w.Image18, "Save Thumbnails To Original Folder (ON/OFF)"},
-        {w.Image6, "Auto Landscape Thumbnails (ON/OFF)"},
-        {w.Image5, "Create New Folder"},
-        {w.imgOpenFolder, "Open Destination Folder"},
+        {view(w).Image19, "Browse For Source Pictures"},
+        {view(w).Image8, "Program Information"},
+        {view(w).imgHelperTips_Off, "Pop Up Helper Tips Turned Off"},
+        {view(w).Image9, "Program Help"},
+        {view(w).Image7, "Exit Program"},
+        {view(w).btnUp, "Increase Width"},
+        {view(w).btnDown, "Decrease Width"},
+        {view(w).btnUp2, "Increase Height"},
+        {view(w).btnDown2, "Decrease Height"},
+        {view(w).Image2, "Start Processing Source Pictures Into Thumbnails"},
+        {view(w).Image3, "Prompt On Overwrite Of Existing Pictures (ON/OFF)"},
+        {view(w).Image18, "Save Thumbnails To Original Folder (ON/OFF)"},
+        {view(w).Image6, "Auto Landscape Thumbnails (ON/OFF)"},
+        {view(w).Image5, "Create New Folder"},
+        {view(w).imgOpenFolder, "Open Destination Folder"},
     };
     for (const auto& [button, expected] : buttons) {
         SCOPED_TRACE(expected);
@@ -78,22 +79,22 @@ TEST_F(Accessibility, ImageButtonsAreNamedPushButtons) {
                         .contains(QAccessibleActionInterface::pressAction()));
     }
     // The name follows the tooltip as the button changes what it does.
-    w.Image2->setToolTip(QStringLiteral("Cancel Picture Processing"));
-    EXPECT_EQ(name(w.Image2), "Cancel Picture Processing");
+    view(w).Image2->setToolTip(QStringLiteral("Cancel Picture Processing"));
+    EXPECT_EQ(name(view(w).Image2), "Cancel Picture Processing");
 }
 
 TEST_F(Accessibility, BoxesAreNamedByTheirOwnLabels) {
     FrmResize& w = loadActive();
     const std::pair<QWidget*, const char*> boxes[] = {
-        {w.txtwidth, "Width"},
-        {w.txtHeight, "Height"},
-        {w.txtQuality, "Quality"},
-        {w.txtLetters, "Char:"},
-        {w.txtSourcePath, "Source Path"},
-        {w.txtPixelWidth2, "Width:"},
-        {w.txtPixelHeight2, "Height:"},
-        {w.txtSourceFile, "Source Picture Name"},
-        {w.txtDestName, "Shows Save To Folder"},
+        {view(w).txtwidth, "Width"},
+        {view(w).txtHeight, "Height"},
+        {view(w).txtQuality, "Quality"},
+        {view(w).txtLetters, "Char:"},
+        {view(w).txtSourcePath, "Source Path"},
+        {view(w).txtPixelWidth2, "Width:"},
+        {view(w).txtPixelHeight2, "Height:"},
+        {view(w).txtSourceFile, "Source Picture Name"},
+        {view(w).txtDestName, "Shows Save To Folder"},
     };
     for (const auto& [box, expected] : boxes) {
         SCOPED_TRACE(expected);
@@ -105,7 +106,7 @@ TEST_F(Accessibility, BoxesAreNamedByTheirOwnLabels) {
 TEST_F(Accessibility, TypeChoicesAreRadioButtonsThatSayWhichIsChosen) {
     FrmResize& w = loadActive();
     const std::pair<ui::OptionButton*, const char*> types[] = {
-        {w.optJPG, "JPG"}, {w.optBMP, "BMP"}, {w.optGIF, "GIF"}};
+        {view(w).optJPG, "JPG"}, {view(w).optBMP, "BMP"}, {view(w).optGIF, "GIF"}};
     for (const auto& [button, expected] : types) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(role(button), QAccessible::RadioButton);
@@ -115,47 +116,49 @@ TEST_F(Accessibility, TypeChoicesAreRadioButtonsThatSayWhichIsChosen) {
         EXPECT_EQ(bool(state.checked), button->isChecked());
     }
     // Pressed through the tree, BMP becomes the one chosen, as by a click.
-    QAccessible::queryAccessibleInterface(w.optBMP)->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(w.optBMP->isChecked());
-    EXPECT_FALSE(w.optJPG->isChecked());
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.optBMP)->state().checked);
+    QAccessible::queryAccessibleInterface(view(w).optBMP)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(view(w).optBMP->isChecked());
+    EXPECT_FALSE(view(w).optJPG->isChecked());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(view(w).optBMP)->state().checked);
 }
 
 TEST_F(Accessibility, SpaceAndEnterPressAnImageButton) {
     FrmResize& w = loadActive();
     for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         SCOPED_TRACE(key);
-        const QString before = w.txtwidth->text();
-        w.btnUp->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(QApplication::focusWidget(), w.btnUp);
-        pressKey(w.btnUp, key, key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"));
+        const QString before = view(w).txtwidth->text();
+        view(w).btnUp->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(QApplication::focusWidget(), view(w).btnUp);
+        pressKey(view(w).btnUp, key,
+                 key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"));
         platform.loop.advance(1000);  // the pressed look passes
-        EXPECT_EQ(w.txtwidth->text().toInt(), before.toInt() + 1);
+        EXPECT_EQ(view(w).txtwidth->text().toInt(), before.toInt() + 1);
     }
     // A click leaves the focus where the user put it.
-    w.txtHeight->setFocus();
-    testing_support::click(w.btnUp2);
+    view(w).txtHeight->setFocus();
+    testing_support::click(view(w).btnUp2);
     platform.loop.advance(1000);
-    EXPECT_EQ(QApplication::focusWidget(), w.txtHeight);
+    EXPECT_EQ(QApplication::focusWidget(), view(w).txtHeight);
 }
 
 TEST_F(Accessibility, TabReachesEveryControlInLayoutOrder) {
     FrmResize& w = loadActive();
-    const std::vector<QWidget*> walk = tabWalk(w.Image19);
+    const std::vector<QWidget*> walk = tabWalk(view(w).Image19);
     // In the order a user reads the window: the source toolbar, the list and its button, then
     // the options panel row by row.
     const std::vector<QWidget*> expected = {
-        w.Image19,    w.Image8,    w.imgHelperTips_Off,
-        w.Image9,     w.Image7,    w.List1,
-        w.cmdBrowse2, w.txtwidth,  w.btnUp,
-        w.btnDown,    w.txtHeight, w.btnUp2,
-        w.btnDown2,   w.Image2,    w.Image3,
-        w.Image18,    w.Image6,    w.optJPG,
-        w.optBMP,     w.optGIF,    w.txtQuality,
-        w.cmdBrowse,  w.cmdSame,   w.cmdOpen,
-        w.chkPrefix,  w.chkSufix,  w.chkNumber,
-        w.txtLetters,
+        view(w).Image19,    view(w).Image8,    view(w).imgHelperTips_Off,
+        view(w).Image9,     view(w).Image7,    view(w).List1,
+        view(w).cmdBrowse2, view(w).txtwidth,  view(w).btnUp,
+        view(w).btnDown,    view(w).txtHeight, view(w).btnUp2,
+        view(w).btnDown2,   view(w).Image2,    view(w).Image3,
+        view(w).Image18,    view(w).Image6,    view(w).optJPG,
+        view(w).optBMP,     view(w).optGIF,    view(w).txtQuality,
+        view(w).cmdBrowse,  view(w).cmdSame,   view(w).cmdOpen,
+        view(w).chkPrefix,  view(w).chkSufix,  view(w).chkNumber,
+        view(w).txtLetters,
     };
     std::vector<QWidget*> reached;
     for (QWidget* widget : walk) {
@@ -179,11 +182,11 @@ TEST_F(Accessibility, TabReachesEveryControlInLayoutOrder) {
 TEST_F(Accessibility, LoadedControlsFollowAThemedStyleAndImagesKeepTheirArt) {
     FrmResize& w = loadActive();
     const bool themed = theme::isThemed(*w.style());
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{w.cmdBrowse, w.chkPrefix, w.optJPG, w.Frame4}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{view(w).cmdBrowse, view(w).chkPrefix,
+                                                            view(w).optJPG, view(w).Frame4}) {
         EXPECT_EQ(control->testAttribute(Qt::WA_Hover), themed);
     }
-    EXPECT_FALSE(w.Image2->testAttribute(Qt::WA_Hover));
+    EXPECT_FALSE(view(w).Image2->testAttribute(Qt::WA_Hover));
 }
 
 }  // namespace

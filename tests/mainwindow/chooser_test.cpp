@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frm_resize_fixture.h"
+#include "support/frm_resize_test_view.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ class Chooser : public ReturningUserTest {
     // The window loaded, with the chooser opened as a user opens it.
     FrmResize& open() {
         FrmResize& w = load();
-        click(w.cmdBrowse);
+        click(view(w).cmdBrowse);
         return w;
     }
 
@@ -40,7 +41,7 @@ class Chooser : public ReturningUserTest {
     // Answers the new-folder box with `answer` and clicks the new-folder image.
     void newFolder(FrmResize& w, const QString& answer) {
         platform.dialogs.reply({platform::Answer::Ok, answer, "Create New Folder", 0, {}});
-        click(w.Image5);
+        click(view(w).Image5);
     }
 
     QStringList foldersShown() const {
@@ -68,15 +69,15 @@ std::vector<Place> chooserPlaces(FrmResize& w, bool compact) {
     const int drivesTop = compact ? 1000 : 1605;
     const int buttonsTop = compact ? 1500 : 2160;
     return {
-        {"frameBrowse", w.frameBrowse, 5160, 4710, 5250, 2525},
-        {"Label16", w.Label16, 120, 285, -1, -1},
-        {"Dir1", w.Dir1, 120, 480, 4935, compact ? 540 : 990},
-        {"Label15", w.Label15, 120, drivesTop, -1, -1},
-        {"Drive1", w.Drive1, 120, compact ? 1200 : 1800, 4935, 315},
-        {"Image5", w.Image5, 4320, 120, 360, 360},
-        {"imgOpenFolder", w.imgOpenFolder, 4680, 120, 360, 360},
-        {"cmdCancel", w.cmdCancel, 3360, buttonsTop, 855, 255},
-        {"cmdOk", w.cmdOk, 4200, buttonsTop, 855, 255},
+        {"frameBrowse", view(w).frameBrowse, 5160, 4710, 5250, 2525},
+        {"Label16", view(w).Label16, 120, 285, -1, -1},
+        {"Dir1", view(w).Dir1, 120, 480, 4935, compact ? 540 : 990},
+        {"Label15", view(w).Label15, 120, drivesTop, -1, -1},
+        {"Drive1", view(w).Drive1, 120, compact ? 1200 : 1800, 4935, 315},
+        {"Image5", view(w).Image5, 4320, 120, 360, 360},
+        {"imgOpenFolder", view(w).imgOpenFolder, 4680, 120, 360, 360},
+        {"cmdCancel", view(w).cmdCancel, 3360, buttonsTop, 855, 255},
+        {"cmdOk", view(w).cmdOk, 4200, buttonsTop, 855, 255},
     };
 }
 
@@ -89,41 +90,41 @@ TEST_F(Chooser, ControlsAtTheirPlacesInTheNormalAndTheCompactLayout) {
         FrmResize& w = isCompact ? compact : normal;
         for (const Place& p : chooserPlaces(w, isCompact)) {
             SCOPED_TRACE(std::string(p.name) + (isCompact ? " (compact)" : ""));
-            EXPECT_EQ(w.twips.left(p.control), p.left);
-            EXPECT_EQ(w.twips.top(p.control), p.top);
+            EXPECT_EQ(view(w).twips.left(p.control), p.left);
+            EXPECT_EQ(view(w).twips.top(p.control), p.top);
             if (p.width >= 0) {
-                EXPECT_EQ(w.twips.width(p.control), p.width);
-                EXPECT_EQ(w.twips.height(p.control), p.height);
+                EXPECT_EQ(view(w).twips.width(p.control), p.width);
+                EXPECT_EQ(view(w).twips.height(p.control), p.height);
             }
         }
-        EXPECT_TRUE(w.frameBrowse->isHidden());
-        EXPECT_TRUE(w.cmdClose->isHidden());
+        EXPECT_TRUE(view(w).frameBrowse->isHidden());
+        EXPECT_TRUE(view(w).cmdClose->isHidden());
     }
-    EXPECT_EQ(normal.frameBrowse->title(), "Choose Save To Path");
-    EXPECT_EQ(normal.frameBrowse->toolTip(),
+    EXPECT_EQ(view(normal).frameBrowse->title(), "Choose Save To Path");
+    EXPECT_EQ(view(normal).frameBrowse->toolTip(),
               "Double Click Folder To Select OR Create A New Folder");
-    EXPECT_EQ(normal.cmdOk->text(), "O&k");
-    EXPECT_EQ(normal.cmdCancel->text(), "&Close");
-    EXPECT_EQ(normal.Image5->toolTip(), "Create New Folder");
-    EXPECT_EQ(normal.imgOpenFolder->toolTip(), "Open Destination Folder");
+    EXPECT_EQ(view(normal).cmdOk->text(), "O&k");
+    EXPECT_EQ(view(normal).cmdCancel->text(), "&Close");
+    EXPECT_EQ(view(normal).Image5->toolTip(), "Create New Folder");
+    EXPECT_EQ(view(normal).imgOpenFolder->toolTip(), "Open Destination Folder");
 }
 
 TEST_F(Chooser, BrowseButtonAndMenuOpenItOverTheOptionsPanel) {
     FrmResize& w = load();
-    click(w.cmdBrowse);
-    EXPECT_FALSE(w.frameBrowse->isHidden());
-    EXPECT_FALSE(w.cmdProcess->isEnabled());
-    click(w.cmdCancel);
-    EXPECT_TRUE(w.frameBrowse->isHidden());
-    EXPECT_TRUE(w.cmdProcess->isEnabled());
+    click(view(w).cmdBrowse);
+    EXPECT_FALSE(view(w).frameBrowse->isHidden());
+    EXPECT_FALSE(view(w).cmdProcess->isEnabled());
+    click(view(w).cmdCancel);
+    EXPECT_TRUE(view(w).frameBrowse->isHidden());
+    EXPECT_TRUE(view(w).cmdProcess->isEnabled());
 
-    w.mnuBrowse->trigger();
-    EXPECT_FALSE(w.frameBrowse->isHidden());
+    view(w).mnuBrowse->trigger();
+    EXPECT_FALSE(view(w).frameBrowse->isHidden());
     // It covers the options panel: nothing of the panel shows through it.
-    const QRect chooser = w.frameBrowse->geometry();
-    const QImage over = w.form->grab(chooser).toImage();
-    w.Frame4->hide();
-    EXPECT_EQ(w.form->grab(chooser).toImage(), over);
+    const QRect chooser = view(w).frameBrowse->geometry();
+    const QImage over = view(w).form->grab(chooser).toImage();
+    view(w).Frame4->hide();
+    EXPECT_EQ(view(w).form->grab(chooser).toImage(), over);
 }
 
 TEST_F(Chooser, OpeningTurnsTheSameFolderOptionOff) {
@@ -131,11 +132,11 @@ TEST_F(Chooser, OpeningTurnsTheSameFolderOptionOff) {
     platform.store("FileLocation", "1");
     platform.store("Destination", thumbs);
     FrmResize& w = open();
-    EXPECT_FALSE(w.chkFileLocation->isChecked());
-    EXPECT_FALSE(w.imgRedOff->isHidden());  // the red light: option off
-    EXPECT_FALSE(w.mnuSame->isChecked());
-    EXPECT_EQ(w.txtDestName->text(), thumbs);
-    EXPECT_EQ(w.lblPath->text(), thumbs);
+    EXPECT_FALSE(view(w).chkFileLocation->isChecked());
+    EXPECT_FALSE(view(w).imgRedOff->isHidden());  // the red light: option off
+    EXPECT_FALSE(view(w).mnuSame->isChecked());
+    EXPECT_EQ(view(w).txtDestName->text(), thumbs);
+    EXPECT_EQ(view(w).lblPath->text(), thumbs);
 }
 
 TEST_F(Chooser, StartUpFolderChangeIsPassedOverAndEveryLaterOneTakesEffectAtOnce) {
@@ -143,51 +144,51 @@ TEST_F(Chooser, StartUpFolderChangeIsPassedOverAndEveryLaterOneTakesEffectAtOnce
     platform.store("Destination", old);
     FrmResize& w = open();
     // Start-up pointed the list at Documents without touching the destination.
-    EXPECT_EQ(w.Dir1->path(), platform.documents());
-    EXPECT_EQ(w.indDirReady, 1);
-    EXPECT_EQ(w.txtDestName->text(), old);
+    EXPECT_EQ(view(w).Dir1->path(), platform.documents());
+    EXPECT_EQ(view(w).indDirReady, 1);
+    EXPECT_EQ(view(w).txtDestName->text(), old);
     EXPECT_EQ(platform.stored("Destination"), old);
     const QString firstRunPath = platform.stored("Path");  // the first-run marker
 
     const QString thumbs = platform.makeFolder("Pictures/Thumbs");
-    ASSERT_TRUE(w.Dir1->setPath(thumbs));
-    EXPECT_EQ(w.File1->path(), thumbs);
-    EXPECT_EQ(w.txtDestName->text(), thumbs);
-    EXPECT_EQ(w.txtDestName->toolTip(), thumbs);
-    EXPECT_EQ(w.lblPath->text(), thumbs);
+    ASSERT_TRUE(view(w).Dir1->setPath(thumbs));
+    EXPECT_EQ(view(w).File1->path(), thumbs);
+    EXPECT_EQ(view(w).txtDestName->text(), thumbs);
+    EXPECT_EQ(view(w).txtDestName->toolTip(), thumbs);
+    EXPECT_EQ(view(w).lblPath->text(), thumbs);
     EXPECT_EQ(platform.stored("Destination"), thumbs);  // before OK
     EXPECT_EQ(platform.stored("Path"), firstRunPath);
-    EXPECT_TRUE(w.strPathHolder.isEmpty());
+    EXPECT_TRUE(view(w).strPathHolder.isEmpty());
 
     // Close keeps what the folder change did; only OK confirms.
-    w.strPathHolder = QStringLiteral("/earlier");
-    w.indProcessing = 1;
-    w.indCmdProcessClick = 1;
-    click(w.cmdCancel);
-    EXPECT_TRUE(w.frameBrowse->isHidden());
-    EXPECT_TRUE(w.cmdProcess->isEnabled());
-    EXPECT_EQ(w.txtDestName->text(), thumbs);
-    EXPECT_TRUE(w.txtDestName->isEnabled());
+    view(w).strPathHolder = QStringLiteral("/earlier");
+    view(w).indProcessing = 1;
+    view(w).indCmdProcessClick = 1;
+    click(view(w).cmdCancel);
+    EXPECT_TRUE(view(w).frameBrowse->isHidden());
+    EXPECT_TRUE(view(w).cmdProcess->isEnabled());
+    EXPECT_EQ(view(w).txtDestName->text(), thumbs);
+    EXPECT_TRUE(view(w).txtDestName->isEnabled());
     EXPECT_EQ(platform.stored("Destination"), thumbs);
     EXPECT_EQ(platform.stored("Path"), firstRunPath);
-    EXPECT_TRUE(w.strPathHolder.isEmpty());
-    EXPECT_EQ(w.indProcessing, 0);
-    EXPECT_EQ(w.indCmdProcessClick, 0);
-    EXPECT_FALSE(w.Image2->isHidden());
+    EXPECT_TRUE(view(w).strPathHolder.isEmpty());
+    EXPECT_EQ(view(w).indProcessing, 0);
+    EXPECT_EQ(view(w).indCmdProcessClick, 0);
+    EXPECT_FALSE(view(w).Image2->isHidden());
 }
 
 TEST_F(Chooser, WithoutTheStartUpChangeTheUsersFirstChangeIsPassedOver) {
     platform.folders.documents.clear();  // My Documents cannot be found
     FrmResize& w = open();
-    const QString before = w.txtDestName->text();
-    EXPECT_EQ(w.indDirReady, 0);
+    const QString before = view(w).txtDestName->text();
+    EXPECT_EQ(view(w).indDirReady, 0);
 
-    ASSERT_TRUE(w.Dir1->setPath(platform.pictures()));
-    EXPECT_EQ(w.indDirReady, 1);
-    EXPECT_EQ(w.txtDestName->text(), before);
+    ASSERT_TRUE(view(w).Dir1->setPath(platform.pictures()));
+    EXPECT_EQ(view(w).indDirReady, 1);
+    EXPECT_EQ(view(w).txtDestName->text(), before);
     EXPECT_FALSE(platform.isStored("Destination"));
 
-    ASSERT_TRUE(w.Dir1->setPath(platform.home()));
+    ASSERT_TRUE(view(w).Dir1->setPath(platform.home()));
     EXPECT_EQ(platform.stored("Destination"), platform.home());
 }
 
@@ -202,23 +203,23 @@ TEST_F(Chooser, OkConfirmsTheFolderAndShortensLongPaths) {
         const QString folder = folderOfLength(c.length, c.fill);
         ASSERT_EQ(folder.size(), c.length);
         FrmResize& w = open();
-        ASSERT_TRUE(w.Dir1->setPath(folder));
-        click(w.cmdOk);
+        ASSERT_TRUE(view(w).Dir1->setPath(folder));
+        click(view(w).cmdOk);
 
-        EXPECT_TRUE(w.frameBrowse->isHidden());
-        EXPECT_TRUE(w.cmdProcess->isEnabled());
-        EXPECT_EQ(w.txtDestName->text(), folder);
-        EXPECT_EQ(w.txtDestName->toolTip(), folder);
+        EXPECT_TRUE(view(w).frameBrowse->isHidden());
+        EXPECT_TRUE(view(w).cmdProcess->isEnabled());
+        EXPECT_EQ(view(w).txtDestName->text(), folder);
+        EXPECT_EQ(view(w).txtDestName->toolTip(), folder);
         const QString caption = c.shortened ? folder.left(21) + "..." + folder.right(21) : folder;
-        EXPECT_EQ(w.lblPath->text(), caption);
-        EXPECT_EQ(w.lblPath->toolTip(), folder);
-        EXPECT_FALSE(w.lblPath->isHidden());
-        EXPECT_FALSE(w.lblSaveTo->isHidden());
-        EXPECT_TRUE(w.lblDestPath->isHidden());
+        EXPECT_EQ(view(w).lblPath->text(), caption);
+        EXPECT_EQ(view(w).lblPath->toolTip(), folder);
+        EXPECT_FALSE(view(w).lblPath->isHidden());
+        EXPECT_FALSE(view(w).lblSaveTo->isHidden());
+        EXPECT_TRUE(view(w).lblDestPath->isHidden());
         EXPECT_EQ(platform.stored("Path"), folder);
         EXPECT_EQ(platform.stored("Destination"), folder);
-        EXPECT_EQ(w.strPathHolder, folder);
-        EXPECT_FALSE(w.Image2->isHidden());
+        EXPECT_EQ(view(w).strPathHolder, folder);
+        EXPECT_FALSE(view(w).Image2->isHidden());
     }
 }
 
@@ -226,58 +227,60 @@ TEST_F(Chooser, OkConfirmsTheFolderAndShortensLongPaths) {
 // its access keys (&Open Folder, &Same Folder) do not clash with the chooser's own.
 TEST_F(Chooser, TheCoveredOptionsPanelTakesNoKeysWhileItIsOpen) {
     FrmResize& w = load();
-    const std::function<void()> closers[] = {[&] { click(w.cmdOk); }, [&] { click(w.cmdCancel); }};
+    const std::function<void()> closers[] = {[&] { click(view(w).cmdOk); },
+                                             [&] { click(view(w).cmdCancel); }};
     for (const auto& close : closers) {
-        click(w.cmdBrowse);
-        for (QWidget* covered : std::initializer_list<QWidget*>{w.cmdOpen, w.cmdSame, w.txtwidth,
-                                                                w.txtLetters, w.Image2}) {
+        click(view(w).cmdBrowse);
+        for (QWidget* covered :
+             std::initializer_list<QWidget*>{view(w).cmdOpen, view(w).cmdSame, view(w).txtwidth,
+                                             view(w).txtLetters, view(w).Image2}) {
             EXPECT_FALSE(covered->isVisible()) << covered->objectName().toStdString();
         }
-        EXPECT_TRUE(w.Dir1->isVisible());
-        EXPECT_EQ(w.focusWidget(), w.Dir1);
+        EXPECT_TRUE(view(w).Dir1->isVisible());
+        EXPECT_EQ(w.focusWidget(), view(w).Dir1);
         close();
-        EXPECT_TRUE(w.cmdOpen->isVisible());
-        EXPECT_TRUE(w.txtwidth->isVisible());
-        EXPECT_FALSE(w.Dir1->isVisible());
+        EXPECT_TRUE(view(w).cmdOpen->isVisible());
+        EXPECT_TRUE(view(w).txtwidth->isVisible());
+        EXPECT_FALSE(view(w).Dir1->isVisible());
     }
 }
 
 TEST_F(Chooser, EnterPressesTheFocusedButton) {
     FrmResize& w = open();
-    ASSERT_TRUE(w.Dir1->setPath(platform.pictures()));
-    testing_support::pressKey(w.cmdOk, Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_TRUE(w.frameBrowse->isHidden());
+    ASSERT_TRUE(view(w).Dir1->setPath(platform.pictures()));
+    testing_support::pressKey(view(w).cmdOk, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(view(w).frameBrowse->isHidden());
     EXPECT_EQ(platform.stored("Path"), platform.pictures());
 
-    testing_support::pressKey(w.cmdBrowse, Qt::Key_Return, QStringLiteral("\r"));
-    ASSERT_FALSE(w.frameBrowse->isHidden());
-    testing_support::pressKey(w.cmdCancel, Qt::Key_Enter, QStringLiteral("\r"));
-    EXPECT_TRUE(w.frameBrowse->isHidden());
-    EXPECT_TRUE(w.strPathHolder.isEmpty());
+    testing_support::pressKey(view(w).cmdBrowse, Qt::Key_Return, QStringLiteral("\r"));
+    ASSERT_FALSE(view(w).frameBrowse->isHidden());
+    testing_support::pressKey(view(w).cmdCancel, Qt::Key_Enter, QStringLiteral("\r"));
+    EXPECT_TRUE(view(w).frameBrowse->isHidden());
+    EXPECT_TRUE(view(w).strPathHolder.isEmpty());
 }
 
 TEST_F(Chooser, OkDuringARunKeepsThePathLabelHidden) {
     FrmResize& w = open();
-    ASSERT_TRUE(w.Dir1->setPath(platform.pictures()));
-    w.timerProcess.setEnabled(true);
-    click(w.cmdOk);
-    w.timerProcess.setEnabled(false);
-    EXPECT_TRUE(w.lblPath->isHidden());
-    EXPECT_TRUE(w.lblSaveTo->isHidden());
-    EXPECT_EQ(w.strPathHolder, platform.pictures());
+    ASSERT_TRUE(view(w).Dir1->setPath(platform.pictures()));
+    view(w).timerProcess.setEnabled(true);
+    click(view(w).cmdOk);
+    view(w).timerProcess.setEnabled(false);
+    EXPECT_TRUE(view(w).lblPath->isHidden());
+    EXPECT_TRUE(view(w).lblSaveTo->isHidden());
+    EXPECT_EQ(view(w).strPathHolder, platform.pictures());
 }
 
 TEST_F(Chooser, OkKeepsTheChosenFolderWhenTheSameFolderOptionWasTurnedOnMeanwhile) {
     const QString old = platform.makeFolder("Old");
     platform.store("Destination", old);
     FrmResize& w = open();
-    w.mnuSame->trigger();  // the menu still works while the chooser is open
-    ASSERT_TRUE(w.chkFileLocation->isChecked());
-    ASSERT_TRUE(w.Dir1->setPath(platform.pictures()));
-    click(w.cmdOk);
-    EXPECT_FALSE(w.chkFileLocation->isChecked());
-    EXPECT_EQ(w.txtDestName->text(), platform.pictures());
-    EXPECT_EQ(w.strPathHolder, platform.pictures());
+    view(w).mnuSame->trigger();  // the menu still works while the chooser is open
+    ASSERT_TRUE(view(w).chkFileLocation->isChecked());
+    ASSERT_TRUE(view(w).Dir1->setPath(platform.pictures()));
+    click(view(w).cmdOk);
+    EXPECT_FALSE(view(w).chkFileLocation->isChecked());
+    EXPECT_EQ(view(w).txtDestName->text(), platform.pictures());
+    EXPECT_EQ(view(w).strPathHolder, platform.pictures());
     EXPECT_EQ(platform.stored("Path"), platform.pictures());
 }
 
@@ -287,28 +290,28 @@ TEST_F(Chooser, DriveChangeGoesToThatDrivesCurrentFolder) {
     platform.volumes.volumes = {
         {"/", "System"}, {stick, "STICK"}, {platform.home() + "/media/gone", "GONE"}};
     FrmResize& w = open();
-    ASSERT_EQ(w.Drive1->count(), 3);
+    ASSERT_EQ(view(w).Drive1->count(), 3);
 
-    w.Drive1->setCurrentIndex(1);
-    EXPECT_EQ(w.Dir1->path(), stick);
+    view(w).Drive1->setCurrentIndex(1);
+    EXPECT_EQ(view(w).Dir1->path(), stick);
     EXPECT_EQ(platform.stored("Destination"), stick);
-    ASSERT_TRUE(w.Dir1->setPath(photos));
+    ASSERT_TRUE(view(w).Dir1->setPath(photos));
 
-    w.Drive1->setCurrentIndex(0);
-    EXPECT_EQ(w.Dir1->path(), platform.documents());
-    w.Drive1->setCurrentIndex(1);
-    EXPECT_EQ(w.Dir1->path(), photos);
+    view(w).Drive1->setCurrentIndex(0);
+    EXPECT_EQ(view(w).Dir1->path(), platform.documents());
+    view(w).Drive1->setCurrentIndex(1);
+    EXPECT_EQ(view(w).Dir1->path(), photos);
 
     // A drive that cannot be read is refused, silently.
-    w.Drive1->setCurrentIndex(2);
-    EXPECT_EQ(w.Drive1->currentIndex(), 1);
-    EXPECT_EQ(w.Dir1->path(), photos);
+    view(w).Drive1->setCurrentIndex(2);
+    EXPECT_EQ(view(w).Drive1->currentIndex(), 1);
+    EXPECT_EQ(view(w).Dir1->path(), photos);
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
 TEST_F(Chooser, NewFolderAsksForAFullPath) {
     FrmResize& w = open();
-    const QString before = w.txtDestName->text();
+    const QString before = view(w).txtDestName->text();
     newFolder(w, "temp");
     ASSERT_EQ(platform.dialogs.inputs.size(), 1u);
     EXPECT_EQ(platform.dialogs.inputs[0].title, "Create New Folder");
@@ -319,13 +322,13 @@ TEST_F(Chooser, NewFolderAsksForAFullPath) {
               "The drive must be included with the new folder name!\n(ie /tmp/thumbs)");
     EXPECT_EQ(lastBox()->icon, Icon::Exclamation);
     EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("temp")));
-    EXPECT_FALSE(QFileInfo::exists(w.Dir1->path() + "/temp"));
-    EXPECT_EQ(w.txtDestName->text(), before);
+    EXPECT_FALSE(QFileInfo::exists(view(w).Dir1->path() + "/temp"));
+    EXPECT_EQ(view(w).txtDestName->text(), before);
 
     // Cancel, or nothing typed: nothing happens.
     newFolder(w, "");
     EXPECT_EQ(platform.dialogs.shown.size(), 1u);
-    EXPECT_EQ(w.Dir1->path(), platform.documents());
+    EXPECT_EQ(view(w).Dir1->path(), platform.documents());
 }
 
 TEST_F(Chooser, NewFolderIsMadeAndChosen) {
@@ -334,13 +337,13 @@ TEST_F(Chooser, NewFolderIsMadeAndChosen) {
     newFolder(w, made);
     EXPECT_TRUE(platform.dialogs.shown.empty());
     EXPECT_TRUE(QFileInfo(made).isDir());
-    EXPECT_EQ(w.Dir1->path(), made);
-    EXPECT_EQ(w.File1->path(), made);
-    EXPECT_EQ(w.txtDestName->text(), made);
-    EXPECT_EQ(w.txtDestName->toolTip(), made);
-    EXPECT_EQ(w.lblPath->text(), made);
+    EXPECT_EQ(view(w).Dir1->path(), made);
+    EXPECT_EQ(view(w).File1->path(), made);
+    EXPECT_EQ(view(w).txtDestName->text(), made);
+    EXPECT_EQ(view(w).txtDestName->toolTip(), made);
+    EXPECT_EQ(view(w).lblPath->text(), made);
     EXPECT_EQ(platform.stored("Destination"), made);
-    EXPECT_TRUE(w.Image10->isHidden());
+    EXPECT_TRUE(view(w).Image10->isHidden());
 }
 
 TEST_F(Chooser, NewFolderReportsEveryFailingStepAndCarriesOn) {
@@ -353,8 +356,8 @@ TEST_F(Chooser, NewFolderReportsEveryFailingStepAndCarriesOn) {
               "The folder already exists, write error or disk is full.\n"
               "Use file explorer confirm folders!");
     EXPECT_EQ(lastBox()->icon, Icon::Exclamation);
-    EXPECT_EQ(w.Dir1->path(), existing);
-    EXPECT_EQ(w.txtDestName->text(), existing);
+    EXPECT_EQ(view(w).Dir1->path(), existing);
+    EXPECT_EQ(view(w).txtDestName->text(), existing);
     EXPECT_EQ(platform.stored("Destination"), existing);
     platform.verifyAndReset();
 
@@ -362,8 +365,8 @@ TEST_F(Chooser, NewFolderReportsEveryFailingStepAndCarriesOn) {
     newFolder(w, platform.home() + "/missing/Thumbs");
     EXPECT_EQ(platform.dialogs.countTitled(kOperationError), 2);
     EXPECT_FALSE(QFileInfo::exists(platform.home() + "/missing"));
-    EXPECT_EQ(w.Dir1->path(), existing);
-    EXPECT_EQ(w.txtDestName->text(), existing);
+    EXPECT_EQ(view(w).Dir1->path(), existing);
+    EXPECT_EQ(view(w).txtDestName->text(), existing);
     EXPECT_EQ(platform.stored("Destination"), existing);
 }
 
@@ -372,27 +375,27 @@ TEST_F(Chooser, OpenDestinationImageOpensTheStoredFolderEvenWithSameFolderOn) {
     platform.store("Destination", thumbs);
     platform.store("FileLocation", "1");
     FrmResize& w = load();
-    ASSERT_TRUE(w.chkFileLocation->isChecked());
+    ASSERT_TRUE(view(w).chkFileLocation->isChecked());
 
-    w.mnuOpenFolder->trigger();
+    view(w).mnuOpenFolder->trigger();
     ASSERT_EQ(platform.dialogs.titles(), QStringList{kError400});
     EXPECT_EQ(lastBox()->text,
               "Save to original folder option in use. Turn option off or use Windows Explorer "
               "to open the source folder.");
     EXPECT_EQ(lastBox()->icon, Icon::Information);
-    click(w.cmdOpen);
+    click(view(w).cmdOpen);
     EXPECT_EQ(platform.dialogs.countTitled(kError400), 2);
     EXPECT_TRUE(foldersShown().isEmpty());
 
-    click(w.imgOpenFolder);
+    click(view(w).imgOpenFolder);
     EXPECT_EQ(foldersShown(), QStringList{thumbs});
     EXPECT_EQ(platform.dialogs.shown.size(), 2u);
-    EXPECT_TRUE(w.Image20->isHidden());
+    EXPECT_TRUE(view(w).Image20->isHidden());
 }
 
 TEST_F(Chooser, OpenDestinationImageWithNothingStoredDoesNothing) {
     FrmResize& w = load();
-    click(w.imgOpenFolder);
+    click(view(w).imgOpenFolder);
     EXPECT_TRUE(platform.shell.calls.empty());
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
@@ -404,7 +407,7 @@ TEST_F(Chooser, OpenDestinationImageReportsAFolderThatCannotBeShown) {
     FrmResize& w = load();
     ASSERT_TRUE(QDir(gone).removeRecursively());
 
-    click(w.imgOpenFolder);
+    click(view(w).imgOpenFolder);
     ASSERT_EQ(platform.dialogs.titles(), QStringList{kTargetError});
     EXPECT_EQ(lastBox()->text,
               "Error opening the target folder! Use your File Explorer to check that the "
@@ -416,7 +419,7 @@ TEST_F(Chooser, OpenDestinationImageReportsAFolderThatCannotBeShown) {
     // The file manager's own refusal is reported the same way.
     platform.store("Destination", kept);
     platform.shell.scriptResults({false});
-    click(w.imgOpenFolder);
+    click(view(w).imgOpenFolder);
     EXPECT_EQ(foldersShown(), QStringList{kept});
     EXPECT_EQ(platform.dialogs.countTitled(kTargetError), 2);
 }
@@ -424,16 +427,16 @@ TEST_F(Chooser, OpenDestinationImageReportsAFolderThatCannotBeShown) {
 TEST_F(Chooser, OpenFolderShowsTheBoxsFolderAndIgnoresFailures) {
     const QString thumbs = platform.makeFolder("Thumbs");
     FrmResize& w = open();
-    ASSERT_TRUE(w.Dir1->setPath(thumbs));
-    click(w.cmdOpen);
+    ASSERT_TRUE(view(w).Dir1->setPath(thumbs));
+    click(view(w).cmdOpen);
     EXPECT_EQ(foldersShown(), QStringList{thumbs});
 
     platform.shell.scriptResults({false});
-    w.mnuOpenFolder->trigger();
+    view(w).mnuOpenFolder->trigger();
     EXPECT_EQ(foldersShown().size(), 2);
 
     ASSERT_TRUE(QDir(thumbs).removeRecursively());
-    click(w.cmdOpen);
+    click(view(w).cmdOpen);
     EXPECT_EQ(foldersShown().size(), 2);
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }

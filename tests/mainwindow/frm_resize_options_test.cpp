@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frm_resize_fixture.h"
+#include "support/frm_resize_test_view.h"
 
 using testing_support::click;
 using testing_support::typeKeys;
@@ -22,8 +23,9 @@ TEST_F(OptionsPanel, TypedSizesAreClampedAndOnlyDigitsTaken) {
         const char* typed;
         const char* shown;
     } cases[] = {
-        {w.txtwidth, "300", "280"},  {w.txtHeight, "250", "240"}, {w.txtwidth, "250", "250"},
-        {w.txtHeight, "1a2.", "12"}, {w.txtwidth, "9\b7", "7"},   {w.txtHeight, "4567", "240"},
+        {view(w).txtwidth, "300", "280"}, {view(w).txtHeight, "250", "240"},
+        {view(w).txtwidth, "250", "250"}, {view(w).txtHeight, "1a2.", "12"},
+        {view(w).txtwidth, "9\b7", "7"},  {view(w).txtHeight, "4567", "240"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -31,23 +33,23 @@ TEST_F(OptionsPanel, TypedSizesAreClampedAndOnlyDigitsTaken) {
         EXPECT_EQ(c.box->text(), c.shown);
     }
     // The height box ends at 240 too: its limit is 240 whatever the tooltip says.
-    EXPECT_EQ(w.txtHeight->text(), "240");
-    EXPECT_EQ(w.txtHeight->toolTip(), "Max Height 280 Pixels");
+    EXPECT_EQ(view(w).txtHeight->text(), "240");
+    EXPECT_EQ(view(w).txtHeight->toolTip(), "Max Height 280 Pixels");
 }
 
 TEST_F(OptionsPanel, SizeChangeDrawsThePreviewAndShowsTheCaption) {
     FrmResize& w = load();
-    retype(w.txtwidth, "50");
-    EXPECT_FALSE(w.Picture2->isHidden());
-    EXPECT_TRUE(w.lblThumbnail->isHidden());
+    retype(view(w).txtwidth, "50");
+    EXPECT_FALSE(view(w).Picture2->isHidden());
+    EXPECT_TRUE(view(w).lblThumbnail->isHidden());
     // The sample picture at the new size, inside a one-pixel frame.
-    EXPECT_EQ(w.Picture2->size(), QSize(52, 132));
-    EXPECT_EQ(w.Picture2->pos(), QPoint(518 - 26, 155 - 66));
-    EXPECT_EQ(w.lblWidth2->text(), "50");
-    EXPECT_EQ(w.lblHeight2->text(), "130");
-    EXPECT_FALSE(w.lblWidth2->isHidden());
-    EXPECT_FALSE(w.lblxx->isHidden());
-    EXPECT_EQ(w.indFirstRun, 1);
+    EXPECT_EQ(view(w).Picture2->size(), QSize(52, 132));
+    EXPECT_EQ(view(w).Picture2->pos(), QPoint(518 - 26, 155 - 66));
+    EXPECT_EQ(view(w).lblWidth2->text(), "50");
+    EXPECT_EQ(view(w).lblHeight2->text(), "130");
+    EXPECT_FALSE(view(w).lblWidth2->isHidden());
+    EXPECT_FALSE(view(w).lblxx->isHidden());
+    EXPECT_EQ(view(w).indFirstRun, 1);
 }
 
 TEST_F(OptionsPanel, ArrowsBeepAtTheirEnds) {
@@ -59,10 +61,13 @@ TEST_F(OptionsPanel, ArrowsBeepAtTheirEnds) {
         const char* after;
         int beeps;
     } cases[] = {
-        {w.txtHeight, w.btnUp2, "240", "240", 0},  // the clamp holds it, silently
-        {w.txtHeight, w.btnUp2, "100", "101", 0}, {w.txtwidth, w.btnUp, "280", "280", 1},
-        {w.txtwidth, w.btnUp, "279", "280", 0},   {w.txtwidth, w.btnDown, "1", "1", 1},
-        {w.txtwidth, w.btnDown, "2", "1", 0},     {w.txtHeight, w.btnDown2, "130", "129", 0},
+        {view(w).txtHeight, view(w).btnUp2, "240", "240", 0},  // the clamp holds it, silently
+        {view(w).txtHeight, view(w).btnUp2, "100", "101", 0},
+        {view(w).txtwidth, view(w).btnUp, "280", "280", 1},
+        {view(w).txtwidth, view(w).btnUp, "279", "280", 0},
+        {view(w).txtwidth, view(w).btnDown, "1", "1", 1},
+        {view(w).txtwidth, view(w).btnDown, "2", "1", 0},
+        {view(w).txtHeight, view(w).btnDown2, "130", "129", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.start) + " -> " + c.after);
@@ -77,99 +82,101 @@ TEST_F(OptionsPanel, ArrowsBeepAtTheirEnds) {
 TEST_F(OptionsPanel, ArrowShowsItsPressedTwinForItsPause) {
     FrmResize& w = load();
     bool pressedMeanwhile = false;
-    platform.loop.after(150, [&] { pressedMeanwhile = !w.btnUp_Pressed->isHidden(); });
+    platform.loop.after(150, [&] { pressedMeanwhile = !view(w).btnUp_Pressed->isHidden(); });
     const quint32 before = platform.loop.tickCount();
     w.btnUp_Click();
     EXPECT_TRUE(pressedMeanwhile);
-    EXPECT_TRUE(w.btnUp_Pressed->isHidden());
+    EXPECT_TRUE(view(w).btnUp_Pressed->isHidden());
     EXPECT_GE(platform.loop.tickCount() - before, 300u);
-    EXPECT_EQ(w.txtwidth->text(), "111");
+    EXPECT_EQ(view(w).txtwidth->text(), "111");
 }
 
 TEST_F(OptionsPanel, QualityChecksTheTextBeforeEachKey) {
     FrmResize& w = load();
-    w.txtQuality->clear();
-    typeKeys(w.txtQuality, "101");
-    EXPECT_EQ(w.txtQuality->text(), "101");
-    typeKeys(w.txtQuality, "x");
-    EXPECT_EQ(w.txtQuality->text(), "100");
-    typeKeys(w.txtQuality, "\b\b\b");
-    EXPECT_EQ(w.txtQuality->text(), "");
-    typeKeys(w.txtQuality, "7a5");
-    EXPECT_EQ(w.txtQuality->text(), "75");
+    view(w).txtQuality->clear();
+    typeKeys(view(w).txtQuality, "101");
+    EXPECT_EQ(view(w).txtQuality->text(), "101");
+    typeKeys(view(w).txtQuality, "x");
+    EXPECT_EQ(view(w).txtQuality->text(), "100");
+    typeKeys(view(w).txtQuality, "\b\b\b");
+    EXPECT_EQ(view(w).txtQuality->text(), "");
+    typeKeys(view(w).txtQuality, "7a5");
+    EXPECT_EQ(view(w).txtQuality->text(), "75");
 }
 
 TEST_F(OptionsPanel, TypeChoiceKeepsButtonsMenusAndExtensionInStep) {
     FrmResize& w = load();
     for (int i = 0; i < 3; ++i) {
-        w.mnubmp->trigger();
+        view(w).mnubmp->trigger();
     }
-    EXPECT_EQ(w.twips.width(w.txtExtention), 470);
-    EXPECT_EQ(w.txtExtention->text(), ".bmp");
-    EXPECT_TRUE(w.optBMP->isChecked());
-    EXPECT_FALSE(w.optJPG->isChecked() || w.optGIF->isChecked());
-    EXPECT_TRUE(w.mnubmp->isChecked());
-    EXPECT_FALSE(w.mnujpg->isChecked() || w.mnugif->isChecked());
-    EXPECT_FALSE(w.txtQuality->isEnabled());
+    EXPECT_EQ(view(w).twips.width(view(w).txtExtention), 470);
+    EXPECT_EQ(view(w).txtExtention->text(), ".bmp");
+    EXPECT_TRUE(view(w).optBMP->isChecked());
+    EXPECT_FALSE(view(w).optJPG->isChecked() || view(w).optGIF->isChecked());
+    EXPECT_TRUE(view(w).mnubmp->isChecked());
+    EXPECT_FALSE(view(w).mnujpg->isChecked() || view(w).mnugif->isChecked());
+    EXPECT_FALSE(view(w).txtQuality->isEnabled());
 
-    click(w.optGIF);
-    EXPECT_EQ(w.twips.width(w.txtExtention), 370);
-    EXPECT_EQ(w.txtExtention->text(), ".gif");
-    EXPECT_FALSE(w.optBMP->isChecked());
-    EXPECT_TRUE(w.mnugif->isChecked() && !w.mnubmp->isChecked());
-    click(w.optGIF);  // a selected type stays selected
-    EXPECT_TRUE(w.optGIF->isChecked());
+    click(view(w).optGIF);
+    EXPECT_EQ(view(w).twips.width(view(w).txtExtention), 370);
+    EXPECT_EQ(view(w).txtExtention->text(), ".gif");
+    EXPECT_FALSE(view(w).optBMP->isChecked());
+    EXPECT_TRUE(view(w).mnugif->isChecked() && !view(w).mnubmp->isChecked());
+    click(view(w).optGIF);  // a selected type stays selected
+    EXPECT_TRUE(view(w).optGIF->isChecked());
 
-    w.mnujpg->trigger();
-    EXPECT_EQ(w.twips.width(w.txtExtention), 370);
-    EXPECT_TRUE(w.txtQuality->isEnabled());
-    EXPECT_TRUE(w.frameQuality->isEnabled());
+    view(w).mnujpg->trigger();
+    EXPECT_EQ(view(w).twips.width(view(w).txtExtention), 370);
+    EXPECT_TRUE(view(w).txtQuality->isEnabled());
+    EXPECT_TRUE(view(w).frameQuality->isEnabled());
 }
 
 TEST_F(OptionsPanel, CheckingSuffixUnchecksPrefixAndLoadsItsLetters) {
     FrmResize& w = load();
-    click(w.chkSufix);
-    EXPECT_TRUE(w.chkSufix->isChecked());
-    EXPECT_FALSE(w.chkPrefix->isChecked());
-    EXPECT_TRUE(w.mnuSuffix->isChecked());
-    EXPECT_FALSE(w.mnuPrefix->isChecked());
-    EXPECT_EQ(w.txtLetters->text(), "_th");
-    EXPECT_EQ(w.txtIncrementer->text(), "_th");
-    EXPECT_EQ(w.twips.width(w.txtIncrementer), 455);
-    EXPECT_EQ(w.twips.left(w.txtIncrementer), 2520);
-    EXPECT_EQ(w.twips.left(w.txtFilename), 1560);
+    click(view(w).chkSufix);
+    EXPECT_TRUE(view(w).chkSufix->isChecked());
+    EXPECT_FALSE(view(w).chkPrefix->isChecked());
+    EXPECT_TRUE(view(w).mnuSuffix->isChecked());
+    EXPECT_FALSE(view(w).mnuPrefix->isChecked());
+    EXPECT_EQ(view(w).txtLetters->text(), "_th");
+    EXPECT_EQ(view(w).txtIncrementer->text(), "_th");
+    EXPECT_EQ(view(w).twips.width(view(w).txtIncrementer), 455);
+    EXPECT_EQ(view(w).twips.left(view(w).txtIncrementer), 2520);
+    EXPECT_EQ(view(w).twips.left(view(w).txtFilename), 1560);
 }
 
 TEST_F(OptionsPanel, PrefixMenuOnACheckedPrefixLeavesNoRule) {
     FrmResize& w = load();
-    ASSERT_TRUE(w.chkPrefix->isChecked());
-    w.mnuPrefix->trigger();
-    EXPECT_FALSE(w.chkPrefix->isChecked() || w.chkSufix->isChecked() || w.chkNumber->isChecked());
-    EXPECT_FALSE(w.mnuPrefix->isChecked());
-    EXPECT_FALSE(w.txtLetters->isEnabled());
-    EXPECT_TRUE(w.txtIncrementer->isHidden());
-    const int destRight = w.twips.left(w.txtDestName) + w.twips.width(w.txtDestName);
-    EXPECT_EQ(w.twips.left(w.txtFilename), destRight + 10);
-    EXPECT_EQ(w.twips.left(w.txtFilename) + w.twips.width(w.txtFilename),
-              w.twips.left(w.txtExtention) - 10);
+    ASSERT_TRUE(view(w).chkPrefix->isChecked());
+    view(w).mnuPrefix->trigger();
+    EXPECT_FALSE(view(w).chkPrefix->isChecked() || view(w).chkSufix->isChecked() ||
+                 view(w).chkNumber->isChecked());
+    EXPECT_FALSE(view(w).mnuPrefix->isChecked());
+    EXPECT_FALSE(view(w).txtLetters->isEnabled());
+    EXPECT_TRUE(view(w).txtIncrementer->isHidden());
+    const int destRight =
+        view(w).twips.left(view(w).txtDestName) + view(w).twips.width(view(w).txtDestName);
+    EXPECT_EQ(view(w).twips.left(view(w).txtFilename), destRight + 10);
+    EXPECT_EQ(view(w).twips.left(view(w).txtFilename) + view(w).twips.width(view(w).txtFilename),
+              view(w).twips.left(view(w).txtExtention) - 10);
 
-    w.mnuNumber->trigger();
-    EXPECT_TRUE(w.chkNumber->isChecked());
-    EXPECT_TRUE(w.mnuNumber->isChecked());
-    EXPECT_EQ(w.txtLetters->text(), "1");
-    EXPECT_TRUE(w.txtLetters->isEnabled());
+    view(w).mnuNumber->trigger();
+    EXPECT_TRUE(view(w).chkNumber->isChecked());
+    EXPECT_TRUE(view(w).mnuNumber->isChecked());
+    EXPECT_EQ(view(w).txtLetters->text(), "1");
+    EXPECT_TRUE(view(w).txtLetters->isEnabled());
 }
 
 TEST_F(OptionsPanel, TypedLettersAreStoredForTheActiveRuleAsTheyCome) {
     FrmResize& w = load();
-    w.txtLetters->clear();
-    typeKeys(w.txtLetters, "a");
+    view(w).txtLetters->clear();
+    typeKeys(view(w).txtLetters, "a");
     EXPECT_EQ(platform.stored("Prefix"), "a");
-    typeKeys(w.txtLetters, "b");
+    typeKeys(view(w).txtLetters, "b");
     EXPECT_EQ(platform.stored("Prefix"), "ab");
-    EXPECT_EQ(w.txtIncrementer->text(), "ab");
-    typeKeys(w.txtLetters, "cd");  // three at most
-    EXPECT_EQ(w.txtLetters->text(), "abc");
+    EXPECT_EQ(view(w).txtIncrementer->text(), "ab");
+    typeKeys(view(w).txtLetters, "cd");  // three at most
+    EXPECT_EQ(view(w).txtLetters->text(), "abc");
     EXPECT_FALSE(platform.isStored("Suffix"));
 }
 
@@ -179,81 +186,81 @@ TEST_F(OptionsPanel, SameFolderResetsTheRulesLetters) {
     platform.store("Numbers", "42");
     FrmResize& w = load();
     w.Image18_Click();
-    ASSERT_TRUE(w.chkFileLocation->isChecked());
+    ASSERT_TRUE(view(w).chkFileLocation->isChecked());
     const struct {
         QCheckBox* box;
         const char* key;
         const char* letters;
-    } rules[] = {{w.chkSufix, "Suffix", "_th"},
-                 {w.chkNumber, "Numbers", "1"},
-                 {w.chkPrefix, "Prefix", "th_"}};
+    } rules[] = {{view(w).chkSufix, "Suffix", "_th"},
+                 {view(w).chkNumber, "Numbers", "1"},
+                 {view(w).chkPrefix, "Prefix", "th_"}};
     for (const auto& rule : rules) {
         SCOPED_TRACE(rule.key);
         click(rule.box);
-        EXPECT_EQ(w.txtLetters->text(), rule.letters);
-        EXPECT_EQ(w.txtIncrementer->text(), rule.letters);
+        EXPECT_EQ(view(w).txtLetters->text(), rule.letters);
+        EXPECT_EQ(view(w).txtIncrementer->text(), rule.letters);
         EXPECT_EQ(platform.stored(rule.key), rule.letters);
-        EXPECT_EQ(w.txtDestName->text(), "/FilePath/");
+        EXPECT_EQ(view(w).txtDestName->text(), "/FilePath/");
     }
 }
 
 TEST_F(OptionsPanel, SameFolderToggleRoundTrip) {
     platform.store("Destination", "/srv/thumbs");
     FrmResize& w = load();
-    w.Label20->show();
-    click(w.Label20);
-    EXPECT_TRUE(w.chkFileLocation->isChecked());
-    EXPECT_TRUE(w.mnuSame->isChecked() && w.mnuSamel2->isChecked());
-    EXPECT_TRUE(w.imgRedOff->isHidden());
-    EXPECT_EQ(w.txtDestName->text(), "/FilePath/");
-    EXPECT_FALSE(w.txtDestName->isEnabled());
-    EXPECT_EQ(w.lblPath->text(), "Same Location As Source Pictures");
+    view(w).Label20->show();
+    click(view(w).Label20);
+    EXPECT_TRUE(view(w).chkFileLocation->isChecked());
+    EXPECT_TRUE(view(w).mnuSame->isChecked() && view(w).mnuSamel2->isChecked());
+    EXPECT_TRUE(view(w).imgRedOff->isHidden());
+    EXPECT_EQ(view(w).txtDestName->text(), "/FilePath/");
+    EXPECT_FALSE(view(w).txtDestName->isEnabled());
+    EXPECT_EQ(view(w).lblPath->text(), "Same Location As Source Pictures");
 
-    w.mnuSamel2->trigger();
-    EXPECT_FALSE(w.chkFileLocation->isChecked());
-    EXPECT_FALSE(w.mnuSame->isChecked() || w.mnuSamel2->isChecked());
-    EXPECT_FALSE(w.imgRedOff->isHidden());
-    EXPECT_EQ(w.txtDestName->text(), "/srv/thumbs");
-    EXPECT_EQ(w.lblPath->text(), "/srv/thumbs");
-    EXPECT_TRUE(w.txtDestName->isEnabled());
+    view(w).mnuSamel2->trigger();
+    EXPECT_FALSE(view(w).chkFileLocation->isChecked());
+    EXPECT_FALSE(view(w).mnuSame->isChecked() || view(w).mnuSamel2->isChecked());
+    EXPECT_FALSE(view(w).imgRedOff->isHidden());
+    EXPECT_EQ(view(w).txtDestName->text(), "/srv/thumbs");
+    EXPECT_EQ(view(w).lblPath->text(), "/srv/thumbs");
+    EXPECT_TRUE(view(w).txtDestName->isEnabled());
 }
 
 TEST_F(OptionsPanel, SameFolderTakesTheSourceFolderWhenThereIsOne) {
     FrmResize& w = load();
-    w.List1->addItem("/pics/a.jpg");
-    w.txtSourcePath->setText("/pics/");
-    w.varDirectoryPath = "/picked";
-    w.chkFileLocation->setChecked(true);
-    EXPECT_EQ(w.txtDestName->text(), "/picked");
-    EXPECT_EQ(w.lblPath->text(), "/picked");
+    view(w).List1->addItem("/pics/a.jpg");
+    view(w).txtSourcePath->setText("/pics/");
+    view(w).varDirectoryPath = "/picked";
+    view(w).chkFileLocation->setChecked(true);
+    EXPECT_EQ(view(w).txtDestName->text(), "/picked");
+    EXPECT_EQ(view(w).lblPath->text(), "/picked");
 }
 
 TEST_F(OptionsPanel, DuringARunOnlyThePromptToggleWorks) {
     FrmResize& w = load();
-    w.chkFileLocation->setEnabled(false);
-    w.chkLandscape->setEnabled(false);
+    view(w).chkFileLocation->setEnabled(false);
+    view(w).chkLandscape->setEnabled(false);
     w.Image18_Click();
     w.Image6_Click();
-    EXPECT_FALSE(w.chkFileLocation->isChecked());
-    EXPECT_FALSE(w.chkLandscape->isChecked());
+    EXPECT_FALSE(view(w).chkFileLocation->isChecked());
+    EXPECT_FALSE(view(w).chkLandscape->isChecked());
 
-    w.mnuOverwrite->trigger();
-    EXPECT_TRUE(w.chkOverwrite->isChecked());
-    EXPECT_TRUE(w.mnuOverwrite->isChecked());
-    EXPECT_FALSE(w.imgRedLightOff22->isHidden());
+    view(w).mnuOverwrite->trigger();
+    EXPECT_TRUE(view(w).chkOverwrite->isChecked());
+    EXPECT_TRUE(view(w).mnuOverwrite->isChecked());
+    EXPECT_FALSE(view(w).imgRedLightOff22->isHidden());
     EXPECT_EQ(platform.stored("Overwrite"), "1");
-    click(w.lblOverwrite);
-    EXPECT_FALSE(w.chkOverwrite->isChecked());
-    EXPECT_FALSE(w.mnuOverwrite->isChecked());
+    click(view(w).lblOverwrite);
+    EXPECT_FALSE(view(w).chkOverwrite->isChecked());
+    EXPECT_FALSE(view(w).mnuOverwrite->isChecked());
     EXPECT_EQ(platform.stored("Overwrite"), "0");
 }
 
 TEST_F(OptionsPanel, LandscapeToggleLightsUpAndWaitsForShutdown) {
     FrmResize& w = load();
-    w.mnuLandscape->trigger();
-    EXPECT_TRUE(w.chkLandscape->isChecked());
-    EXPECT_TRUE(w.mnuLandscape->isChecked());
-    EXPECT_TRUE(w.imgGreenOff22->isHidden());
+    view(w).mnuLandscape->trigger();
+    EXPECT_TRUE(view(w).chkLandscape->isChecked());
+    EXPECT_TRUE(view(w).mnuLandscape->isChecked());
+    EXPECT_TRUE(view(w).imgGreenOff22->isHidden());
     EXPECT_FALSE(platform.isStored("Landscape"));
 }
 

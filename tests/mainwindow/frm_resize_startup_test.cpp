@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frm_resize_fixture.h"
+#include "support/frm_resize_test_view.h"
 
 namespace {
 
@@ -10,34 +11,34 @@ TEST_F(FrmResizeTest, FreshUserGetsEveryDefault) {
 
     EXPECT_EQ(w.windowTitle(), "Corvel XP");
     EXPECT_FALSE(w.isHidden());
-    EXPECT_EQ(w.txtwidth->text(), "110");
-    EXPECT_EQ(w.txtHeight->text(), "130");
-    EXPECT_TRUE(w.optJPG->isChecked());
-    EXPECT_FALSE(w.optBMP->isChecked() || w.optGIF->isChecked());
-    EXPECT_TRUE(w.mnujpg->isChecked());
-    EXPECT_EQ(w.txtExtention->text(), ".jpg");
-    EXPECT_TRUE(w.frameQuality->isEnabled());
-    EXPECT_EQ(w.txtQuality->text(), "100");
-    EXPECT_TRUE(w.chkPrefix->isChecked());
-    EXPECT_TRUE(w.mnuPrefix->isChecked());
-    EXPECT_EQ(w.txtLetters->text(), "th_");
-    EXPECT_EQ(w.txtIncrementer->text(), "th_");
-    EXPECT_FALSE(w.chkOverwrite->isChecked() || w.chkFileLocation->isChecked() ||
-                 w.chkLandscape->isChecked());
+    EXPECT_EQ(view(w).txtwidth->text(), "110");
+    EXPECT_EQ(view(w).txtHeight->text(), "130");
+    EXPECT_TRUE(view(w).optJPG->isChecked());
+    EXPECT_FALSE(view(w).optBMP->isChecked() || view(w).optGIF->isChecked());
+    EXPECT_TRUE(view(w).mnujpg->isChecked());
+    EXPECT_EQ(view(w).txtExtention->text(), ".jpg");
+    EXPECT_TRUE(view(w).frameQuality->isEnabled());
+    EXPECT_EQ(view(w).txtQuality->text(), "100");
+    EXPECT_TRUE(view(w).chkPrefix->isChecked());
+    EXPECT_TRUE(view(w).mnuPrefix->isChecked());
+    EXPECT_EQ(view(w).txtLetters->text(), "th_");
+    EXPECT_EQ(view(w).txtIncrementer->text(), "th_");
+    EXPECT_FALSE(view(w).chkOverwrite->isChecked() || view(w).chkFileLocation->isChecked() ||
+                 view(w).chkLandscape->isChecked());
     // Every light red: the green prompt picture hidden, the two red fronts shown.
-    EXPECT_TRUE(w.imgRedLightOff22->isHidden());
-    EXPECT_FALSE(w.imgRedOff->isHidden());
-    EXPECT_FALSE(w.imgGreenOff22->isHidden());
-    EXPECT_EQ(w.txtDestName->text(), "/FilePath/");
-    EXPECT_EQ(w.lblPath->text(), "Choose Path");
-    EXPECT_FALSE(w.lblPath->isHidden());
-    EXPECT_TRUE(w.lblDestPath->isHidden());
-    EXPECT_EQ(w.tips.indTips(), 1);
-    EXPECT_TRUE(w.mnuTips->isChecked());
-    EXPECT_TRUE(w.imgHelperTips_Off->isHidden());
-    EXPECT_FALSE(w.lblThumbnail->isHidden());
-    EXPECT_TRUE(w.Picture2->isHidden());
-    EXPECT_EQ(w.indLoading, 0);
+    EXPECT_TRUE(view(w).imgRedLightOff22->isHidden());
+    EXPECT_FALSE(view(w).imgRedOff->isHidden());
+    EXPECT_FALSE(view(w).imgGreenOff22->isHidden());
+    EXPECT_EQ(view(w).txtDestName->text(), "/FilePath/");
+    EXPECT_EQ(view(w).lblPath->text(), "Choose Path");
+    EXPECT_FALSE(view(w).lblPath->isHidden());
+    EXPECT_TRUE(view(w).lblDestPath->isHidden());
+    EXPECT_EQ(view(w).tips.indTips(), 1);
+    EXPECT_TRUE(view(w).mnuTips->isChecked());
+    EXPECT_TRUE(view(w).imgHelperTips_Off->isHidden());
+    EXPECT_FALSE(view(w).lblThumbnail->isHidden());
+    EXPECT_TRUE(view(w).Picture2->isHidden());
+    EXPECT_EQ(view(w).indLoading, 0);
 
     EXPECT_EQ(boxesTitled(kNewUser), 1);
     EXPECT_EQ(platform.stored("PHT"), "1");
@@ -72,42 +73,44 @@ struct StoredCase {
 };
 
 QString typeShown(const FrmResize& w) {
-    return w.optBMP->isChecked()   ? "BMP " + w.txtExtention->text()
-           : w.optGIF->isChecked() ? "GIF " + w.txtExtention->text()
-           : w.optJPG->isChecked() ? "JPG " + w.txtExtention->text()
-                                   : "none";
+    return view(w).optBMP->isChecked()   ? "BMP " + view(w).txtExtention->text()
+           : view(w).optGIF->isChecked() ? "GIF " + view(w).txtExtention->text()
+           : view(w).optJPG->isChecked() ? "JPG " + view(w).txtExtention->text()
+                                         : "none";
 }
 
 QString nameShown(const FrmResize& w) {
-    const QString rule = w.chkPrefix->isChecked()   ? "Prefix"
-                         : w.chkSufix->isChecked()  ? "Suffix"
-                         : w.chkNumber->isChecked() ? "Number"
-                                                    : "none";
-    return rule + (w.txtLetters->isEnabled() ? " " + w.txtLetters->text() : " disabled") +
-           (w.txtIncrementer->isHidden() ? " hidden" : "");
+    const QString rule = view(w).chkPrefix->isChecked()   ? "Prefix"
+                         : view(w).chkSufix->isChecked()  ? "Suffix"
+                         : view(w).chkNumber->isChecked() ? "Number"
+                                                          : "none";
+    return rule +
+           (view(w).txtLetters->isEnabled() ? " " + view(w).txtLetters->text() : " disabled") +
+           (view(w).txtIncrementer->isHidden() ? " hidden" : "");
 }
 
 QString qualityShown(const FrmResize& w) {
-    return w.txtQuality->text();
+    return view(w).txtQuality->text();
 }
 QString widthShown(const FrmResize& w) {
-    return w.txtwidth->text();
+    return view(w).txtwidth->text();
 }
 QString heightShown(const FrmResize& w) {
-    return w.txtHeight->text();
+    return view(w).txtHeight->text();
 }
 QString tipsShown(const FrmResize& w) {
-    return QString::number(w.tips.indTips()) + (w.imgHelperTips_Off->isHidden() ? " on" : " off");
+    return QString::number(view(w).tips.indTips()) +
+           (view(w).imgHelperTips_Off->isHidden() ? " on" : " off");
 }
 QString landscapeShown(const FrmResize& w) {
-    return QString(w.chkLandscape->isChecked() ? "checked" : "unchecked") +
-           (w.imgGreenOff22->isHidden() ? " green" : " red") +
-           (w.mnuLandscape->isChecked() ? " menu" : "");
+    return QString(view(w).chkLandscape->isChecked() ? "checked" : "unchecked") +
+           (view(w).imgGreenOff22->isHidden() ? " green" : " red") +
+           (view(w).mnuLandscape->isChecked() ? " menu" : "");
 }
 QString overwriteShown(const FrmResize& w) {
-    return QString(w.chkOverwrite->isChecked() ? "checked" : "unchecked") +
-           (w.imgRedLightOff22->isHidden() ? " red" : " green") +
-           (w.mnuOverwrite->isChecked() ? " menu" : "");
+    return QString(view(w).chkOverwrite->isChecked() ? "checked" : "unchecked") +
+           (view(w).imgRedLightOff22->isHidden() ? " red" : " green") +
+           (view(w).mnuOverwrite->isChecked() ? " menu" : "");
 }
 
 TEST_F(FrmResizeTest, StoredValuesLoadWithTheirRules) {
@@ -151,29 +154,26 @@ TEST_F(FrmResizeTest, StoredValuesLoadWithTheirRules) {
 
 TEST_F(FrmResizeTest, StoredNumbersOutOfRangeAreBroughtIntoTheBoxesRange) {
     // What typing and the arrows could never leave in a box does not come back from the store.
+    using Box = QLineEdit* (*)(FrmResize&);
+    const Box width = [](FrmResize& w) { return view(w).txtwidth; };
+    const Box height = [](FrmResize& w) { return view(w).txtHeight; };
+    const Box quality = [](FrmResize& w) { return view(w).txtQuality; };
+    const Box letters = [](FrmResize& w) { return view(w).txtLetters; };
     const struct {
         const char* key;
         const char* stored;
-        QLineEdit* FrmResize::*box;
+        Box box;
         const char* shown;
     } cases[] = {
-        {"Width", "-40", &FrmResize::txtwidth, "1"},
-        {"Width", "0", &FrmResize::txtwidth, "1"},
-        {"Width", "1e9", &FrmResize::txtwidth, "280"},
-        {"Width", " 90 ", &FrmResize::txtwidth, "90"},
-        {"Width", "nan", &FrmResize::txtwidth, "110"},
-        {"Width", "", &FrmResize::txtwidth, "110"},
-        {"Height", "-3", &FrmResize::txtHeight, "1"},
-        {"Height", "280", &FrmResize::txtHeight, "240"},
-        {"Height", "inf", &FrmResize::txtHeight, "130"},
-        {"Quality", "-5", &FrmResize::txtQuality, "100"},
-        {"Quality", "70000", &FrmResize::txtQuality, "100"},
-        {"Quality", "1", &FrmResize::txtQuality, "1"},
-        {"Numbers", "-4", &FrmResize::txtLetters, "0"},
-        {"Numbers", "1003", &FrmResize::txtLetters, "1003"},
-        {"Numbers", "12.5", &FrmResize::txtLetters, "12"},
-        {"Numbers", "abc", &FrmResize::txtLetters, "1"},
-        {"Numbers", "", &FrmResize::txtLetters, "1"},
+        {"Width", "-40", width, "1"},         {"Width", "0", width, "1"},
+        {"Width", "1e9", width, "280"},       {"Width", " 90 ", width, "90"},
+        {"Width", "nan", width, "110"},       {"Width", "", width, "110"},
+        {"Height", "-3", height, "1"},        {"Height", "280", height, "240"},
+        {"Height", "inf", height, "130"},     {"Quality", "-5", quality, "100"},
+        {"Quality", "70000", quality, "100"}, {"Quality", "1", quality, "1"},
+        {"Numbers", "-4", letters, "0"},      {"Numbers", "1003", letters, "1003"},
+        {"Numbers", "12.5", letters, "12"},   {"Numbers", "abc", letters, "1"},
+        {"Numbers", "", letters, "1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
@@ -184,9 +184,9 @@ TEST_F(FrmResizeTest, StoredNumbersOutOfRangeAreBroughtIntoTheBoxesRange) {
         FrmResize w(fresh.services());
         w.onEndProgram = [] {};
         w.Form_Load();
-        EXPECT_EQ((w.*c.box)->text(), c.shown);
+        EXPECT_EQ(c.box(w)->text(), c.shown);
         if (QByteArray(c.key) == "Numbers") {
-            EXPECT_EQ(w.txtIncrementer->text(), c.shown);
+            EXPECT_EQ(view(w).txtIncrementer->text(), c.shown);
         }
         fresh.verifyAndReset();
     }
@@ -197,93 +197,93 @@ TEST_F(FrmResizeTest, StoredLettersOfTheActiveRuleAreShown) {
     platform.store("Suffix", "-s");
     platform.store("Prefix", "p-");
     FrmResize& w = load();
-    EXPECT_EQ(w.txtLetters->text(), "-s");
-    EXPECT_EQ(w.txtIncrementer->text(), "-s");
-    EXPECT_TRUE(w.mnuSuffix->isChecked());
-    EXPECT_FALSE(w.mnuPrefix->isChecked());
+    EXPECT_EQ(view(w).txtLetters->text(), "-s");
+    EXPECT_EQ(view(w).txtIncrementer->text(), "-s");
+    EXPECT_TRUE(view(w).mnuSuffix->isChecked());
+    EXPECT_FALSE(view(w).mnuPrefix->isChecked());
 }
 
 TEST_F(FrmResizeTest, PathLabelShowsTheStoredDestinationShortened) {
     const QString sixty = "/" + QString(59, 'd');
     platform.store("Destination", sixty);
     FrmResize& w = load();
-    EXPECT_EQ(w.txtDestName->text(), sixty);
-    EXPECT_EQ(w.lblPath->text(), sixty.left(21) + "..." + sixty.right(21));
-    EXPECT_EQ(w.lblPath->toolTip(), sixty);
+    EXPECT_EQ(view(w).txtDestName->text(), sixty);
+    EXPECT_EQ(view(w).lblPath->text(), sixty.left(21) + "..." + sixty.right(21));
+    EXPECT_EQ(view(w).lblPath->toolTip(), sixty);
 }
 
 TEST_F(FrmResizeTest, SameFolderStoredOnShowsSameLocation) {
     platform.store("FileLocation", "1");
     platform.store("Destination", "/home/ann/thumbs");
     FrmResize& w = load();
-    EXPECT_EQ(w.lblPath->text(), "Same Location As Source Pictures");
-    EXPECT_EQ(w.lblPath->toolTip(), "Save thumbnails to same location as source pictures");
-    EXPECT_EQ(w.txtDestName->text(), "/FilePath/");
-    EXPECT_FALSE(w.txtDestName->isEnabled());
-    EXPECT_TRUE(w.imgRedOff->isHidden());
-    EXPECT_TRUE(w.mnuSame->isChecked() && w.mnuSamel2->isChecked());
+    EXPECT_EQ(view(w).lblPath->text(), "Same Location As Source Pictures");
+    EXPECT_EQ(view(w).lblPath->toolTip(), "Save thumbnails to same location as source pictures");
+    EXPECT_EQ(view(w).txtDestName->text(), "/FilePath/");
+    EXPECT_FALSE(view(w).txtDestName->isEnabled());
+    EXPECT_TRUE(view(w).imgRedOff->isHidden());
+    EXPECT_TRUE(view(w).mnuSame->isChecked() && view(w).mnuSamel2->isChecked());
 }
 
 TEST_F(FrmResizeTest, SpecialFoldersAreResolvedAtLoad) {
     FrmResize& w = load();
-    EXPECT_EQ(w.varMyDocs, platform.documents() + "/");
-    EXPECT_EQ(w.varMyPics, platform.pictures() + "/");
-    EXPECT_EQ(w.Dir1->path(), platform.documents());
+    EXPECT_EQ(view(w).varMyDocs, platform.documents() + "/");
+    EXPECT_EQ(view(w).varMyPics, platform.pictures() + "/");
+    EXPECT_EQ(view(w).Dir1->path(), platform.documents());
 }
 
 TEST_F(FrmResizeTest, OversizeLayoutAtTwelveTwipsPerPixelOnly) {
     platform.screen.twipsPerPixel = 12;
     FrmResize& big = load();
-    EXPECT_EQ(big.indoversize, 1);
-    EXPECT_FALSE(big.form->hasPicture());
-    EXPECT_FALSE(big.lineDiv->isHidden());
-    EXPECT_FALSE(big.lineDiv2->isHidden());
-    EXPECT_FALSE(big.lblSource->isHidden());
-    EXPECT_FALSE(big.lblDest->isHidden());
-    EXPECT_EQ(big.chkNumber->text(), "No.");
+    EXPECT_EQ(view(big).indoversize, 1);
+    EXPECT_FALSE(view(big).form->hasPicture());
+    EXPECT_FALSE(view(big).lineDiv->isHidden());
+    EXPECT_FALSE(view(big).lineDiv2->isHidden());
+    EXPECT_FALSE(view(big).lblSource->isHidden());
+    EXPECT_FALSE(view(big).lblDest->isHidden());
+    EXPECT_EQ(view(big).chkNumber->text(), "No.");
     // Lights line up after "Thumbnail Images": landscape, then prompt on overwrite.
-    EXPECT_GT(big.imgGreenOff22->x(), big.lblDest->x());
-    EXPECT_GT(big.imgRedLightOn22->x(), big.lblLandscape->x());
-    EXPECT_EQ(big.imgRedLightOn22->x(), big.imgRedLightOff22->x());
+    EXPECT_GT(view(big).imgGreenOff22->x(), view(big).lblDest->x());
+    EXPECT_GT(view(big).imgRedLightOn22->x(), view(big).lblLandscape->x());
+    EXPECT_EQ(view(big).imgRedLightOn22->x(), view(big).imgRedLightOff22->x());
     // The preview sits 100 pixels further right.
-    big.txtwidth->setText("111");
-    EXPECT_EQ(big.Picture2->x() + big.Picture2->width() / 2, 618);
+    view(big).txtwidth->setText("111");
+    EXPECT_EQ(view(big).Picture2->x() + view(big).Picture2->width() / 2, 618);
 
     testing_support::TestPlatform normal;
     normal.store("PHT", "1");
     FrmResize usual(normal.services());
     usual.onEndProgram = [] {};
     usual.Form_Load();
-    EXPECT_EQ(usual.indoversize, 0);
-    EXPECT_TRUE(usual.form->hasPicture());
-    EXPECT_TRUE(usual.lineDiv->isHidden());
-    EXPECT_EQ(usual.chkNumber->text(), "Number");
-    usual.txtwidth->setText("111");
-    EXPECT_EQ(usual.Picture2->x() + usual.Picture2->width() / 2, 518);
+    EXPECT_EQ(view(usual).indoversize, 0);
+    EXPECT_TRUE(view(usual).form->hasPicture());
+    EXPECT_TRUE(view(usual).lineDiv->isHidden());
+    EXPECT_EQ(view(usual).chkNumber->text(), "Number");
+    view(usual).txtwidth->setText("111");
+    EXPECT_EQ(view(usual).Picture2->x() + view(usual).Picture2->width() / 2, 518);
 }
 
 TEST_F(FrmResizeTest, CompactLayoutOnAShortScreen) {
     platform.screen.width = 640;
     platform.screen.height = 480;
     FrmResize& w = load();
-    EXPECT_EQ(w.twips.height(w.form), 6945);
-    EXPECT_EQ(w.Frame3->title(), "Rename:");
-    EXPECT_EQ(w.Frame1->title(), "Save As:");
-    EXPECT_TRUE(w.frameani->isHidden());
-    EXPECT_TRUE(w.txtSourcePath->isHidden());
-    EXPECT_EQ(w.twips.top(w.cmdExit), 1600);
-    EXPECT_FALSE(w.cmdExit->isHidden());  // inside the window now, and usable
-    EXPECT_EQ(w.twips.height(w.Dir1), 540);
+    EXPECT_EQ(view(w).twips.height(view(w).form), 6945);
+    EXPECT_EQ(view(w).Frame3->title(), "Rename:");
+    EXPECT_EQ(view(w).Frame1->title(), "Save As:");
+    EXPECT_TRUE(view(w).frameani->isHidden());
+    EXPECT_TRUE(view(w).txtSourcePath->isHidden());
+    EXPECT_EQ(view(w).twips.top(view(w).cmdExit), 1600);
+    EXPECT_FALSE(view(w).cmdExit->isHidden());  // inside the window now, and usable
+    EXPECT_EQ(view(w).twips.height(view(w).Dir1), 540);
 
     testing_support::TestPlatform tall;
     tall.store("PHT", "1");
     FrmResize usual(tall.services());
     usual.onEndProgram = [] {};
     usual.Form_Load();
-    EXPECT_EQ(usual.twips.height(usual.form), 7230);
-    EXPECT_EQ(usual.Frame3->title(), "Thumbnail Name");
+    EXPECT_EQ(view(usual).twips.height(view(usual).form), 7230);
+    EXPECT_EQ(view(usual).Frame3->title(), "Thumbnail Name");
     // Out of sight beyond the edge, its Alt+C must not clash with the buttons one can see.
-    EXPECT_TRUE(usual.cmdExit->isHidden());
+    EXPECT_TRUE(view(usual).cmdExit->isHidden());
 }
 
 TEST_F(FrmResizeTest, WindowIsCentredOnTheScreen) {
@@ -309,12 +309,12 @@ TEST_F(FrmResizeTest, SecondInstanceIsRefusedBeforeAnythingElse) {
 
 TEST_F(FrmResizeTest, CloseCommandSavesEveryOptionAndEndsOnce) {
     FrmResize& w = load();
-    w.txtwidth->setText("90");
-    w.txtHeight->setText("80");
+    view(w).txtwidth->setText("90");
+    view(w).txtHeight->setText("80");
     w.mnugif_Click();
-    w.txtQuality->setText("75");
+    view(w).txtQuality->setText("75");
     w.mnuNumber_Click();
-    w.txtLetters->setText("7");
+    view(w).txtLetters->setText("7");
     w.Image3_Click();
     w.Image6_Click();
     w.Image7_Click();
@@ -353,7 +353,7 @@ TEST_F(FrmResizeTest, ShutdownWithSameFolderOnKeepsTheStoredDestination) {
     platform.store("Destination", "/srv/thumbs");
     FrmResize& w = load();
     w.Image18_Click();
-    ASSERT_TRUE(w.chkFileLocation->isChecked());
+    ASSERT_TRUE(view(w).chkFileLocation->isChecked());
     w.cmdExit_Click();
     EXPECT_EQ(platform.stored("FileLocation"), "1");
     EXPECT_EQ(platform.stored("Destination"), "/srv/thumbs");
@@ -363,8 +363,8 @@ TEST_F(FrmResizeTest, ChoosePathIsNeverStoredAsADestination) {
     platform.store("FileLocation", "1");
     FrmResize& w = load();
     w.Image18_Click();  // off, with nothing stored
-    EXPECT_EQ(w.txtDestName->text(), "Choose Path");
-    EXPECT_EQ(w.lblPath->text(), "Choose Path");
+    EXPECT_EQ(view(w).txtDestName->text(), "Choose Path");
+    EXPECT_EQ(view(w).lblPath->text(), "Choose Path");
     w.cmdExit_Click();
     EXPECT_FALSE(platform.isStored("Destination"));
 }

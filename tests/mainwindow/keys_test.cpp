@@ -2,6 +2,7 @@
 // The keyboard on the main window: the number boxes let Tab, Enter and the shortcuts through,
 // and every access key does one thing.
 #include "run_fixture.h"
+#include "support/frm_resize_test_view.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +37,7 @@ class Keys : public RunTest {
 
 TEST_F(Keys, TabLeavesEachNumberBoxWithNothingTypedIntoIt) {
     FrmResize& w = loadActive();
-    for (QLineEdit* box : {w.txtwidth, w.txtHeight, w.txtQuality}) {
+    for (QLineEdit* box : {view(w).txtwidth, view(w).txtHeight, view(w).txtQuality}) {
         SCOPED_TRACE(box->toolTip().toStdString());
         focusAndClear(box);
         typeKeys(box, "5");
@@ -50,42 +51,42 @@ TEST_F(Keys, TabLeavesEachNumberBoxWithNothingTypedIntoIt) {
         EXPECT_EQ(focused(), box);
     }
     // Tab is no key typed into the quality box: 101 is left for the next typed key to mend.
-    focusAndClear(w.txtQuality);
-    typeKeys(w.txtQuality, "101");
-    pressKey(w.txtQuality, Qt::Key_Tab, "\t");
-    EXPECT_EQ(w.txtQuality->text(), "101");
+    focusAndClear(view(w).txtQuality);
+    typeKeys(view(w).txtQuality, "101");
+    pressKey(view(w).txtQuality, Qt::Key_Tab, "\t");
+    EXPECT_EQ(view(w).txtQuality->text(), "101");
 }
 
 TEST_F(Keys, ShortcutsAndEnterWorkInTheNumberBoxes) {
     FrmResize& w = loadActive();
-    w.txtwidth->setFocus();
-    pressKey(w.txtwidth, Qt::Key_A, "\x01", Qt::ControlModifier);
-    EXPECT_EQ(w.txtwidth->selectedText(), "110");
-    typeKeys(w.txtwidth, "9");
-    EXPECT_EQ(w.txtwidth->text(), "9");
+    view(w).txtwidth->setFocus();
+    pressKey(view(w).txtwidth, Qt::Key_A, "\x01", Qt::ControlModifier);
+    EXPECT_EQ(view(w).txtwidth->selectedText(), "110");
+    typeKeys(view(w).txtwidth, "9");
+    EXPECT_EQ(view(w).txtwidth->text(), "9");
 
     // Copied from the height box, pasted into the quality box.
-    w.txtHeight->setFocus();
-    pressKey(w.txtHeight, Qt::Key_A, "\x01", Qt::ControlModifier);
-    pressKey(w.txtHeight, Qt::Key_C, "\x03", Qt::ControlModifier);
+    view(w).txtHeight->setFocus();
+    pressKey(view(w).txtHeight, Qt::Key_A, "\x01", Qt::ControlModifier);
+    pressKey(view(w).txtHeight, Qt::Key_C, "\x03", Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "130");
-    w.txtQuality->setFocus();
-    pressKey(w.txtQuality, Qt::Key_A, "\x01", Qt::ControlModifier);
-    pressKey(w.txtQuality, Qt::Key_V, "\x16", Qt::ControlModifier);
-    EXPECT_EQ(w.txtQuality->text(), "130");  // left for the next typed key, like a typed 130
+    view(w).txtQuality->setFocus();
+    pressKey(view(w).txtQuality, Qt::Key_A, "\x01", Qt::ControlModifier);
+    pressKey(view(w).txtQuality, Qt::Key_V, "\x16", Qt::ControlModifier);
+    EXPECT_EQ(view(w).txtQuality->text(), "130");  // left for the next typed key, like a typed 130
     // Pasted text is held to what typing gives: digits, three of them.
     QApplication::clipboard()->setText("abc");
-    pressKey(w.txtQuality, Qt::Key_A, "\x01", Qt::ControlModifier);
-    pressKey(w.txtQuality, Qt::Key_V, "\x16", Qt::ControlModifier);
-    EXPECT_EQ(w.txtQuality->text(), "130");
+    pressKey(view(w).txtQuality, Qt::Key_A, "\x01", Qt::ControlModifier);
+    pressKey(view(w).txtQuality, Qt::Key_V, "\x16", Qt::ControlModifier);
+    EXPECT_EQ(view(w).txtQuality->text(), "130");
 
     int entered = 0;
-    for (QLineEdit* box : {w.txtwidth, w.txtHeight, w.txtQuality}) {
+    for (QLineEdit* box : {view(w).txtwidth, view(w).txtHeight, view(w).txtQuality}) {
         QObject::connect(box, &QLineEdit::returnPressed, [&entered] { ++entered; });
         pressKey(box, Qt::Key_Return, "\r");
     }
     EXPECT_EQ(entered, 3);
-    EXPECT_EQ(w.txtQuality->text(), "130");
+    EXPECT_EQ(view(w).txtQuality->text(), "130");
 }
 
 // The access keys of what can be pressed at this moment: buttons shown on the window and the
@@ -129,7 +130,7 @@ TEST_F(Keys, NoTwoThingsShownShareAnAccessKey) {
         expectEachKeyOnce(w, compact ? "compact, chooser open" : "chooser open");
         w.cmdCancel_Click();
         w.Image2_Click();
-        ASSERT_TRUE(w.run.isActive());
+        ASSERT_TRUE(view(w).run.isActive());
         expectEachKeyOnce(w, compact ? "compact, run" : "run");
         runToEnd(w);
     }
@@ -226,10 +227,10 @@ TEST_F(Keys, EachAccessKeyDoesItsOneThing) {
             if (state == State::Run) {
                 // The menu's cancel entry has its letter too, beside the disabled "Choose
                 // &Pictures".
-                w.mnuFile->popup({0, 0});
-                pressKey(w.mnuFile, Qt::Key_C, "c");
-                EXPECT_FALSE(w.run.isActive());
-                EXPECT_EQ(w.lblFinished->text(), "Operation Canceled");
+                view(w).mnuFile->popup({0, 0});
+                pressKey(view(w).mnuFile, Qt::Key_C, "c");
+                EXPECT_FALSE(view(w).run.isActive());
+                EXPECT_EQ(view(w).lblFinished->text(), "Operation Canceled");
             }
             w.cmdExit_Click();
         }

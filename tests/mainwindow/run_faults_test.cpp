@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Faults of the run that were mended: each test shows the sound behaviour.
 #include "run_fixture.h"
+#include "support/frm_resize_test_view.h"
 
-#include "engine/picture_loader.h"
+#include "engine/qt/picture_file_qt.h"
+#include "platform/path_style_qt.h"
 #include "ui/image.h"
 
 #include <QDir>
@@ -38,9 +40,9 @@ struct Way {
 
 const Way kWays[] = {
     {"toolbar", false, [](FrmResize& w) { w.Image2_Click(); }},
-    {"menu", false, [](FrmResize& w) { w.mnuProcess->trigger(); }},
+    {"menu", false, [](FrmResize& w) { view(w).mnuProcess->trigger(); }},
     {"Enter in the source file box", true,
-     [](FrmResize& w) { pressKey(w.txtSourceFile, Qt::Key_Return, "\r"); }},
+     [](FrmResize& w) { pressKey(view(w).txtSourceFile, Qt::Key_Return, "\r"); }},
 };
 
 }  // namespace
@@ -52,8 +54,8 @@ TEST_F(SameFolderRun, EveryWayIntoARunAsksTheSameWarning) {
             const QString source = picture("photo.bmp");
             FrmResize& w = load();
             if (way.singlePicture) {
-                w.txtSourcePath->setText(platform.pictures() + "/");
-                w.txtSourceFile->setText("photo.bmp");
+                view(w).txtSourcePath->setText(platform.pictures() + "/");
+                view(w).txtSourceFile->setText("photo.bmp");
             } else {
                 queue(w, {source});
             }
@@ -61,11 +63,11 @@ TEST_F(SameFolderRun, EveryWayIntoARunAsksTheSameWarning) {
             way.start(w);
             if (answer == Answer::No) {
                 EXPECT_EQ(platform.dialogs.titles(), QStringList({kWarning, kChangeOptions}));
-                EXPECT_FALSE(w.run.isActive());
-                EXPECT_EQ(w.indCmdProcessClick, 0);
+                EXPECT_FALSE(view(w).run.isActive());
+                EXPECT_EQ(view(w).indCmdProcessClick, 0);
             } else {
                 EXPECT_EQ(platform.dialogs.titles(), QStringList{kWarning});
-                EXPECT_TRUE(w.run.isActive());
+                EXPECT_TRUE(view(w).run.isActive());
                 runToEnd(w);
                 EXPECT_EQ(w.windowTitle(), kFinished + "1");
                 EXPECT_TRUE(QFileInfo::exists(platform.pictures() + "/photo.jpg"));
@@ -81,8 +83,8 @@ TEST_F(SameFolderRun, NoWarningWhenTheNamesDifferOrThePromptIsOn) {
     const QString source = picture("photo.bmp");
     FrmResize& w = load();
     queue(w, {source});
-    w.chkOverwrite->setChecked(true);
-    w.mnuProcess->trigger();
+    view(w).chkOverwrite->setChecked(true);
+    view(w).mnuProcess->trigger();
     EXPECT_TRUE(platform.dialogs.shown.empty());
     runToEnd(w);
     EXPECT_TRUE(QFileInfo::exists(platform.pictures() + "/photo.jpg"));
@@ -94,29 +96,29 @@ TEST_F(RunTest, DestinationCheckRefusesPlaceholdersAndChoosePath) {
     const QString refused[] = {
         "",
         " ",
-        host.placeholderFolder(),
-        host.placeholderFile(),
-        host.placeholderFile() + host.qSeparator(),
+        platform::placeholderFolder(host),
+        platform::placeholderFile(host),
+        platform::placeholderFile(host) + platform::qSeparator(host),
         "Choose Path",
     };
     FrmResize& w = load();
     for (const bool single : {false, true}) {
-        w.List1->clear();
+        view(w).List1->clear();
         if (single) {
-            w.txtSourcePath->setText(platform.pictures() + "/");
-            w.txtSourceFile->setText("photo.bmp");
+            view(w).txtSourcePath->setText(platform.pictures() + "/");
+            view(w).txtSourceFile->setText("photo.bmp");
         } else {
             queue(w, {source});
         }
         for (const QString& text : refused) {
             SCOPED_TRACE((single ? "single picture, " : "queue, ") + text.toStdString());
-            w.txtDestName->setText(text);
+            view(w).txtDestName->setText(text);
             w.Image2_Click();
             EXPECT_EQ(platform.dialogs.titles(), QStringList{"Enter Destination Path"});
-            EXPECT_FALSE(w.run.isActive());
-            EXPECT_EQ(w.indCmdProcessClick, 0);
+            EXPECT_FALSE(view(w).run.isActive());
+            EXPECT_EQ(view(w).indCmdProcessClick, 0);
             // With a queue the save-to chooser opens; the next start closes it first.
-            EXPECT_EQ(w.frameBrowse->isHidden(), single);
+            EXPECT_EQ(view(w).frameBrowse->isHidden(), single);
             platform.verifyAndReset();
         }
     }
@@ -131,11 +133,11 @@ TEST_F(RunTest, QueueOfOneUnreadablePictureFinishesWithItsError) {
     w.Image2_Click();
     runToEnd(w, 20000);
 
-    EXPECT_FALSE(w.run.isActive());
+    EXPECT_FALSE(view(w).run.isActive());
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(w.windowTitle(), kFinished + "1 -- Process Errors: 1");
-    EXPECT_EQ(w.lblFinished->text(), "Finished Processing");
-    EXPECT_FALSE(w.timerProcess.enabled());
+    EXPECT_EQ(view(w).lblFinished->text(), "Finished Processing");
+    EXPECT_FALSE(view(w).timerProcess.enabled());
     EXPECT_FALSE(QFileInfo::exists(thumb("broken_th.jpg")));
 }
 
@@ -153,14 +155,14 @@ TEST_F(RunTest, ThumbnailThatCannotBeWrittenIsAProcessError) {
     EXPECT_TRUE(QFileInfo(thumb("photo_th.jpg")).isFile());
     EXPECT_TRUE(QFileInfo(thumb("next_th.jpg")).isDir());
     EXPECT_TRUE(QFileInfo(thumb("last_th.jpg")).isFile());
-    EXPECT_EQ(w.indSaving, 0);
+    EXPECT_EQ(view(w).indSaving, 0);
 }
 
 TEST_F(RunTest, EmptyQualityBecomes100SoTheJpegIsWritten) {
     FrmResize& w = loadWithQueue({picture("photo.bmp")});
-    w.txtQuality->clear();
+    view(w).txtQuality->clear();
     w.Image2_Click();
-    EXPECT_EQ(w.txtQuality->text(), "100");
+    EXPECT_EQ(view(w).txtQuality->text(), "100");
     runToEnd(w);
     EXPECT_EQ(w.windowTitle(), kFinished + "1");
     EXPECT_TRUE(isJpeg(thumb("photo_th.jpg")));
@@ -200,28 +202,28 @@ TEST_P(CloseDuringATickPause, ThePictureIsFinishedThenTheOptionsAreStoredAndTheP
     }
     FrmResize& w = loadWithQueue(sources);
     // An option that only the shutdown stores.
-    w.txtwidth->selectAll();
-    testing_support::typeKeys(w.txtwidth, "90");
+    view(w).txtwidth->selectAll();
+    testing_support::typeKeys(view(w).txtwidth, "90");
     w.Image2_Click();
 
     // The first tick comes after 900 ms; each of its pauses lasts 200 ms or more.
     bool closed = false;
     platform.loop.after(900 + 100, [&] {
-        ASSERT_TRUE(w.run.tickInProgress());
+        ASSERT_TRUE(view(w).run.tickInProgress());
         if (pause == TickPause::AfterWrite) {
             // the bitmap waits in memory: only the converted JPEG takes the name
             ASSERT_FALSE(QFileInfo::exists(thumb("photo_th.jpg")));
         }
         switch (closing) {
             case Closing::CancelThenTitleBar:
-                testing_support::click(w.cmdProcess);
-                ASSERT_FALSE(w.run.isActive());
+                testing_support::click(view(w).cmdProcess);
+                ASSERT_FALSE(view(w).run.isActive());
                 [[fallthrough]];
             case Closing::TitleBar:
                 w.close();
                 break;
             case Closing::ExitMenu:
-                w.mnuExit->trigger();
+                view(w).mnuExit->trigger();
                 break;
         }
         EXPECT_TRUE(w.isHidden());
@@ -233,7 +235,7 @@ TEST_P(CloseDuringATickPause, ThePictureIsFinishedThenTheOptionsAreStoredAndTheP
     ASSERT_TRUE(closed);
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(w.programEnded());
-    EXPECT_FALSE(w.run.tickInProgress());
+    EXPECT_FALSE(view(w).run.tickInProgress());
     EXPECT_EQ(platform.loop.activeTimers(), 0);
     EXPECT_EQ(platform.stored("Width"), "90");
     const QStringList written = QDir(destination).entryList(QDir::Files);
@@ -264,7 +266,7 @@ TEST_F(RunTest, CloseBetweenTicksSavesAndEndsAtOnce) {
     FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp")});
     w.Image2_Click();
     platform.loop.advance(1500);  // the first picture is done, the second not begun
-    ASSERT_FALSE(w.run.tickInProgress());
+    ASSERT_FALSE(view(w).run.tickInProgress());
     w.close();
     EXPECT_EQ(ends, 1);
     platform.loop.advance(5000);
@@ -278,22 +280,23 @@ TEST_F(RunTest, SizeArrowsBetweenTicksWriteNothing) {
     platform.store("Numbers", "1");
     FrmResize& w = loadWithQueue(
         {picture("a.bmp", 400, 300), picture("b.bmp", 300, 400), picture("c.bmp", 500, 300)});
-    w.List1->setCurrentRow(1);  // a list click: the size boxes now preview with b
+    view(w).List1->setCurrentRow(1);  // a list click: the size boxes now preview with b
     w.Image2_Click();
     platform.loop.advance(1500);  // a is written, b is not begun
-    ASSERT_FALSE(w.run.tickInProgress());
+    ASSERT_FALSE(view(w).run.tickInProgress());
     const QByteArray first = contents(thumb("a_1.jpg"));
     ASSERT_FALSE(first.isEmpty());
 
-    for (ui::ImageButton* arrow : {w.btnUp, w.btnDown, w.btnUp2, w.btnDown2}) {
+    for (ui::ImageButton* arrow :
+         {view(w).btnUp, view(w).btnDown, view(w).btnUp2, view(w).btnDown2}) {
         EXPECT_FALSE(arrow->isEnabled());
         testing_support::click(arrow);
     }
     w.btnUp_Click();  // however it is reached
     w.btnDown2_Click();
-    ASSERT_FALSE(w.run.tickInProgress());
-    EXPECT_EQ(w.txtwidth->text(), "110");
-    EXPECT_EQ(w.txtHeight->text(), "130");
+    ASSERT_FALSE(view(w).run.tickInProgress());
+    EXPECT_EQ(view(w).txtwidth->text(), "110");
+    EXPECT_EQ(view(w).txtHeight->text(), "130");
     EXPECT_EQ(platform.dialogs.beeps, 0);
     EXPECT_EQ(QDir(destination).entryList(QDir::Files), QStringList{"a_1.jpg"});
 
@@ -306,9 +309,9 @@ TEST_F(RunTest, SizeArrowsBetweenTicksWriteNothing) {
     EXPECT_EQ(b.size(), QSize(110, 130));
 
     // After the run the arrows work again.
-    testing_support::click(w.btnUp);
+    testing_support::click(view(w).btnUp);
     platform.loop.advance(300);
-    EXPECT_EQ(w.txtwidth->text(), "111");
+    EXPECT_EQ(view(w).txtwidth->text(), "111");
 }
 
 TEST_F(RunTest, TypeAndNamingMenusDoNothingDuringARunAndEveryCheckTellsTheTruth) {
@@ -316,64 +319,65 @@ TEST_F(RunTest, TypeAndNamingMenusDoNothingDuringARunAndEveryCheckTellsTheTruth)
     w.Image2_Click();
     const auto checksMatch = [&w] {
         const std::pair<const QAction*, bool> entries[] = {
-            {w.mnujpg, w.optJPG->isChecked()},
-            {w.mnubmp, w.optBMP->isChecked()},
-            {w.mnugif, w.optGIF->isChecked()},
-            {w.mnuPrefix, w.chkPrefix->isChecked()},
-            {w.mnuSuffix, w.chkSufix->isChecked()},
-            {w.mnuNumber, w.chkNumber->isChecked()},
-            {w.mnuOverwrite, w.chkOverwrite->isChecked()},
-            {w.mnuSame, w.chkFileLocation->isChecked()},
-            {w.mnuSamel2, w.chkFileLocation->isChecked()},
-            {w.mnuLandscape, w.chkLandscape->isChecked()},
+            {view(w).mnujpg, view(w).optJPG->isChecked()},
+            {view(w).mnubmp, view(w).optBMP->isChecked()},
+            {view(w).mnugif, view(w).optGIF->isChecked()},
+            {view(w).mnuPrefix, view(w).chkPrefix->isChecked()},
+            {view(w).mnuSuffix, view(w).chkSufix->isChecked()},
+            {view(w).mnuNumber, view(w).chkNumber->isChecked()},
+            {view(w).mnuOverwrite, view(w).chkOverwrite->isChecked()},
+            {view(w).mnuSame, view(w).chkFileLocation->isChecked()},
+            {view(w).mnuSamel2, view(w).chkFileLocation->isChecked()},
+            {view(w).mnuLandscape, view(w).chkLandscape->isChecked()},
         };
         for (const auto& [entry, on] : entries) {
             EXPECT_EQ(entry->isChecked(), on) << entry->text().toStdString();
         }
     };
-    for (QAction* refused : {w.mnuSame, w.mnuSamel2, w.mnuLandscape, w.mnubmp, w.mnugif, w.mnujpg,
-                             w.mnuPrefix, w.mnuSuffix, w.mnuNumber}) {
+    for (QAction* refused :
+         {view(w).mnuSame, view(w).mnuSamel2, view(w).mnuLandscape, view(w).mnubmp, view(w).mnugif,
+          view(w).mnujpg, view(w).mnuPrefix, view(w).mnuSuffix, view(w).mnuNumber}) {
         SCOPED_TRACE(refused->text().toStdString());
         refused->trigger();
         checksMatch();
     }
-    EXPECT_TRUE(w.optJPG->isChecked());
-    EXPECT_TRUE(w.chkSufix->isChecked());
-    EXPECT_FALSE(w.chkFileLocation->isChecked());
-    EXPECT_FALSE(w.chkLandscape->isChecked());
+    EXPECT_TRUE(view(w).optJPG->isChecked());
+    EXPECT_TRUE(view(w).chkSufix->isChecked());
+    EXPECT_FALSE(view(w).chkFileLocation->isChecked());
+    EXPECT_FALSE(view(w).chkLandscape->isChecked());
     // The prompt toggle is the one that works during a run.
-    w.mnuOverwrite->trigger();
-    EXPECT_TRUE(w.chkOverwrite->isChecked());
+    view(w).mnuOverwrite->trigger();
+    EXPECT_TRUE(view(w).chkOverwrite->isChecked());
     checksMatch();
 
     runToEnd(w);
     EXPECT_EQ(QDir(destination).entryList(QDir::Files, QDir::Name),
               QStringList({"next_th.jpg", "photo_th.jpg"}));
-    w.mnuLandscape->trigger();
-    EXPECT_TRUE(w.chkLandscape->isChecked());
+    view(w).mnuLandscape->trigger();
+    EXPECT_TRUE(view(w).chkLandscape->isChecked());
     checksMatch();
 }
 
 TEST_F(RunTest, ChooserOkShowsTheSameFolderOptionOffInBothMenus) {
     FrmResize& w = load();
     w.cmdBrowse_Click();
-    w.mnuSame->trigger();  // on, while the chooser is open
-    ASSERT_TRUE(w.chkFileLocation->isChecked());
-    ASSERT_TRUE(w.mnuSame->isChecked() && w.mnuSamel2->isChecked());
-    testing_support::click(w.cmdOk);
-    EXPECT_FALSE(w.chkFileLocation->isChecked());
-    EXPECT_FALSE(w.mnuSame->isChecked());
-    EXPECT_FALSE(w.mnuSamel2->isChecked());
+    view(w).mnuSame->trigger();  // on, while the chooser is open
+    ASSERT_TRUE(view(w).chkFileLocation->isChecked());
+    ASSERT_TRUE(view(w).mnuSame->isChecked() && view(w).mnuSamel2->isChecked());
+    testing_support::click(view(w).cmdOk);
+    EXPECT_FALSE(view(w).chkFileLocation->isChecked());
+    EXPECT_FALSE(view(w).mnuSame->isChecked());
+    EXPECT_FALSE(view(w).mnuSamel2->isChecked());
 }
 
 TEST_F(RunTest, TheChooserDoesNotOpenDuringARun) {
     FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp")});
     w.Image2_Click();
-    w.mnuBrowse->trigger();
-    testing_support::click(w.cmdBrowse);
-    EXPECT_TRUE(w.frameBrowse->isHidden());
-    EXPECT_FALSE(w.Frame4->isHidden());
-    EXPECT_TRUE(w.cmdProcess->isEnabled());
+    view(w).mnuBrowse->trigger();
+    testing_support::click(view(w).cmdBrowse);
+    EXPECT_TRUE(view(w).frameBrowse->isHidden());
+    EXPECT_FALSE(view(w).Frame4->isHidden());
+    EXPECT_TRUE(view(w).cmdProcess->isEnabled());
     runToEnd(w);
     EXPECT_EQ(w.windowTitle(), kFinished + "2");
 }
@@ -394,18 +398,18 @@ TEST_F(RunTest, RunningNumbersGrowPastThreeDigits) {
               QStringList({"a_998.jpg", "b_999.jpg", "c_1000.jpg", "d_1001.jpg", "e_1002.jpg",
                            "f_1003.jpg"}));
     // The number last used, as after every run; a new run without changes starts from it.
-    EXPECT_EQ(w.txtLetters->text(), "1003");
-    EXPECT_EQ(w.txtIncrementer->text(), "1003");
+    EXPECT_EQ(view(w).txtLetters->text(), "1003");
+    EXPECT_EQ(view(w).txtIncrementer->text(), "1003");
     EXPECT_EQ(platform.stored("Numbers"), "1003");
     w.cmdExit_Click();
     EXPECT_EQ(platform.stored("Letters"), "1003");
 
     FrmResize& next = load();
-    EXPECT_EQ(next.txtLetters->text(), "1003");
+    EXPECT_EQ(view(next).txtLetters->text(), "1003");
     // Three characters is what a user types.
-    next.txtLetters->selectAll();
-    testing_support::typeKeys(next.txtLetters, "12345");
-    EXPECT_EQ(next.txtLetters->text(), "123");
+    view(next).txtLetters->selectAll();
+    testing_support::typeKeys(view(next).txtLetters, "12345");
+    EXPECT_EQ(view(next).txtLetters->text(), "123");
 }
 
 }  // namespace

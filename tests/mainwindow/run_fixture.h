@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frm_resize_fixture.h"
+#include "support/frm_resize_test_view.h"
 
 #include <QFile>
 #include <QImage>
@@ -42,14 +43,11 @@ class RunTest : public ReturningUserTest {
         return w;
     }
 
-    // What the picker leaves behind: the entries, and the menu command enabled.
-    static void queue(FrmResize& w, const QStringList& sources) {
-        w.List1->addItems(sources);
-        w.mnuProcess->setEnabled(w.List1->count() > 0);
-    }
+    // What the picker leaves behind: the entries, added through the window's picker side.
+    static void queue(FrmResize& w, const QStringList& sources) { view(w).queue(sources); }
 
     void watchTicks(FrmResize& w) {
-        w.timerProcess.onTick([this, &w] {
+        view(w).timerProcess.onTick([this, &w] {
             ++ticks;
             w.timerProcess_Timer();
             captions << w.windowTitle();
@@ -58,7 +56,7 @@ class RunTest : public ReturningUserTest {
 
     // Lets the run go on until it is no longer active (or `limitMs` have passed).
     void runToEnd(FrmResize& w, quint32 limitMs = 60000) {
-        for (quint32 passed = 0; w.run.isActive() && passed < limitMs; passed += 100) {
+        for (quint32 passed = 0; view(w).run.isActive() && passed < limitMs; passed += 100) {
             platform.loop.advance(100);
         }
     }

@@ -3,6 +3,7 @@
 // finish that tells pictures that could not be loaded from thumbnails that could not be
 // written. Root ignores permission bits, so folders refuse through the write path's gate.
 #include "run_fixture.h"
+#include "support/frm_resize_test_view.h"
 
 #include "engine/file_write.h"
 
@@ -82,8 +83,8 @@ TEST_F(RunReportTest, UnwritableDestinationIsRefusedAtTheStart) {
         }
         FrmResize& w = load();
         if (c.single) {
-            w.txtSourcePath->setText(platform.pictures() + "/");
-            w.txtSourceFile->setText("photo.bmp");
+            view(w).txtSourcePath->setText(platform.pictures() + "/");
+            view(w).txtSourceFile->setText("photo.bmp");
         } else {
             queue(w, {source});
         }
@@ -95,14 +96,14 @@ TEST_F(RunReportTest, UnwritableDestinationIsRefusedAtTheStart) {
         EXPECT_EQ(platform.dialogs.shown[0].text,
                   "Cannot write to " + destination + ": Permission denied");
         EXPECT_EQ(platform.dialogs.shown[0].icon, Icon::Information);
-        EXPECT_FALSE(w.run.isActive());
-        EXPECT_EQ(w.indCmdProcessClick, 0);
+        EXPECT_FALSE(view(w).run.isActive());
+        EXPECT_EQ(view(w).indCmdProcessClick, 0);
         EXPECT_EQ(ticks, 0);  // no picture loaded
-        EXPECT_TRUE(w.sourcePicture.isNull());
+        EXPECT_TRUE(view(w).sourcePicture.isNull());
         EXPECT_TRUE(filesIn(destination).isEmpty());
         EXPECT_EQ(QFileInfo::exists(destination), c.folderExists);
         // With a queue the save-to chooser opens for another folder.
-        EXPECT_EQ(w.frameBrowse->isHidden(), c.single);
+        EXPECT_EQ(view(w).frameBrowse->isHidden(), c.single);
         platform.verifyAndReset();
         w.close();
         refusing.clear();
@@ -127,14 +128,14 @@ TEST_F(RunReportTest, DestinationThatFillsUpEndsWithTheBoxThatTellsFailuresApart
     EXPECT_EQ(platform.dialogs.shown[0].icon, Icon::Information);
     EXPECT_EQ(filesIn(destination), QStringList{"photo_th.jpg"});
     EXPECT_TRUE(isJpeg(thumb("photo_th.jpg")));
-    EXPECT_EQ(w.lblFinished->text(), "Finished Processing");
+    EXPECT_EQ(view(w).lblFinished->text(), "Finished Processing");
 }
 
 TEST_F(RunReportTest, BitmapsThatCannotBeWrittenAreReportedToo) {
     ASSERT_TRUE(QDir().mkpath(destination));
     refuse(destination, ENOSPC, 1);  // the probe only
     FrmResize& w = loadWithQueue({picture("photo.bmp")});
-    w.optBMP->setChecked(true);
+    view(w).optBMP->setChecked(true);
     w.Image2_Click();
     runToEnd(w);
 

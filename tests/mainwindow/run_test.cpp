@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "picker/frm_browse.h"
 #include "run_fixture.h"
+#include "support/frm_resize_test_view.h"
 
-#include "engine/picture_loader.h"
-#include "engine/sampling.h"
+#include "engine/qt/picture_file_qt.h"
+#include "engine/qt/point_sampling_qt.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,7 +60,7 @@ TEST_P(QueueOfThree, WritesOneThumbnailPerPictureWithProgressCaptions) {
             EXPECT_EQ(engine::loadPicture(file), expectedThumbnail(sources[i]));
         }
     }
-    EXPECT_EQ(w.lblDestPath->toolTip(), thumb("last_th" + QString(type.extension)));
+    EXPECT_EQ(view(w).lblDestPath->toolTip(), thumb("last_th" + QString(type.extension)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, QueueOfThree,
@@ -72,70 +74,72 @@ TEST_F(RunTest, StartLocksTheWindowAndFinishGivesItBack) {
     w.Image2_Click();
 
     EXPECT_TRUE(QFileInfo(destination).isDir());  // made at the start, before any picture
-    EXPECT_EQ(w.cmdProcess->text(), "&Cancel Processing");
-    EXPECT_EQ(w.cmdProcess->toolTip(), "Cancel Picture Processing");
-    EXPECT_FALSE(w.cmdProcess->isHidden());
-    EXPECT_EQ(w.Image2->toolTip(), "Cancel Picture Processing");
-    EXPECT_EQ(w.mnuProcess->text(), "&Cancel Processing");
-    EXPECT_TRUE(w.mnuProcess->isEnabled());
-    for (QWidget* tool :
-         std::initializer_list<QWidget*>{w.Image19, w.Image8, w.imgHelperTips, w.imgHelperTips_Off,
-                                         w.cmdBrowse2, w.lblPath, w.lblSaveTo}) {
+    EXPECT_EQ(view(w).cmdProcess->text(), "&Cancel Processing");
+    EXPECT_EQ(view(w).cmdProcess->toolTip(), "Cancel Picture Processing");
+    EXPECT_FALSE(view(w).cmdProcess->isHidden());
+    EXPECT_EQ(view(w).Image2->toolTip(), "Cancel Picture Processing");
+    EXPECT_EQ(view(w).mnuProcess->text(), "&Cancel Processing");
+    EXPECT_TRUE(view(w).mnuProcess->isEnabled());
+    for (QWidget* tool : std::initializer_list<QWidget*>{
+             view(w).Image19, view(w).Image8, view(w).imgHelperTips, view(w).imgHelperTips_Off,
+             view(w).cmdBrowse2, view(w).lblPath, view(w).lblSaveTo}) {
         EXPECT_TRUE(tool->isHidden());
     }
-    EXPECT_FALSE(w.txtSourcePath->isHidden());
-    EXPECT_FALSE(w.frameani->isHidden());
-    EXPECT_EQ(w.twips.height(w.List1), 840);
+    EXPECT_FALSE(view(w).txtSourcePath->isHidden());
+    EXPECT_FALSE(view(w).frameani->isHidden());
+    EXPECT_EQ(view(w).twips.height(view(w).List1), 840);
     for (QWidget* option : std::initializer_list<QWidget*>{
-             w.optJPG, w.optBMP, w.optGIF, w.chkPrefix, w.chkSufix, w.chkNumber, w.chkLandscape,
-             w.chkFileLocation, w.txtDestName, w.List1, w.cmdBrowse2}) {
+             view(w).optJPG, view(w).optBMP, view(w).optGIF, view(w).chkPrefix, view(w).chkSufix,
+             view(w).chkNumber, view(w).chkLandscape, view(w).chkFileLocation, view(w).txtDestName,
+             view(w).List1, view(w).cmdBrowse2}) {
         EXPECT_FALSE(option->isEnabled());
     }
-    EXPECT_TRUE(w.chkOverwrite->isEnabled());
-    EXPECT_TRUE(w.txtwidth->isReadOnly());
-    EXPECT_TRUE(w.txtHeight->isReadOnly());
+    EXPECT_TRUE(view(w).chkOverwrite->isEnabled());
+    EXPECT_TRUE(view(w).txtwidth->isReadOnly());
+    EXPECT_TRUE(view(w).txtHeight->isReadOnly());
 
     platform.loop.advance(900);
-    EXPECT_EQ(w.Label21->text(), "Source File List -- Processing: 1 of 2");
-    EXPECT_EQ(w.lblSourceFile->text(),
-              w.List1->item(0)->text().size() > 46
-                  ? w.List1->item(0)->text().left(21) + "..." + w.List1->item(0)->text().right(21)
-                  : w.List1->item(0)->text());
-    EXPECT_EQ(w.txtSourcePath->text(), platform.pictures() + "/");
-    EXPECT_EQ(w.txtSourceFile->text(), "photo.bmp");
-    EXPECT_EQ(w.txtDestName->text(), destination + "/");
-    EXPECT_FALSE(w.lblDestPath->isHidden());
-    EXPECT_TRUE(w.imgLogo->isHidden());
-    EXPECT_FALSE(w.imgProgress1->isHidden());
+    EXPECT_EQ(view(w).Label21->text(), "Source File List -- Processing: 1 of 2");
+    EXPECT_EQ(view(w).lblSourceFile->text(), view(w).List1->item(0)->text().size() > 46
+                                                 ? view(w).List1->item(0)->text().left(21) + "..." +
+                                                       view(w).List1->item(0)->text().right(21)
+                                                 : view(w).List1->item(0)->text());
+    EXPECT_EQ(view(w).txtSourcePath->text(), platform.pictures() + "/");
+    EXPECT_EQ(view(w).txtSourceFile->text(), "photo.bmp");
+    EXPECT_EQ(view(w).txtDestName->text(), destination + "/");
+    EXPECT_FALSE(view(w).lblDestPath->isHidden());
+    EXPECT_TRUE(view(w).imgLogo->isHidden());
+    EXPECT_FALSE(view(w).imgProgress1->isHidden());
 
     runToEnd(w);
     EXPECT_EQ(w.windowTitle(), kFinished + "2");
-    EXPECT_EQ(w.cmdProcess->text(), "&Process Thumbnails");
-    EXPECT_EQ(w.cmdProcess->toolTip(), "Process Selected Pictures");
-    EXPECT_TRUE(w.cmdProcess->isHidden());
-    EXPECT_EQ(w.Image2->toolTip(), "Process Source Files To Thumbnails");
-    EXPECT_EQ(w.mnuProcess->text(), "&Start Processing");
-    EXPECT_TRUE(w.mnuProcess->isEnabled());
+    EXPECT_EQ(view(w).cmdProcess->text(), "&Process Thumbnails");
+    EXPECT_EQ(view(w).cmdProcess->toolTip(), "Process Selected Pictures");
+    EXPECT_TRUE(view(w).cmdProcess->isHidden());
+    EXPECT_EQ(view(w).Image2->toolTip(), "Process Source Files To Thumbnails");
+    EXPECT_EQ(view(w).mnuProcess->text(), "&Start Processing");
+    EXPECT_TRUE(view(w).mnuProcess->isEnabled());
     for (QWidget* option : std::initializer_list<QWidget*>{
-             w.optJPG, w.optBMP, w.optGIF, w.chkPrefix, w.chkSufix, w.chkNumber, w.chkLandscape,
-             w.chkFileLocation, w.txtDestName, w.List1, w.cmdBrowse2}) {
+             view(w).optJPG, view(w).optBMP, view(w).optGIF, view(w).chkPrefix, view(w).chkSufix,
+             view(w).chkNumber, view(w).chkLandscape, view(w).chkFileLocation, view(w).txtDestName,
+             view(w).List1, view(w).cmdBrowse2}) {
         EXPECT_TRUE(option->isEnabled());
     }
-    EXPECT_FALSE(w.txtwidth->isReadOnly());
-    EXPECT_EQ(w.Label21->text(), "Source File List:");
-    EXPECT_FALSE(w.Image19->isHidden());
-    EXPECT_FALSE(w.imgHelperTips_Off->isHidden());  // stored Tips is 0
-    EXPECT_FALSE(w.imgLogo->isHidden());
-    EXPECT_TRUE(w.imgProgress1->isHidden() && w.imgProgress2->isHidden() &&
-                w.imgProgress3->isHidden());
-    EXPECT_FALSE(w.timerani.enabled());
-    EXPECT_EQ(w.lblFinished->text(), "Finished Processing");
-    EXPECT_FALSE(w.lblFinished->isHidden());
-    EXPECT_EQ(w.lblFinished->y(), w.Picture2->y() + w.Picture2->height() - 2);
-    EXPECT_TRUE(w.lblDestPath->isHidden());
-    EXPECT_FALSE(w.lblPath->isHidden());
+    EXPECT_FALSE(view(w).txtwidth->isReadOnly());
+    EXPECT_EQ(view(w).Label21->text(), "Source File List:");
+    EXPECT_FALSE(view(w).Image19->isHidden());
+    EXPECT_FALSE(view(w).imgHelperTips_Off->isHidden());  // stored Tips is 0
+    EXPECT_FALSE(view(w).imgLogo->isHidden());
+    EXPECT_TRUE(view(w).imgProgress1->isHidden() && view(w).imgProgress2->isHidden() &&
+                view(w).imgProgress3->isHidden());
+    EXPECT_FALSE(view(w).timerani.enabled());
+    EXPECT_EQ(view(w).lblFinished->text(), "Finished Processing");
+    EXPECT_FALSE(view(w).lblFinished->isHidden());
+    EXPECT_EQ(view(w).lblFinished->y(), view(w).Picture2->y() + view(w).Picture2->height() - 2);
+    EXPECT_TRUE(view(w).lblDestPath->isHidden());
+    EXPECT_FALSE(view(w).lblPath->isHidden());
     // The run layout of the source pane stays until the picker is opened again.
-    EXPECT_EQ(w.twips.height(w.List1), 840);
+    EXPECT_EQ(view(w).twips.height(view(w).List1), 840);
 }
 
 TEST_F(RunTest, UnreadableSecondPictureIsCountedAndSkipped) {
@@ -145,8 +149,8 @@ TEST_F(RunTest, UnreadableSecondPictureIsCountedAndSkipped) {
     w.Image2_Click();
     platform.loop.advance(900);
     platform.loop.advance(900);  // the second picture: its error shows for two seconds
-    EXPECT_FALSE(w.ImgError->isHidden());
-    EXPECT_EQ(w.lblSourceFile->text(), "Error Loading Picture");
+    EXPECT_FALSE(view(w).ImgError->isHidden());
+    EXPECT_EQ(view(w).lblSourceFile->text(), "Error Loading Picture");
     runToEnd(w);
 
     EXPECT_EQ(ticks, 4);
@@ -163,20 +167,20 @@ TEST_F(RunTest, QueueOfOneFinishesInItsOnlyTick) {
     platform.loop.advance(900);
 
     EXPECT_EQ(ticks, 1);
-    EXPECT_FALSE(w.run.isActive());
+    EXPECT_FALSE(view(w).run.isActive());
     EXPECT_EQ(w.windowTitle(), kFinished + "1");
     EXPECT_EQ(QImage(thumb("photo_th.jpg")).size(), QSize(110, 130));
-    EXPECT_FALSE(w.timerProcess.enabled());
+    EXPECT_FALSE(view(w).timerProcess.enabled());
 }
 
 // The first run tick of a session shows a picture taller than the source preview's design
 // area, yet small enough for its own size: the rows below the design area must be the
 // picture's, not the background.
 void expectWholePictureShown(const FrmResize& w, const QString& source) {
-    ASSERT_FALSE(w.PictureVis->isHidden());
-    EXPECT_TRUE(w.Image1->isHidden());
+    ASSERT_FALSE(view(w).PictureVis->isHidden());
+    EXPECT_TRUE(view(w).Image1->isHidden());
     const QImage picture = engine::loadPicture(source).convertToFormat(QImage::Format_RGB32);
-    const QImage& shown = w.PictureVis->drawing();
+    const QImage& shown = view(w).PictureVis->drawing();
     ASSERT_EQ(shown.size(), picture.size());
     const int below = 180;  // the design area is 183 pixels high
     EXPECT_EQ(shown.copy(0, below, shown.width(), shown.height() - below),
@@ -187,7 +191,7 @@ void expectWholePictureShown(const FrmResize& w, const QString& source) {
 TEST_F(RunTest, FirstNaturalSizePreviewAfterAListClickShowsTheWholePicture) {
     const QString tall = picture("tall.bmp", 200, 220);
     FrmResize& w = loadWithQueue({tall, picture("next.bmp")});
-    w.List1->setCurrentRow(0);
+    view(w).List1->setCurrentRow(0);
     w.List1_Click();
     w.Image2_Click();
     platform.loop.advance(900);
@@ -210,15 +214,15 @@ TEST_F(RunTest, LandscapePictureSwapsTheSizeForItsThumbnailOnly) {
     FrmResize& w = loadWithQueue({wide, tall});
     w.Image2_Click();
     platform.loop.advance(900);
-    EXPECT_EQ(w.txtwidth->text(), "110");
-    EXPECT_EQ(w.txtHeight->text(), "130");
+    EXPECT_EQ(view(w).txtwidth->text(), "110");
+    EXPECT_EQ(view(w).txtHeight->text(), "130");
     runToEnd(w);
 
     EXPECT_EQ(engine::loadPicture(thumb("wide_th.bmp")), expectedThumbnail(wide, 130, 110));
     EXPECT_EQ(engine::loadPicture(thumb("tall_th.bmp")), expectedThumbnail(tall));
-    EXPECT_EQ(w.txtwidth->text(), "110");
-    EXPECT_EQ(w.txtHeight->text(), "130");
-    EXPECT_EQ(w.indLandscape, 0);
+    EXPECT_EQ(view(w).txtwidth->text(), "110");
+    EXPECT_EQ(view(w).txtHeight->text(), "130");
+    EXPECT_EQ(view(w).indLandscape, 0);
 }
 
 TEST_F(RunTest, QualityIsNormalisedAtTheStart) {
@@ -230,9 +234,9 @@ TEST_F(RunTest, QualityIsNormalisedAtTheStart) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         QFile::remove(thumb("photo_th.jpg"));
-        w.txtQuality->setText(c.typed);
+        view(w).txtQuality->setText(c.typed);
         w.mnuProcess_Click();  // the menu does not read the quality box before the start
-        EXPECT_EQ(w.txtQuality->text(), c.used);
+        EXPECT_EQ(view(w).txtQuality->text(), c.used);
         runToEnd(w);
         EXPECT_TRUE(isJpeg(thumb("photo_th.jpg")));
         EXPECT_EQ(w.windowTitle(), kFinished + "1");
@@ -241,11 +245,11 @@ TEST_F(RunTest, QualityIsNormalisedAtTheStart) {
 
 TEST_F(RunTest, QualityOfTheJpegFollowsTheBox) {
     FrmResize& w = loadWithQueue({picture("photo.bmp")});
-    w.txtQuality->setText("100");
+    view(w).txtQuality->setText("100");
     w.Image2_Click();
     runToEnd(w);
     const qint64 best = QFileInfo(thumb("photo_th.jpg")).size();
-    w.txtQuality->setText("10");
+    view(w).txtQuality->setText("10");
     w.Image2_Click();
     runToEnd(w);
     EXPECT_LT(QFileInfo(thumb("photo_th.jpg")).size(), best);
@@ -261,8 +265,8 @@ TEST_F(RunTest, NumberModeCountsOnAcrossPicturesAndRuns) {
     for (const char* name : {"photo_9.jpg", "next_10.jpg", "last_11.jpg"}) {
         EXPECT_TRUE(QFileInfo::exists(thumb(name))) << name;
     }
-    EXPECT_EQ(w.txtIncrementer->text(), "11");
-    EXPECT_EQ(w.txtLetters->text(), "11");
+    EXPECT_EQ(view(w).txtIncrementer->text(), "11");
+    EXPECT_EQ(view(w).txtLetters->text(), "11");
     EXPECT_EQ(platform.stored("Numbers"), "11");
 
     // A new run without changes starts again at the number shown.
@@ -279,7 +283,7 @@ TEST_F(RunTest, NumberModeInTheSourceFolderJoinsTheNumberToTheName) {
     FrmResize& w = loadWithQueue({picture("photo.bmp", 400, 300, folder),
                                   picture("next.bmp", 400, 300, folder),
                                   picture("last.bmp", 400, 300, folder)});
-    w.txtLetters->setText("9");
+    view(w).txtLetters->setText("9");
     w.Image2_Click();
     runToEnd(w);
     EXPECT_EQ(QDir(folder).entryList({"*.jpg"}, QDir::Files, QDir::Name),
@@ -294,38 +298,39 @@ TEST_F(RunTest, CancelDuringTheOutputPauseStillWritesThatPictureOnly) {
     // finished JPEG ever takes the name.
     platform.loop.after(1000, [&] {
         EXPECT_FALSE(QFileInfo::exists(thumb("photo_th.jpg")));
-        click(w.cmdProcess);
+        click(view(w).cmdProcess);
     });
     platform.loop.advance(900);
     EXPECT_TRUE(isJpeg(thumb("photo_th.jpg")));
     platform.loop.advance(10000);
 
-    EXPECT_FALSE(w.run.isActive());
+    EXPECT_FALSE(view(w).run.isActive());
     EXPECT_EQ(w.windowTitle(), "Corvel XP");
-    EXPECT_EQ(w.lblFinished->text(), "Operation Canceled");
-    EXPECT_EQ(w.indCanceled, 1);
+    EXPECT_EQ(view(w).lblFinished->text(), "Operation Canceled");
+    EXPECT_EQ(view(w).indCanceled, 1);
     EXPECT_FALSE(QFileInfo::exists(thumb("next_th.jpg")));
     EXPECT_FALSE(QFileInfo::exists(thumb("last_th.jpg")));
-    EXPECT_FALSE(w.timerani.enabled());
-    EXPECT_FALSE(w.imgLogo->isHidden());
-    EXPECT_EQ(w.mnuProcess->text(), "&Start Processing");
-    EXPECT_TRUE(w.List1->isEnabled());
+    EXPECT_FALSE(view(w).timerani.enabled());
+    EXPECT_FALSE(view(w).imgLogo->isHidden());
+    EXPECT_EQ(view(w).mnuProcess->text(), "&Start Processing");
+    EXPECT_TRUE(view(w).List1->isEnabled());
 }
 
 TEST_F(RunTest, MenuCommandCancelsARunningRun) {
     FrmResize& w = loadWithQueue({picture("photo.bmp"), picture("next.bmp"), picture("last.bmp")});
     w.Image2_Click();
     platform.loop.advance(1200);
-    ASSERT_TRUE(w.imgLogo->isHidden());  // the animation runs in its place
-    w.mnuProcess->trigger();
+    ASSERT_TRUE(view(w).imgLogo->isHidden());  // the animation runs in its place
+    view(w).mnuProcess->trigger();
     // The animation stops with the run: no progress picture is left standing by the logo.
-    EXPECT_FALSE(w.imgLogo->isHidden());
-    for (const ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+    EXPECT_FALSE(view(w).imgLogo->isHidden());
+    for (const ui::Image* step :
+         {view(w).imgProgress1, view(w).imgProgress2, view(w).imgProgress3}) {
         EXPECT_TRUE(step->isHidden());
     }
     platform.loop.advance(5000);
-    EXPECT_FALSE(w.run.isActive());
-    EXPECT_EQ(w.lblFinished->text(), "Operation Canceled");
+    EXPECT_FALSE(view(w).run.isActive());
+    EXPECT_EQ(view(w).lblFinished->text(), "Operation Canceled");
     EXPECT_TRUE(QFileInfo::exists(thumb("photo_th.jpg")));
     EXPECT_FALSE(QFileInfo::exists(thumb("next_th.jpg")));
 }
@@ -335,7 +340,7 @@ TEST_F(RunTest, ToolbarStartDuringARunOnlyBeeps) {
     w.Image2_Click();
     w.Image2_Click();
     EXPECT_EQ(platform.dialogs.beeps, 1);
-    EXPECT_TRUE(w.run.isActive());
+    EXPECT_TRUE(view(w).run.isActive());
     EXPECT_TRUE(platform.dialogs.shown.empty());
     runToEnd(w);
     EXPECT_EQ(w.windowTitle(), kFinished + "2");
@@ -344,11 +349,11 @@ TEST_F(RunTest, ToolbarStartDuringARunOnlyBeeps) {
 TEST_F(RunTest, ToolbarStartClosesTheOpenChooserFirst) {
     FrmResize& w = loadWithQueue({picture("photo.bmp")});
     w.cmdBrowse_Click();
-    ASSERT_FALSE(w.frameBrowse->isHidden());
-    ASSERT_FALSE(w.cmdProcess->isEnabled());
+    ASSERT_FALSE(view(w).frameBrowse->isHidden());
+    ASSERT_FALSE(view(w).cmdProcess->isEnabled());
     w.Image2_Click();
-    EXPECT_TRUE(w.frameBrowse->isHidden());
-    EXPECT_TRUE(w.run.isActive());
+    EXPECT_TRUE(view(w).frameBrowse->isHidden());
+    EXPECT_TRUE(view(w).run.isActive());
     runToEnd(w);
     EXPECT_EQ(w.windowTitle(), kFinished + "1");
 }
@@ -358,10 +363,10 @@ TEST_F(RunTest, EntriesRemovedDuringARunEndItWhenNoneIsLeft) {
     w.Image2_Click();
     platform.loop.advance(900);
     for (const int row : {2, 1}) {
-        std::unique_ptr<QListWidgetItem> removed(w.List1->takeItem(row));
+        std::unique_ptr<QListWidgetItem> removed(view(w).List1->takeItem(row));
     }
     runToEnd(w, 5000);
-    EXPECT_FALSE(w.run.isActive());
+    EXPECT_FALSE(view(w).run.isActive());
     EXPECT_EQ(w.windowTitle(), kFinished + "1");
     EXPECT_EQ(QDir(destination).entryList(QDir::Files), QStringList{"photo_th.jpg"});
 }
@@ -400,12 +405,12 @@ TEST_F(OverwritePrompt, ThirdNoBringsTheAdviceAndYesCancels) {
     EXPECT_EQ(platform.dialogs.titles(),
               QStringList({"Confirm Overwrite", "Confirm Overwrite", "Confirm Overwrite",
                            "Confirm Cancel Processing"}));
-    EXPECT_EQ(w.lblFinished->text(), "Operation Canceled");
+    EXPECT_EQ(view(w).lblFinished->text(), "Operation Canceled");
     EXPECT_EQ(w.windowTitle(), "Corvel XP");
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(head(thumb(QStringLiteral("p%1_th.jpg").arg(i))), "old") << i;
     }
-    EXPECT_EQ(w.varPromptCount, 0);
+    EXPECT_EQ(view(w).varPromptCount, 0);
 }
 
 TEST_F(OverwritePrompt, AdviceNoGoesOnAndTheCountSpansRuns) {
@@ -415,7 +420,7 @@ TEST_F(OverwritePrompt, AdviceNoGoesOnAndTheCountSpansRuns) {
     w.Image2_Click();
     runToEnd(w);
     EXPECT_EQ(platform.dialogs.countTitled("Confirm Cancel Processing"), 0);
-    EXPECT_EQ(w.varPromptCount, 2);
+    EXPECT_EQ(view(w).varPromptCount, 2);
 
     platform.dialogs.answer(Answer::No, "Confirm Overwrite");
     platform.dialogs.answer(Answer::No, "Confirm Cancel Processing");
@@ -481,60 +486,59 @@ TEST_F(RunTest, WithoutThePromptAnExistingThumbnailIsReplaced) {
 TEST_F(RunTest, SinglePictureNamedByTheSourceBoxes) {
     picture("photo.bmp");
     FrmResize& w = load();
-    w.txtSourcePath->setText(platform.pictures());  // no trailing separator: added
-    w.txtSourceFile->setText("photo.bmp");
+    view(w).txtSourcePath->setText(platform.pictures());  // no trailing separator: added
+    view(w).txtSourceFile->setText("photo.bmp");
     watchTicks(w);
-    pressKey(w.txtSourceFile, Qt::Key_Return, "\r");
-    EXPECT_TRUE(w.txtSourceFile->isReadOnly());
+    pressKey(view(w).txtSourceFile, Qt::Key_Return, "\r");
+    EXPECT_TRUE(view(w).txtSourceFile->isReadOnly());
     runToEnd(w);
 
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(captions, QStringList{kFinished + "1"});
     EXPECT_EQ(QImage(thumb("photo_th.jpg")).size(), QSize(110, 130));
-    EXPECT_EQ(w.txtSourcePath->text(), platform.pictures() + "/");
-    EXPECT_FALSE(w.txtSourceFile->isReadOnly());
-    EXPECT_FALSE(w.mnuProcess->isEnabled());  // the queue is empty
+    EXPECT_EQ(view(w).txtSourcePath->text(), platform.pictures() + "/");
+    EXPECT_FALSE(view(w).txtSourceFile->isReadOnly());
+    EXPECT_FALSE(view(w).mnuProcess->isEnabled());  // the queue is empty
 }
 
 TEST_F(RunTest, SinglePictureThatCannotBeLoadedHaltsUntilCancelled) {
     unreadable("broken.jpg");
     FrmResize& w = load();
-    w.txtSourcePath->setText(platform.pictures() + "/");
-    w.txtSourceFile->setText("broken.jpg");
+    view(w).txtSourcePath->setText(platform.pictures() + "/");
+    view(w).txtSourceFile->setText("broken.jpg");
     w.cmdProcess_Click();
     platform.loop.advance(5000);
-    EXPECT_TRUE(w.run.isActive());
-    EXPECT_FALSE(w.timerProcess.enabled());
-    EXPECT_FALSE(w.mnuProcess->isEnabled());
-    EXPECT_EQ(w.lblSourceFile->text(), "Error Loading Picture");
+    EXPECT_TRUE(view(w).run.isActive());
+    EXPECT_FALSE(view(w).timerProcess.enabled());
+    EXPECT_FALSE(view(w).mnuProcess->isEnabled());
+    EXPECT_EQ(view(w).lblSourceFile->text(), "Error Loading Picture");
     w.cmdProcess_Click();
-    EXPECT_FALSE(w.run.isActive());
+    EXPECT_FALSE(view(w).run.isActive());
     EXPECT_EQ(w.windowTitle(), "Corvel XP");
 }
 
 TEST_F(RunTest, NothingToProcessAsksForPictures) {
     FrmResize& w = load();
-    int pickerOpened = 0;
-    w.showPicker = [&] { ++pickerOpened; };
-    w.txtSourceFile->setText(" ");
+    view(w).txtSourceFile->setText(" ");
     w.Image2_Click();
     EXPECT_EQ(platform.dialogs.titles(), QStringList{"Process Error 203"});
-    EXPECT_FALSE(w.run.isActive());
-    EXPECT_EQ(w.indCmdProcessClick, 0);
-    EXPECT_EQ(pickerOpened, 1);
+    EXPECT_FALSE(view(w).run.isActive());
+    EXPECT_EQ(view(w).indCmdProcessClick, 0);
+    ASSERT_NE(view(w).picker.window(), nullptr);
+    EXPECT_TRUE(view(w).picker.window()->isVisible());
 }
 
 TEST_F(RunTest, EnterStartsOnlyWithAnEmptyQueueAndNamedPicture) {
     FrmResize& w = loadWithQueue({picture("photo.bmp")});
-    w.txtSourcePath->setText(platform.pictures() + "/");
-    w.txtSourceFile->setText("photo.bmp");
-    pressKey(w.txtSourceFile, Qt::Key_Return, "\r");
-    EXPECT_FALSE(w.run.isActive());  // the queue is not empty
-    w.List1->clear();
-    pressKey(w.txtSourceFile, Qt::Key_A, "a");
-    EXPECT_FALSE(w.run.isActive());
-    pressKey(w.txtSourceFile, Qt::Key_Return, "\r");
-    EXPECT_TRUE(w.run.isActive());
+    view(w).txtSourcePath->setText(platform.pictures() + "/");
+    view(w).txtSourceFile->setText("photo.bmp");
+    pressKey(view(w).txtSourceFile, Qt::Key_Return, "\r");
+    EXPECT_FALSE(view(w).run.isActive());  // the queue is not empty
+    view(w).List1->clear();
+    pressKey(view(w).txtSourceFile, Qt::Key_A, "a");
+    EXPECT_FALSE(view(w).run.isActive());
+    pressKey(view(w).txtSourceFile, Qt::Key_Return, "\r");
+    EXPECT_TRUE(view(w).run.isActive());
     runToEnd(w);
 }
 
@@ -571,7 +575,7 @@ TEST_F(RunTest, ProgressPicturesTakeTurnsEvery300Ms) {
     platform.loop.advance(900);  // the first tick starts the animation and waits 200 ms
     const auto shown = [&w] {
         QString which;
-        for (ui::Image* step : {w.imgProgress1, w.imgProgress2, w.imgProgress3}) {
+        for (ui::Image* step : {view(w).imgProgress1, view(w).imgProgress2, view(w).imgProgress3}) {
             which += step->isHidden() ? '-' : '#';
         }
         return which;
@@ -589,18 +593,18 @@ TEST_F(RunTest, FinishLabelBlinksForSevenSeconds) {
     FrmResize& w = loadWithQueue({picture("photo.bmp")});
     w.Image2_Click();
     platform.loop.advance(900);
-    ASSERT_FALSE(w.run.isActive());
-    ASSERT_FALSE(w.lblFinished->isHidden());
+    ASSERT_FALSE(view(w).run.isActive());
+    ASSERT_FALSE(view(w).lblFinished->isHidden());
     // The finish came 200 ms after the tick began; the blink counts from the finish.
     platform.loop.advance(100);
     QString seen;
     for (int second = 1; second <= 8; ++second) {
         platform.loop.advance(1000);
-        seen += w.lblFinished->isHidden() ? '-' : '#';
+        seen += view(w).lblFinished->isHidden() ? '-' : '#';
     }
     EXPECT_EQ(seen, "-#-#-#--");
-    EXPECT_FALSE(w.timerLblFinished.enabled());
-    EXPECT_EQ(w.varBlinkCount, 0);
+    EXPECT_FALSE(view(w).timerLblFinished.enabled());
+    EXPECT_EQ(view(w).varBlinkCount, 0);
 }
 
 }  // namespace

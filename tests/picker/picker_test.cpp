@@ -2,6 +2,7 @@
 #include "mainwindow/frm_resize.h"
 #include "picker/frm_browse.h"
 #include "picker/picker_host.h"
+#include "support/frm_resize_test_view.h"
 #include "support/qt_printers.h"
 #include "support/test_platform.h"
 #include "support/widget_input.h"
@@ -79,10 +80,10 @@ class PickerTest : public ::testing::Test {
         writeFile(empty + QStringLiteral("/readme.txt"), "no pictures here");
 
         main = std::make_unique<FrmResize>(platform.services());
-        main->varMyDocs = platform.documents() + QLatin1Char('/');
-        main->varMyPics = platform.pictures() + QLatin1Char('/');
-        main->txtDestName->setText(QStringLiteral("/FilePath/"));
-        host = installPicker(*main);
+        view(*main).varMyDocs = platform.documents() + QLatin1Char('/');
+        view(*main).varMyPics = platform.pictures() + QLatin1Char('/');
+        view(*main).txtDestName->setText(QStringLiteral("/FilePath/"));
+        host = &view(*main).picker;
     }
     void TearDown() override { platform.verifyAndReset(); }
 
@@ -113,8 +114,8 @@ class PickerTest : public ::testing::Test {
 TEST_F(PickerTest, OpeningShowsThePickerBelowTheDisabledMainWindow) {
     main->move(40, 30);
     main->setWindowTitle(QStringLiteral("Corvel XP  --  Finished!"));
-    main->lblFinished->show();
-    main->List1->setEnabled(false);
+    view(*main).lblFinished->show();
+    view(*main).List1->setEnabled(false);
 
     FrmBrowse& picker = open();
     EXPECT_TRUE(picker.isVisible());
@@ -127,9 +128,9 @@ TEST_F(PickerTest, OpeningShowsThePickerBelowTheDisabledMainWindow) {
     // Its buttons follow a themed desktop style.
     const bool themed = theme::isThemed(*picker.style());
     EXPECT_EQ(picker.cmdOK->testAttribute(Qt::WA_Hover), themed);
-    EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected File List"));
-    EXPECT_TRUE(main->List1->isEnabledTo(main.get()));
-    EXPECT_TRUE(main->lblFinished->isHidden());
+    EXPECT_EQ(view(*main).Label21->text(), QStringLiteral("Selected File List"));
+    EXPECT_TRUE(view(*main).List1->isEnabledTo(main.get()));
+    EXPECT_TRUE(view(*main).lblFinished->isHidden());
 
     // It starts in My Documents and lists its pictures.
     EXPECT_EQ(picker.Dir1->path(), platform.documents());
@@ -172,7 +173,7 @@ TEST_F(PickerTest, AFolderWithoutPicturesOnlyFocusesTheList) {
         add->click();
         EXPECT_EQ(picker.focusWidget(), picker.List2);
         EXPECT_EQ(picker.List1->count(), 0);
-        EXPECT_EQ(main->List1->count(), 0);
+        EXPECT_EQ(view(*main).List1->count(), 0);
         EXPECT_TRUE(picker.lstDummy->isHidden());
         EXPECT_EQ(picker.windowTitle(), QStringLiteral("Browse For Source Files"));
     }
@@ -183,14 +184,14 @@ TEST_F(PickerTest, AddOrRemoveWithoutASelectionOnlyFocusesTheList) {
     picker.List2->clearSelection();
     picker.cmdAdd->click();
     EXPECT_EQ(picker.focusWidget(), picker.List2);
-    EXPECT_EQ(main->List1->count(), 0);
+    EXPECT_EQ(view(*main).List1->count(), 0);
 
     picker.Command2->click();
     picker.List1->clearSelection();
     picker.cmdOK->setFocus();
     picker.cmdRemove->click();
     EXPECT_EQ(picker.focusWidget(), picker.List1);
-    EXPECT_EQ(main->List1->count(), 4);
+    EXPECT_EQ(view(*main).List1->count(), 4);
 }
 
 // ---- Add, Add All ------------------------------------------------------------------------
@@ -202,30 +203,30 @@ TEST_F(PickerTest, AddCopiesTheSelectedFullPathsToBothLists) {
 
     const QStringList added{in("b.bmp"), in("d.jpg")};
     EXPECT_EQ(texts(picker.List1), added);
-    EXPECT_EQ(texts(main->List1), added);
+    EXPECT_EQ(texts(view(*main).List1), added);
     EXPECT_EQ(picker.lblSelected->text(), QStringLiteral("2 Selected"));
-    EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected File List -- 2 Selected"));
+    EXPECT_EQ(view(*main).Label21->text(), QStringLiteral("Selected File List -- 2 Selected"));
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Browse Computer   --   Images Selected: 2"));
-    EXPECT_TRUE(main->mnuProcess->isEnabled());
-    EXPECT_EQ(main->mnuProcess->text(), QStringLiteral("&Start Processing"));
-    EXPECT_EQ(main->varDirectoryPath, pics);
-    EXPECT_EQ(main->txtDestName->text(), QStringLiteral("/FilePath/"));
+    EXPECT_TRUE(view(*main).mnuProcess->isEnabled());
+    EXPECT_EQ(view(*main).mnuProcess->text(), QStringLiteral("&Start Processing"));
+    EXPECT_EQ(view(*main).varDirectoryPath, pics);
+    EXPECT_EQ(view(*main).txtDestName->text(), QStringLiteral("/FilePath/"));
     EXPECT_EQ(picker.focusWidget(), picker.cmdOK);
     EXPECT_EQ(picker.indAdding, 0);
 
     // The same file again: added again, in both lists.
     selectRows(picker.List2, {1});
     picker.cmdAdd->click();
-    EXPECT_EQ(texts(main->List1), (QStringList{in("b.bmp"), in("d.jpg"), in("b.bmp")}));
-    EXPECT_EQ(texts(picker.List1), texts(main->List1));
+    EXPECT_EQ(texts(view(*main).List1), (QStringList{in("b.bmp"), in("d.jpg"), in("b.bmp")}));
+    EXPECT_EQ(texts(picker.List1), texts(view(*main).List1));
 }
 
 TEST_F(PickerTest, AddWithTheSameFolderOptionPointsTheDestinationAtTheFolder) {
-    main->chkFileLocation->setChecked(true);
+    view(*main).chkFileLocation->setChecked(true);
     FrmBrowse& picker = openAt(pics);
     selectRows(picker.List2, {0});
     picker.cmdAdd->click();
-    EXPECT_EQ(main->txtDestName->text(), pics + QStringLiteral("/FileName"));
+    EXPECT_EQ(view(*main).txtDestName->text(), pics + QStringLiteral("/FileName"));
     EXPECT_EQ(platform.stored(QStringLiteral("Path")), pics);
 }
 
@@ -273,8 +274,8 @@ TEST_F(PickerTest, AddAndAddAllDisableTheWindowWhileTheyWalk) {
         EXPECT_TRUE(w->isEnabled());
     }
     EXPECT_TRUE(picker.lstDummy->isHidden());
-    EXPECT_EQ(main->List1->count(), 6);
-    EXPECT_EQ(texts(picker.List1), texts(main->List1));
+    EXPECT_EQ(view(*main).List1->count(), 6);
+    EXPECT_EQ(texts(picker.List1), texts(view(*main).List1));
 }
 
 TEST_F(PickerTest, InTheRootFolderAPathHasOneSeparator) {
@@ -286,7 +287,7 @@ TEST_F(PickerTest, InTheRootFolderAPathHasOneSeparator) {
     selectRows(picker.List2, {0});
     picker.cmdAdd->click();
     picker.Command2->click();
-    EXPECT_EQ(texts(main->List1), (QStringList{"/photo.bmp", "/photo.bmp"}));
+    EXPECT_EQ(texts(view(*main).List1), (QStringList{"/photo.bmp", "/photo.bmp"}));
 }
 
 // ---- previews ----------------------------------------------------------------------------
@@ -326,12 +327,12 @@ TEST_F(PickerTest, AFailedPreviewDoesNotStopListingOrAdding) {
 
     selectRows(picker.List2, {0, 1});
     picker.cmdAdd->click();
-    EXPECT_EQ(texts(main->List1), (QStringList{in("a.JPG"), in("b.bmp")}));
+    EXPECT_EQ(texts(view(*main).List1), (QStringList{in("a.JPG"), in("b.bmp")}));
 
     clickRow(picker.List2, 2);
     platform.loop.advance(20);
     picker.Command2->click();
-    EXPECT_EQ(main->List1->count(), 6);
+    EXPECT_EQ(view(*main).List1->count(), 6);
 
     clickRow(picker.List2, 2);
     platform.loop.advance(20);
@@ -351,7 +352,7 @@ TEST_F(PickerTest, ADoubleClickAddsAndShowsNoPreviewForThatClick) {
     clickRow(picker.List2, 3);
     platform.loop.after(5, [&] { doubleClickRow(picker.List2, 3); });
     platform.loop.advance(50);
-    EXPECT_EQ(texts(main->List1), (QStringList{in("a.JPG"), in("d.jpg")}));
+    EXPECT_EQ(texts(view(*main).List1), (QStringList{in("a.JPG"), in("d.jpg")}));
     EXPECT_EQ(picker.imgPreview->toolTip(), in("a.JPG"));
     EXPECT_EQ(picker.indDblClick, 0);
 }
@@ -371,7 +372,7 @@ TEST_F(PickerTest, RemoveDeletesEveryRunOfSelectedEntriesFromBothLists) {
     FrmBrowse& picker = openAt(pics);
     picker.Command2->click();
     picker.Command2->click();
-    const QStringList all = texts(main->List1);
+    const QStringList all = texts(view(*main).List1);
     ASSERT_EQ(all.size(), 8);
 
     bool overlayShown = false;
@@ -380,11 +381,11 @@ TEST_F(PickerTest, RemoveDeletesEveryRunOfSelectedEntriesFromBothLists) {
     picker.cmdRemove->click();
 
     EXPECT_TRUE(overlayShown);
-    EXPECT_EQ(texts(main->List1), (QStringList{all[2], all[4]}));
-    EXPECT_EQ(texts(picker.List1), texts(main->List1));
+    EXPECT_EQ(texts(view(*main).List1), (QStringList{all[2], all[4]}));
+    EXPECT_EQ(texts(picker.List1), texts(view(*main).List1));
     EXPECT_EQ(picker.lblSelected->text(), QStringLiteral("2 Selected"));
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Browse Computer   --   Images Selected: 2"));
-    EXPECT_TRUE(main->mnuProcess->isEnabled());
+    EXPECT_TRUE(view(*main).mnuProcess->isEnabled());
     EXPECT_TRUE(picker.lstDummy2->isHidden());
     EXPECT_EQ(picker.indRemoving, 0);
 }
@@ -393,21 +394,21 @@ TEST_F(PickerTest, RemovingEverythingResetsTheMainWindowsSourceDisplay) {
     FrmBrowse& picker = openAt(pics);
     selectRows(picker.List2, {0, 1});
     picker.cmdAdd->click();
-    for (QWidget* w :
-         {static_cast<QWidget*>(main->lblX), static_cast<QWidget*>(main->imgSourceImage),
-          static_cast<QWidget*>(main->lblSourceFile)}) {
+    for (QWidget* w : {static_cast<QWidget*>(view(*main).lblX),
+                       static_cast<QWidget*>(view(*main).imgSourceImage),
+                       static_cast<QWidget*>(view(*main).lblSourceFile)}) {
         w->show();
     }
-    main->lblSourceImage->hide();
+    view(*main).lblSourceImage->hide();
 
     picker.List1->selectAll();
     picker.cmdRemove->click();
-    EXPECT_EQ(main->List1->count(), 0);
-    EXPECT_FALSE(main->mnuProcess->isEnabled());
-    EXPECT_TRUE(main->lblX->isHidden());
-    EXPECT_TRUE(main->imgSourceImage->isHidden());
-    EXPECT_TRUE(main->lblSourceFile->isHidden());
-    EXPECT_FALSE(main->lblSourceImage->isHidden());
+    EXPECT_EQ(view(*main).List1->count(), 0);
+    EXPECT_FALSE(view(*main).mnuProcess->isEnabled());
+    EXPECT_TRUE(view(*main).lblX->isHidden());
+    EXPECT_TRUE(view(*main).imgSourceImage->isHidden());
+    EXPECT_TRUE(view(*main).lblSourceFile->isHidden());
+    EXPECT_FALSE(view(*main).lblSourceImage->isHidden());
     EXPECT_EQ(picker.imgPreview->picture().toImage(), picker.imgPicture->picture().toImage());
     EXPECT_EQ(picker.imgPreview->toolTip(), QString());
 }
@@ -417,11 +418,11 @@ TEST_F(PickerTest, RemoveAllEmptiesBothLists) {
     picker.Command2->click();
     picker.Command1->click();
     EXPECT_EQ(picker.List1->count(), 0);
-    EXPECT_EQ(main->List1->count(), 0);
+    EXPECT_EQ(view(*main).List1->count(), 0);
     EXPECT_EQ(picker.lblSelected->text(), QStringLiteral("0 Selected"));
-    EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected File List -- 0 Selected"));
+    EXPECT_EQ(view(*main).Label21->text(), QStringLiteral("Selected File List -- 0 Selected"));
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Browse Computer   --   Images Selected: 0"));
-    EXPECT_FALSE(main->mnuProcess->isEnabled());
+    EXPECT_FALSE(view(*main).mnuProcess->isEnabled());
     EXPECT_EQ(picker.imgPreview->toolTip(), QString());
     EXPECT_EQ(picker.focusWidget(), picker.cmdOK);
 }
@@ -442,9 +443,9 @@ TEST_F(PickerTest, DroppedPictureFilesGoToBothListsInDropOrder) {
     QApplication::sendEvent(picker.List1->viewport(), &drop);
 
     EXPECT_EQ(texts(picker.List1), (QStringList{in("d.jpg"), in("b.bmp")}));
-    EXPECT_EQ(texts(main->List1), texts(picker.List1));
+    EXPECT_EQ(texts(view(*main).List1), texts(picker.List1));
     EXPECT_EQ(picker.lblSelected->text(), QStringLiteral("2 Selected"));
-    EXPECT_TRUE(main->mnuProcess->isEnabled());
+    EXPECT_TRUE(view(*main).mnuProcess->isEnabled());
 }
 
 // ---- Done, Close, unloading --------------------------------------------------------------
@@ -480,19 +481,19 @@ TEST_F(PickerTest, DoneStaysDisabledUntilTheNextAddOrRemove) {
 
 TEST_F(PickerTest, DoneHandsTheListToTheMainWindow) {
     FrmBrowse& picker = openAt(pics);
-    main->txtSourceFile->setText(QStringLiteral("x.bmp"));
-    main->txtSourcePath->setText(QStringLiteral("/x"));
-    main->lblThumbnail->show();
+    view(*main).txtSourceFile->setText(QStringLiteral("x.bmp"));
+    view(*main).txtSourcePath->setText(QStringLiteral("/x"));
+    view(*main).lblThumbnail->show();
     selectRows(picker.List2, {0, 1, 3});
     picker.cmdAdd->click();
     picker.cmdOK->click();
 
-    EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected Files To Process: 3"));
-    EXPECT_EQ(main->txtSourceFile->text(), QString());
-    EXPECT_EQ(main->txtSourcePath->text(), QString());
-    EXPECT_TRUE(main->lblThumbnail->isHidden());
-    EXPECT_FALSE(main->Picture2->isHidden());
-    EXPECT_EQ(main->List1->currentRow(), 0);
+    EXPECT_EQ(view(*main).Label21->text(), QStringLiteral("Selected Files To Process: 3"));
+    EXPECT_EQ(view(*main).txtSourceFile->text(), QString());
+    EXPECT_EQ(view(*main).txtSourcePath->text(), QString());
+    EXPECT_TRUE(view(*main).lblThumbnail->isHidden());
+    EXPECT_FALSE(view(*main).Picture2->isHidden());
+    EXPECT_EQ(view(*main).List1->currentRow(), 0);
     EXPECT_EQ(platform.dialogs.countTitled(
                   QStringLiteral("Please Choose Destination Folder To Continue!")),
               1);
@@ -501,23 +502,23 @@ TEST_F(PickerTest, DoneHandsTheListToTheMainWindow) {
 // The main window's list caption grows with the texts the picker gives it, never cut short.
 TEST_F(PickerTest, TheMainListCaptionShowsEveryTextWhole) {
     const auto whole = [this] {
-        return main->Label21->width() >= main->Label21->sizeHint().width();
+        return view(*main).Label21->width() >= view(*main).Label21->sizeHint().width();
     };
     FrmBrowse& picker = openAt(pics);
-    EXPECT_TRUE(whole()) << main->Label21->text().toStdString();
+    EXPECT_TRUE(whole()) << view(*main).Label21->text().toStdString();
     selectRows(picker.List2, {0, 1});
     picker.cmdAdd->click();
-    EXPECT_TRUE(whole()) << main->Label21->text().toStdString();
+    EXPECT_TRUE(whole()) << view(*main).Label21->text().toStdString();
     picker.cmdOK->click();
-    EXPECT_TRUE(whole()) << main->Label21->text().toStdString();
+    EXPECT_TRUE(whole()) << view(*main).Label21->text().toStdString();
 }
 
 TEST_F(PickerTest, DoneWithNothingChosenSaysSoInTheMainWindowsCaption) {
     FrmBrowse& picker = openAt(pics);
-    main->txtDestName->setText(QStringLiteral("/home/me/thumbs"));
+    view(*main).txtDestName->setText(QStringLiteral("/home/me/thumbs"));
     picker.cmdOK->click();
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel XP    --    Images To Processed: 0"));
-    EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected Files To Process: 0"));
+    EXPECT_EQ(view(*main).Label21->text(), QStringLiteral("Selected Files To Process: 0"));
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
@@ -534,8 +535,8 @@ TEST_F(PickerTest, TheDestinationMessageNeedsThePlaceholderAndSameFolderOff) {
     };
     FrmBrowse& picker = openAt(pics);
     for (const auto& c : cases) {
-        main->chkFileLocation->setChecked(c.sameFolder);
-        main->txtDestName->setText(QLatin1String(c.destination));
+        view(*main).chkFileLocation->setChecked(c.sameFolder);
+        view(*main).txtDestName->setText(QLatin1String(c.destination));
         main->cmdBrowse2_Click();
         picker.cmdOK->click();
         EXPECT_EQ(static_cast<int>(platform.dialogs.shown.size()), c.messages) << c.destination;
@@ -558,7 +559,7 @@ TEST_F(PickerTest, CloseHidesThePickerAndKeepsWhatWasAdded) {
     picker.cmdClose->click();
     EXPECT_FALSE(picker.isVisible());
     EXPECT_TRUE(main->isEnabled());
-    EXPECT_EQ(main->List1->count(), 1);
+    EXPECT_EQ(view(*main).List1->count(), 1);
     EXPECT_TRUE(platform.dialogs.shown.empty());
 }
 
@@ -567,7 +568,7 @@ TEST_F(PickerTest, EnterPressesTheFocusedButton) {
     FrmBrowse& picker = openAt(pics);
     selectRows(picker.List2, {0});
     testing_support::pressKey(picker.cmdAdd, Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_EQ(texts(main->List1), QStringList{in("a.JPG")});
+    EXPECT_EQ(texts(view(*main).List1), QStringList{in("a.JPG")});
     ASSERT_EQ(picker.focusWidget(), picker.cmdOK);
     testing_support::pressKey(picker.cmdOK, Qt::Key_Enter, QStringLiteral("\r"));
     EXPECT_FALSE(picker.isVisible());
@@ -582,11 +583,11 @@ TEST_F(PickerTest, ClosingFromTheTitleBarUnloadsAndTheNextOpeningStartsParallel)
     first.close();
     EXPECT_TRUE(main->isEnabled());
     EXPECT_EQ(host->window(), nullptr);
-    EXPECT_EQ(main->List1->count(), 4);
+    EXPECT_EQ(view(*main).List1->count(), 4);
 
     FrmBrowse& second = open();
     EXPECT_NE(&second, &first);
-    EXPECT_EQ(texts(second.List1), texts(main->List1));
+    EXPECT_EQ(texts(second.List1), texts(view(*main).List1));
     EXPECT_EQ(second.lblSelected->text(), QStringLiteral("4 Selected"));
     EXPECT_TRUE(second.cmdOK->isEnabled());
     EXPECT_EQ(second.Dir1->path(), platform.documents());
@@ -595,20 +596,20 @@ TEST_F(PickerTest, ClosingFromTheTitleBarUnloadsAndTheNextOpeningStartsParallel)
     second.List1->selectAll();
     second.List1->item(1)->setSelected(false);
     second.cmdRemove->click();
-    EXPECT_EQ(texts(main->List1), QStringList{in("b.bmp")});
+    EXPECT_EQ(texts(view(*main).List1), QStringList{in("b.bmp")});
 }
 
 TEST_F(PickerTest, UnloadingWithAnEmptyListResetsTheMainWindowsDisplay) {
     FrmBrowse& picker = open();
-    main->Picture2->show();
-    main->lblThumbnail->hide();
-    main->lblFinished->show();
+    view(*main).Picture2->show();
+    view(*main).lblThumbnail->hide();
+    view(*main).lblFinished->show();
     picker.close();
-    EXPECT_EQ(main->Label21->text(), QStringLiteral("Selected File List"));
-    EXPECT_TRUE(main->Picture2->isHidden());
-    EXPECT_FALSE(main->lblThumbnail->isHidden());
-    EXPECT_TRUE(main->lblFinished->isHidden());
-    EXPECT_FALSE(main->lblSourceImage->isHidden());
+    EXPECT_EQ(view(*main).Label21->text(), QStringLiteral("Selected File List"));
+    EXPECT_TRUE(view(*main).Picture2->isHidden());
+    EXPECT_FALSE(view(*main).lblThumbnail->isHidden());
+    EXPECT_TRUE(view(*main).lblFinished->isHidden());
+    EXPECT_FALSE(view(*main).lblSourceImage->isHidden());
 }
 
 // ---- image buttons and drives ------------------------------------------------------------
@@ -656,18 +657,18 @@ TEST_F(PickerTest, AnUnreadableDriveFallsBackToTheFolderListsDrive) {
 // ---- ways in from the main window --------------------------------------------------------
 
 TEST_F(PickerTest, TheToolbarImageRestoresTheSourcePanelFirst) {
-    main->twips.setHeight(main->List1, 840);
-    main->frameani->show();
-    main->Label14->show();
-    main->txtSourcePath->show();
-    main->cmdBrowse2->hide();
+    view(*main).twips.setHeight(view(*main).List1, 840);
+    view(*main).frameani->show();
+    view(*main).Label14->show();
+    view(*main).txtSourcePath->show();
+    view(*main).cmdBrowse2->hide();
 
-    main->mnuAdd->trigger();
-    EXPECT_EQ(main->twips.height(main->List1), 1620);
-    EXPECT_TRUE(main->frameani->isHidden());
-    EXPECT_TRUE(main->Label14->isHidden());
-    EXPECT_TRUE(main->txtSourcePath->isHidden());
-    EXPECT_FALSE(main->cmdBrowse2->isHidden());
+    view(*main).mnuAdd->trigger();
+    EXPECT_EQ(view(*main).twips.height(view(*main).List1), 1620);
+    EXPECT_TRUE(view(*main).frameani->isHidden());
+    EXPECT_TRUE(view(*main).Label14->isHidden());
+    EXPECT_TRUE(view(*main).txtSourcePath->isHidden());
+    EXPECT_FALSE(view(*main).cmdBrowse2->isHidden());
     ASSERT_NE(host->window(), nullptr);
     EXPECT_TRUE(host->window()->isVisible());
     EXPECT_GE(platform.loop.tickCount(), 300u);
@@ -680,42 +681,42 @@ TEST_F(PickerTest, NoWayIntoThePickerDuringARunAndAnEmptiedQueueFinishes) {
     picker.Command2->click();  // Add All: four pictures, one of them no picture at all
     picker.cmdOK->click();
     const QString thumbs = platform.makeFolder(QStringLiteral("thumbs"));
-    main->txtDestName->setText(thumbs);
+    view(*main).txtDestName->setText(thumbs);
     main->show();
     main->Image2_Click();
-    ASSERT_TRUE(main->run.isActive());
+    ASSERT_TRUE(view(*main).run.isActive());
     platform.loop.advance(1000);  // the first picture is done
 
     QApplication::setActiveWindow(main.get());
-    main->mnuAdd->trigger();
-    testing_support::click(main->Image19);
+    view(*main).mnuAdd->trigger();
+    testing_support::click(view(*main).Image19);
     main->cmdBrowse2_Click();
     testing_support::pressAccessKey(main.get(), 's');
-    main->mnuFile->popup({0, 0});
-    testing_support::pressKey(main->mnuFile, Qt::Key_P, QStringLiteral("p"));
-    main->mnuFile->close();
+    view(*main).mnuFile->popup({0, 0});
+    testing_support::pressKey(view(*main).mnuFile, Qt::Key_P, QStringLiteral("p"));
+    view(*main).mnuFile->close();
     platform.loop.advance(50);
 
-    EXPECT_FALSE(main->mnuAdd->isEnabled());
+    EXPECT_FALSE(view(*main).mnuAdd->isEnabled());
     EXPECT_TRUE(picker.isHidden());
     EXPECT_TRUE(main->isEnabled());
-    EXPECT_FALSE(main->List1->isEnabled());
-    EXPECT_FALSE(main->txtDestName->isEnabled());
-    EXPECT_EQ(main->mnuProcess->text(), QStringLiteral("&Cancel Processing"));
-    EXPECT_EQ(main->List1->count(), 4);
+    EXPECT_FALSE(view(*main).List1->isEnabled());
+    EXPECT_FALSE(view(*main).txtDestName->isEnabled());
+    EXPECT_EQ(view(*main).mnuProcess->text(), QStringLiteral("&Cancel Processing"));
+    EXPECT_EQ(view(*main).List1->count(), 4);
 
     // Should the queue still be emptied under the run, the next tick reports and ends it.
-    main->List1->clear();
+    view(*main).List1->clear();
     picker.List1->clear();
     platform.loop.advance(2000);
-    EXPECT_FALSE(main->run.isActive());
+    EXPECT_FALSE(view(*main).run.isActive());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Corvel XP  --  Finished!  Images Processed: 1"));
-    EXPECT_EQ(main->lblFinished->text(), QStringLiteral("Finished Processing"));
+    EXPECT_EQ(view(*main).lblFinished->text(), QStringLiteral("Finished Processing"));
     EXPECT_EQ(QDir(thumbs).entryList(QDir::Files).size(), 1);
-    EXPECT_TRUE(main->mnuAdd->isEnabled());
+    EXPECT_TRUE(view(*main).mnuAdd->isEnabled());
 
     // After the run the picker opens again.
-    main->mnuAdd->trigger();
+    view(*main).mnuAdd->trigger();
     EXPECT_TRUE(picker.isVisible());
 }
 

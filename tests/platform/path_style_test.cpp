@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/path_style.h"
+#include "platform/path_style_qt.h"
 
 #include <QString>
 
@@ -68,24 +69,24 @@ TEST(PathStyle, SeparatorDriveAndRootRules) {
 TEST(PathStyle, WindowTextFollowsTheSameRules) {
     const PathStyle& p = PathStyle::posix();
     const PathStyle& w = PathStyle::windows();
-    EXPECT_EQ(p.join(QStringLiteral("/home/zoë/Bilder"), QStringLiteral("café.jpg")),
+    EXPECT_EQ(platform::join(p, QStringLiteral("/home/zoë/Bilder"), QStringLiteral("café.jpg")),
               QStringLiteral("/home/zoë/Bilder/café.jpg"));
-    EXPECT_EQ(p.withTrailingSeparator(QStringLiteral("/fotos/日本")),
+    EXPECT_EQ(platform::withTrailingSeparator(p, QStringLiteral("/fotos/日本")),
               QStringLiteral("/fotos/日本/"));
-    EXPECT_EQ(w.insertRoot(QStringLiteral("D:Ünter\\")), QStringLiteral("D:\\Ünter\\"));
-    EXPECT_TRUE(w.hasDrive(QStringLiteral("D:Ünter")));
-    EXPECT_TRUE(p.endsWithSeparator(QStringLiteral("/ü/")));
+    EXPECT_EQ(platform::insertRoot(w, QStringLiteral("D:Ünter\\")), QStringLiteral("D:\\Ünter\\"));
+    EXPECT_TRUE(platform::hasDrive(w, QStringLiteral("D:Ünter")));
+    EXPECT_TRUE(platform::endsWithSeparator(p, QStringLiteral("/ü/")));
 }
 
 TEST(PathStyle, PlaceholdersInBothStyles) {
-    EXPECT_EQ(PathStyle::windows().placeholderFolder(), "c:\\FilePath\\");
-    EXPECT_EQ(PathStyle::windows().placeholderFile(), "c:\\FilePath\\FileName");
-    EXPECT_EQ(PathStyle::posix().placeholderFolder(), "/FilePath/");
-    EXPECT_EQ(PathStyle::posix().placeholderFile(), "/FilePath/FileName");
-    EXPECT_TRUE(PathStyle::posix().isPlaceholder(QStringLiteral("/FilePath/")));
-    EXPECT_FALSE(PathStyle::posix().isPlaceholder(QStringLiteral("/FilePath")));
+    EXPECT_EQ(platform::placeholderFolder(PathStyle::windows()), "c:\\FilePath\\");
+    EXPECT_EQ(platform::placeholderFile(PathStyle::windows()), "c:\\FilePath\\FileName");
+    EXPECT_EQ(platform::placeholderFolder(PathStyle::posix()), "/FilePath/");
+    EXPECT_EQ(platform::placeholderFile(PathStyle::posix()), "/FilePath/FileName");
+    EXPECT_TRUE(platform::isPlaceholder(PathStyle::posix(), QStringLiteral("/FilePath/")));
+    EXPECT_FALSE(platform::isPlaceholder(PathStyle::posix(), QStringLiteral("/FilePath")));
     EXPECT_EQ(PathStyle::host().separator(), '/');
-    EXPECT_EQ(PathStyle::host().qSeparator(), QLatin1Char('/'));
+    EXPECT_EQ(platform::qSeparator(PathStyle::host()), QLatin1Char('/'));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // The about window: opened from the main window's information image and "Program &Info", and
 // closed by OK, by the desktop or by Escape.
 #include "startup/about_window.h"
+#include "support/frm_resize_test_view.h"
 
 #include "launcher/addresses.h"
 #include "launcher/launcher.h"
@@ -35,7 +36,6 @@ class AboutWindowTest : public StartupTest {
         StartupTest::SetUp();
         main = std::make_unique<FrmResize>(platform.services());
         main->onEndProgram = [] {};
-        installPicker(*main);
         host = about::installAbout(*main);
         main->Form_Load();
         platform.verifyAndReset();
@@ -44,7 +44,7 @@ class AboutWindowTest : public StartupTest {
     FrmSplash* about() const { return host->window(); }
     // Opens the about window from the image, as the user clicks it.
     FrmSplash* open() {
-        click(main->Image8);
+        click(view(*main).Image8);
         return about();
     }
     // The main window and the about window after a way out of it.
@@ -60,7 +60,7 @@ class AboutWindowTest : public StartupTest {
 };
 
 TEST_F(AboutWindowTest, OpensAfterThePressedLookAndHoldsTheMainWindow) {
-    ui::Image* Image14 = main->Image8->twin();
+    ui::Image* Image14 = view(*main).Image8->twin();
     bool pressed = false;
     bool openDuringPress = true;
     platform.loop.after(150, [&] {
@@ -91,8 +91,8 @@ TEST_F(AboutWindowTest, OpensAfterThePressedLookAndHoldsTheMainWindow) {
 }
 
 TEST_F(AboutWindowTest, EachOkStartsTheSplashProgramOnceAndGivesTheMainWindowBack) {
-    const std::function<void()> openers[] = {[this] { click(main->Image8); },
-                                             [this] { main->mnuInfo->trigger(); }};
+    const std::function<void()> openers[] = {[this] { click(view(*main).Image8); },
+                                             [this] { view(*main).mnuInfo->trigger(); }};
     int opened = 0;
     for (const auto& openIt : openers) {
         openIt();
@@ -109,14 +109,14 @@ TEST_F(AboutWindowTest, EachOkStartsTheSplashProgramOnceAndGivesTheMainWindowBac
 TEST_F(AboutWindowTest, TheMainWindowTakesNoInputWhileItIsOpen) {
     FrmSplash* window = open();
     ASSERT_NE(window, nullptr);
-    ui::Image* Image14 = main->Image8->twin();
+    ui::Image* Image14 = view(*main).Image8->twin();
     bool pressed = false;
     platform.loop.after(150, [&] { pressed = Image14->isVisible(); });
     const quint32 start = platform.loop.tickCount();
 
-    click(main->Image8);
-    main->mnuInfo->trigger();
-    click(main->Image19);  // the picker's way in
+    click(view(*main).Image8);
+    view(*main).mnuInfo->trigger();
+    click(view(*main).Image19);  // the picker's way in
     platform.loop.advance(300);
 
     EXPECT_FALSE(pressed);
@@ -128,7 +128,7 @@ TEST_F(AboutWindowTest, TheMainWindowTakesNoInputWhileItIsOpen) {
     click(window->cmdOk);
     expectClosed();
     // Input reaches the main window again: its menu entry opens the about window anew.
-    main->mnuInfo->trigger();
+    view(*main).mnuInfo->trigger();
     ASSERT_NE(about(), nullptr);
     EXPECT_NE(about(), window);
     EXPECT_TRUE(about()->isVisible());
@@ -227,10 +227,10 @@ TEST_F(StartupTest, WithoutAnAboutWindowTheMainWindowTakesInputAgainAtOnce) {
     FrmResize main(platform.services());
     main.onEndProgram = [] {};
     main.Form_Load();
-    click(main.Image8);
+    click(view(main).Image8);
     EXPECT_TRUE(main.isEnabled());
     EXPECT_EQ(main.indAbout, 0);
-    main.mnuInfo->trigger();
+    view(main).mnuInfo->trigger();
     EXPECT_TRUE(main.isEnabled());
 }
 

@@ -2,6 +2,8 @@
 // How the thumbnail maker comes up: the splash program first, ten seconds with nothing of the
 // program on screen, then the main window.
 #include "startup/startup_sequence.h"
+#include "picker/frm_browse.h"
+#include "support/frm_resize_test_view.h"
 
 #include "startup_fixture.h"
 
@@ -36,8 +38,10 @@ TEST_P(StartupSequenceTest, TheMainWindowComesTenSecondsAfterTheSplashStartWheth
     EXPECT_EQ(platform.loop.activeTimers(), 0);
 
     // The loaded main window has its ways into the picker and the about window.
-    EXPECT_TRUE(sequence.frmResize()->showPicker);
     EXPECT_TRUE(sequence.frmResize()->showAbout);
+    sequence.frmResize()->cmdBrowse2_Click();
+    ASSERT_NE(view(*sequence.frmResize()).picker.window(), nullptr);
+    EXPECT_TRUE(view(*sequence.frmResize()).picker.window()->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(SplashStart, StartupSequenceTest, ::testing::Bool(),

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "engine/jpeg_writer.h"
+#include "engine/qt/jpeg_encoder_qt.h"
 
-#include "engine/qimage_pixels.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 
 namespace engine {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "engine/sampling.h"
+#include "engine/qt/point_sampling_qt.h"
 
-#include "engine/qimage_pixels.h"
+#include "engine/qt/rgb_image_qt.h"
 
 namespace engine {
 

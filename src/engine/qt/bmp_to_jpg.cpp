@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "engine/bmp_to_jpg.h"
+#include "engine/qt/bmp_to_jpg.h"
 
-#include "engine/imaging.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/imaging.h"
 #include "options/thumbnail_options.h"
 
 #include <optional>

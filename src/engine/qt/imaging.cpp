@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "engine/imaging.h"
+#include "engine/qt/imaging.h"
 
-#include "engine/jpeg_writer.h"
 #include "engine/picture_limits.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/jpeg_encoder_qt.h"
 
 #include <cstdlib>
 #include <cstring>

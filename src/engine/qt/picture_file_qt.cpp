@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "engine/picture_loader.h"
+#include "engine/qt/picture_file_qt.h"
 
 #include "engine/picture_file.h"
 #include "engine/picture_limits.h"
-#include "engine/qt_conversions.h"
+#include "engine/qt/conversions_qt.h"
+#include "engine/qt/rgb_image_qt.h"
 
 namespace engine {
 
@@ -28,6 +29,10 @@ QImage loadPicture(const QString& path) {
         return {};
     }
     return picture;
+}
+
+QImage thumbnailOfFile(const QString& path, int callWidth, int callHeight) {
+    return toQImage(readThumbnail(nativePath(path), callWidth, callHeight));
 }
 
 }  // namespace engine

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/qimage_pixels.h"
+#include "engine/qt/rgb_image_qt.h"
 
 #include <cstring>
 
