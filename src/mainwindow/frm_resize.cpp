@@ -38,8 +38,7 @@ FrmResize::FrmResize(platform::Services services_, QWidget* parent)
       settings(services_.store),
       timerProcess(services_.loop, 2000),
       timerani(services_.loop, 300),
-      timerLblFinished(services_.loop, 1000),
-      timerTip(services_.loop, 1000) {
+      timerLblFinished(services_.loop, 1000) {
     createControls();
     connectHandlers();
 }
@@ -180,11 +179,11 @@ void FrmResize::connectHandlers() {
         {txtQuality, 5}, {Frame4, 6},     {txtwidth, 6},   {txtHeight, 6}, {Frame10, 7},
     };
     for (const auto& [area, step] : tipAreas) {
-        ui::onClick(area, [this, step = step] { tipStep(step); });
+        ui::onClick(area, [this, step = step] { tips.runStep(step); });
     }
 
     timerProcess.onTick([this] { timerProcess_Timer(); });
     timerani.onTick([this] { timerani_Timer(); });
     timerLblFinished.onTick([this] { timerLblFinished_Timer(); });
-    timerTip.onTick([this] { timerTip_Timer(); });
+    connectHoverTips();
 }

@@ -3,10 +3,12 @@
 
 #include "engine/thumbnail_plan.h"
 #include "launcher/launcher.h"
+#include "mainwindow/bubble.h"
 #include "mainwindow/frm_resize_chooser.h"
 #include "mainwindow/frm_resize_options.h"
 #include "mainwindow/frm_resize_output.h"
 #include "mainwindow/frm_resize_run.h"
+#include "mainwindow/frm_resize_tips.h"
 #include "options/thumbnail_options.h"
 #include "picker/picker_host.h"
 #include "picker/picker_owner.h"
@@ -34,6 +36,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // The main window. Its controls and flags carry the names the behaviour is described with, and
@@ -44,13 +47,15 @@
 // (frm_resize_options.cpp, its switches in FrmResizeOptionState), rendering and previews
 // (frm_resize_render.cpp), the commands the state allows (frm_resize_commands.cpp), the picker's
 // owner (frm_resize_picker.cpp), loading and shutdown (frm_resize_startup.cpp), options load and
-// save (frm_resize_settings.cpp) and the controls' design places (frm_resize_layout.cpp).
+// save (frm_resize_settings.cpp), the controls' design places (frm_resize_layout.cpp) and the
+// helper tips (FrmResizeTips, frm_resize_tips.*; the window's side in frm_resize_pending.cpp).
 // Other windows reach it only through the owner interfaces it implements (PickerOwner,
 // LauncherHost, AboutHost); tests through FrmResizeTestView.
 class FrmResize : public QMainWindow,
                   public LauncherHost,
                   public about::AboutHost,
-                  public PickerOwner {
+                  public PickerOwner,
+                  private TipsHost {
   public:
     explicit FrmResize(platform::Services services, QWidget* parent = nullptr);
     ~FrmResize() override;
@@ -155,13 +160,12 @@ class FrmResize : public QMainWindow,
     void mnuAdd_Click();
     void txtSourceFile_KeyPress(int keyAscii);
 
-    // ---- helper tips (not built yet), about window, help and web actions, visual theme --------
+    // ---- helper tips, about window, help and web actions, visual theme ------------------------
     void subRunTips();
     void subHideTipBubble();
     void imgHelperTips_Click();
     void imgHelperTips_Off_Click();
     void mnuTips_Click();
-    void timerTip_Timer();
     void Image8_Click();
     void mnuInfo_Click();
     void Image9_Click();
@@ -409,15 +413,12 @@ class FrmResize : public QMainWindow,
     platform::Timer timerProcess;
     platform::Timer timerani;
     platform::Timer timerLblFinished;
-    platform::Timer timerTip;
 
     // ---- window state (16-bit flags hold 0 or 1; indLoading and indMenuClick hold -1) ---------
     qint16 indoversize = 0;
     qint16 indLoading = 0;
     qint16 indGetSettings = 0;
     qint16 indFirstRun = 0;
-    qint16 indTips = 0;
-    qint16 indTipNumber = 0;
     qint16 indDirReady = 0;
     qint32 varIncrementer = 0;
     QString varDestination;
@@ -436,6 +437,24 @@ class FrmResize : public QMainWindow,
     FrmResizeChooser chooser{*this};
     FrmResizeOptionState optionState;
     PickerHost picker{*this, services};
+
+    // ---- the helper tips and their bubble (frm_resize_pending.cpp) --------------------------
+    FrmResizeTips tips{*this, services.loop, settings};
+    // Loaded on its first use, then kept: its ticker runs from then on.
+    std::unique_ptr<Bubble> bubble;
+    // The helper tips' view of the window.
+    QRect tipAnchorTwips(TipAnchor anchor) const override;
+    QPoint tipWindowTwips() const override;
+    bool tipWindowLoading() const override;
+    bool tipRunInProgress() const override;
+    bool tipChooserOpen() const override;
+    void placeBubble(QPoint topLeftTwips) override;
+    void showBubble() override;
+    void hideBubble() override;
+    bool bubbleVisible() const override;
+    Bubble& loadBubble();
+    // Pointer moves over the areas of the hover table show their tips.
+    void connectHoverTips();
 
     // frm_resize_layout.cpp
     void createControls();
@@ -481,7 +500,6 @@ class FrmResize : public QMainWindow,
     // flips its own check when chosen, before its handler can refuse the change.
     void showOptionsInMenus();
     void placeFileNameBox();
-    void tipStep(qint16 step);
 
     // frm_resize_picker.cpp
     // Whether the box holds more than nothing or a single space.

@@ -50,7 +50,7 @@ void FrmResize::cmdBrowse_Click() {
     if (run.isActive()) {
         return;
     }
-    if (indTips == 1) {
+    if (tips.indTips() == 1) {
         subHideTipBubble();
     }
     if (imgRedOff->isHidden()) {
@@ -74,7 +74,7 @@ void FrmResizeChooser::setOpen(bool open) {
 }
 
 void FrmResize::cmdSame_Click() {
-    if (indTips == 1) {
+    if (tips.indTips() == 1) {
         subHideTipBubble();
     }
     Image18_Click();
@@ -112,9 +112,7 @@ void FrmResize::cmdOk_Click() {
     settings.write(options::kPath, txtDestName->text());
     txtDestName->setToolTip(Dir1->path());
     strPathHolder = txtDestName->text();
-    if (indTips == 1 && indTipNumber == 3) {
-        subRunTips();
-    }
+    tips.runAtStep(3);
     List1->setFocus();
 }
 
@@ -124,9 +122,7 @@ void FrmResize::cmdCancel_Click() {
     run.chooserClosed();
     lblDestPath->hide();
     setDestinationEditable(true);
-    if (indTips == 1 && indTipNumber == 3) {
-        subRunTips();
-    }
+    tips.runAtStep(3);
     List1->setFocus();
 }
 

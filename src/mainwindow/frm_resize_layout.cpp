@@ -346,7 +346,7 @@ void FrmResize::createOptionsPanel() {
                     QStringLiteral("Save Thumbnails To Same Location As Original Pictures ON/OFF"));
     cmdOpen = make.button(Frame8, QStringLiteral("Op&en Folder"), {2160, 675, 1215, 285},
                           QStringLiteral("Open Save To Folder"));
-    cmdProcess = make.button(Frame8, QStringLiteral("&Process Thumbnails"), {120, 675, 3255, 285},
+    cmdProcess = make.button(Frame8, QStringLiteral("&Process Thumbnails"), {120, 675, 3250, 285},
                              QStringLiteral("Process Selected Pictures"));
     cmdProcess->hide();
 

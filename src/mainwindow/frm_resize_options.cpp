@@ -35,13 +35,6 @@ void FrmResize::showPressed(ui::ImageButton* image) {
     image->setPressed(false);
 }
 
-void FrmResize::tipStep(qint16 step) {
-    if (indTips == 1) {
-        indTipNumber = step;
-        subRunTips();
-    }
-}
-
 void FrmResize::setDestinationEditable(bool editable) {
     optionState.destinationEditable = editable;
     updateCommands();
@@ -167,7 +160,7 @@ void FrmResize::arrowClick(QLineEdit* box, ui::ImageButton* arrow, qint32& lastR
     } else {
         box->setText(QString::number(n - 1));
     }
-    tipStep(6);
+    tips.runStep(6);
 }
 
 // ---- type and quality -------------------------------------------------------------------------
@@ -212,7 +205,7 @@ void FrmResize::selectType(ui::OptionButton* chosen) {
     frameQuality->setEnabled(jpeg);
     lblPercent->setEnabled(jpeg);
     txtQuality->setEnabled(jpeg);
-    tipStep(5);
+    tips.runStep(5);
 }
 
 void FrmResize::mnujpg_Click() {
@@ -254,9 +247,7 @@ bool FrmResize::qualityKeyPress(int key) {
     // Each key sees the text as it was before it: 1, 0, 1 leaves 101, and the next key
     // turns that into 100.
     clampQuality();
-    if (indTips == 1 && indTipNumber == 5) {
-        subRunTips();
-    }
+    tips.runAtStep(5);
     return discard;
 }
 
@@ -318,7 +309,7 @@ void FrmResize::namingClick(QCheckBox* box) {
                                                  : settings.read(rule.letters));
         }
     }
-    tipStep(4);
+    tips.runStep(4);
 }
 
 void FrmResize::mnuPrefix_Click() {
@@ -452,7 +443,7 @@ void FrmResize::Image3_Click() {
     const bool on = !chkOverwrite->isChecked();
     chkOverwrite->setChecked(on);
     mnuOverwrite->setChecked(on);
-    tipStep(7);
+    tips.runStep(7);
     settings.write(kOverwrite, flagText(chkOverwrite->isChecked()));
 }
 
@@ -479,10 +470,8 @@ void FrmResize::Image18_Click() {
         lblSaveTo->show();
         lblPath->show();
     }
-    if (indTips == 1 && indTipNumber == 3) {
-        subRunTips();
-    }
-    tipStep(7);
+    tips.runAtStep(3);
+    tips.runStep(7);
 }
 
 void FrmResize::Image6_Click() {
@@ -493,7 +482,7 @@ void FrmResize::Image6_Click() {
     const bool on = !chkLandscape->isChecked();
     chkLandscape->setChecked(on);
     mnuLandscape->setChecked(on);
-    tipStep(7);
+    tips.runStep(7);
 }
 
 void FrmResize::chkOverwrite_Click() {

@@ -25,7 +25,7 @@ void FrmResize::cmdBrowse2_Click() {
     if (run.isActive()) {
         return;
     }
-    if (indTips == 1) {
+    if (tips.indTips() == 1) {
         subHideTipBubble();
     }
     List1->setEnabled(true);
@@ -51,7 +51,7 @@ void FrmResize::Image19_Click() {
         Label14->hide();
         txtSourcePath->hide();
         cmdBrowse2->show();
-        if (indTips == 1) {
+        if (tips.indTips() == 1) {
             subHideTipBubble();
         }
     }
@@ -161,19 +161,13 @@ void FrmResize::pickerDone() {
             QStringLiteral("Please Choose Destination Folder To Continue!"),
             platform::Icon::Exclamation);
     }
-    if (indTips == 1) {
-        indTipNumber = 2;
-        subRunTips();
-    }
+    tips.runStep(2);
     pickerOpen_ = false;
     updateCommands();
 }
 
 void FrmResize::pickerClosed(bool unloaded) {
-    if (indTips == 1) {
-        indTipNumber = 2;
-        subRunTips();
-    }
+    tips.runStep(2);
     pickerOpen_ = false;
     setEnabled(true);
     updateCommands();

@@ -99,7 +99,7 @@ void FrmResizeRun::Image2_Click() {
         w.cmdCancel_Click();  // the chooser's Close
     }
     w.clampQuality();
-    if (w.indTips == 1) {
+    if (w.tips.indTips() == 1) {
         w.subHideTipBubble();
     }
     if (w.chooser.isOpen()) {
@@ -264,8 +264,8 @@ void FrmResizeRun::startRun() {
     w.frameani->show();
     w.chooser.setOpen(false);
 
-    w.indTipsHolder = w.indTips;
-    w.indTips = 0;
+    w.indTipsHolder = w.tips.indTips();
+    w.tips.setIndTips(0);
     indCanceled = 0;
     varErrorCount = 0;
     loadFailures_ = 0;
@@ -578,9 +578,9 @@ void FrmResizeRun::finish(qint32 processed) {
     endRun(QStringLiteral("Finished Processing"));
 
     if (const auto tips = w.settings.readInt16(options::kTips)) {
-        w.indTips = *tips;
+        w.tips.setIndTips(*tips);
     }
-    if (w.indTips == 0) {
+    if (w.tips.indTips() == 0) {
         w.imgHelperTips_Off->show();
     }
     reportWriteFailures();
@@ -628,7 +628,7 @@ void FrmResizeRun::cancel() {
     if (w.settings.readInt16(options::kTips) == qint16{0}) {
         w.imgHelperTips_Off->show();
     }
-    w.indTips = w.indTipsHolder;
+    w.tips.setIndTips(w.indTipsHolder);
     w.List1->setFocus();
 }
 

@@ -30,11 +30,11 @@ void setCheck(QCheckBox* box, std::optional<qint16> value) {
 void FrmResize::subGetSettings() {
     indGetSettings = 1;
 
-    if (const auto tips = settings.readInt16(kTips)) {
-        indTips = *tips;
+    if (const auto stored = settings.readInt16(kTips)) {
+        tips.setIndTips(*stored);
     }
-    imgHelperTips_Off->setVisible(indTips != 1);
-    mnuTips->setChecked(indTips == 1);
+    imgHelperTips_Off->setVisible(tips.indTips() != 1);
+    mnuTips->setChecked(tips.indTips() == 1);
 
     // Brought into the boxes' ranges: a stored -3 or "nan" would be drawn, and written, as is.
     txtQuality->setText(settings.readQuality());

@@ -72,10 +72,7 @@ void FrmResize::Form_Load() {
                            "tips toolbar button."),
             QStringLiteral("New User Information"), Icon::Information);
     }
-    if (indTips == 1) {
-        indTipNumber = 1;
-        subRunTips();
-    }
+    tips.runStep(1);
     List1->setFocus();
 }
 
@@ -245,7 +242,7 @@ void FrmResize::endProgram() {
     timerProcess.setEnabled(false);
     timerani.setEnabled(false);
     timerLblFinished.setEnabled(false);
-    timerTip.setEnabled(false);
+    tips.subHideTipBubble();
     hide();
     if (onEndProgram) {
         onEndProgram();

@@ -35,7 +35,7 @@ constexpr QSize large{32, 32};
 constexpr QSize frame{73, 81};  // the error and preview pictures: 1095 x 1215 twips
 
 // One row per picture, in the order of Art.
-const std::array<Entry, 30> catalogue{{
+const std::array<Entry, 32> catalogue{{
     {Art::Background, {695, 314}, Face::None, {}, paint::paintBackground, {}},
     {Art::Browse,
      toolbar,
@@ -96,6 +96,8 @@ const std::array<Entry, 30> catalogue{{
     {Art::SplashMark, {21, 23}, Face::None, {}, paint::paintSplashMark, {}},
     {Art::SplashIcon, large, Face::None, {}, paint::paintSplashIcon, {}},
     {Art::MakerLogo, {137, 151}, Face::None, {}, paint::paintMakerLogo, {}},
+    {Art::BubbleBar, {221, 61}, Face::None, {}, paint::paintBubbleBar, {}},
+    {Art::BubbleMask, {234, 65}, Face::None, {}, paint::paintBubbleMask, {}},
 }};
 
 const Entry& entryFor(Art art) {

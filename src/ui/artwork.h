@@ -45,6 +45,9 @@ enum class Art {
     SplashMark,     // splash: the mark above the logo bar, 21 x 23
     SplashIcon,     // splash: its window icon, 32 x 32
     MakerLogo,      // about window: the maker's logo, 137 x 151 (2055 x 2265 twips)
+    BubbleBar,      // helper tip bubble: the dark bar with its arrow, 221 x 61 (3315 x 915)
+    BubbleMask,     // helper tip bubble: its outline, black on the magenta of the top-left
+                    // pixel, 234 x 65
 };
 
 // Where toolbar images come from. DesktopTheme takes the symbol of the desktop's icon theme

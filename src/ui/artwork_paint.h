@@ -129,5 +129,7 @@ void paintSplashStrip(QPainter& p);
 void paintSplashMark(QPainter& p);
 void paintSplashIcon(QPainter& p);
 void paintMakerLogo(QPainter& p);
+void paintBubbleBar(QPainter& p);
+void paintBubbleMask(QPainter& p);
 
 }  // namespace ui::paint

@@ -52,7 +52,11 @@ class ClickFilter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* widget = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::MouseButtonPress) {
-            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            // A press on a child is the child's: a frame inside a frame is not clicked twice
+            // when the inner one passes the press on to its container.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            pressed_ = mouse->button() == Qt::LeftButton &&
+                       widget->childAt(mouse->position().toPoint()) == nullptr;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const bool click = pressed_ && mouse->button() == Qt::LeftButton &&

@@ -32,7 +32,7 @@ void setCaption(QLabel* label, const QString& caption);
 void setWithTip(QLineEdit* box, const QString& text);
 
 // Runs `action` when the widget is clicked (pressed and released inside it with the left
-// button), for controls that have no click signal of their own.
+// button, not on one of its children), for controls that have no click signal of their own.
 void onClick(QWidget* widget, std::function<void()> action);
 
 // Runs `action` when a mouse button goes down on the widget, before the widget sees it.

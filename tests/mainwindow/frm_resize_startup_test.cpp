@@ -33,7 +33,7 @@ TEST_F(FrmResizeTest, FreshUserGetsEveryDefault) {
     EXPECT_EQ(view(w).lblPath->text(), "Choose Path");
     EXPECT_FALSE(view(w).lblPath->isHidden());
     EXPECT_TRUE(view(w).lblDestPath->isHidden());
-    EXPECT_EQ(view(w).indTips, 1);
+    EXPECT_EQ(view(w).tips.indTips(), 1);
     EXPECT_TRUE(view(w).mnuTips->isChecked());
     EXPECT_TRUE(view(w).imgHelperTips_Off->isHidden());
     EXPECT_FALSE(view(w).lblThumbnail->isHidden());
@@ -99,7 +99,7 @@ QString heightShown(const FrmResize& w) {
     return view(w).txtHeight->text();
 }
 QString tipsShown(const FrmResize& w) {
-    return QString::number(view(w).indTips) +
+    return QString::number(view(w).tips.indTips()) +
            (view(w).imgHelperTips_Off->isHidden() ? " on" : " off");
 }
 QString landscapeShown(const FrmResize& w) {

@@ -169,13 +169,10 @@ struct FrmResizeTestView {
     platform::Timer& timerProcess = w.timerProcess;
     platform::Timer& timerani = w.timerani;
     platform::Timer& timerLblFinished = w.timerLblFinished;
-    platform::Timer& timerTip = w.timerTip;
     qint16& indoversize = w.indoversize;
     qint16& indLoading = w.indLoading;
     qint16& indGetSettings = w.indGetSettings;
     qint16& indFirstRun = w.indFirstRun;
-    qint16& indTips = w.indTips;
-    qint16& indTipNumber = w.indTipNumber;
     qint16& indDirReady = w.indDirReady;
     qint32& varIncrementer = w.varIncrementer;
     QString& varDestination = w.varDestination;
@@ -185,6 +182,8 @@ struct FrmResizeTestView {
     QString& strPathHolder = w.strPathHolder;
     QString& txtPathText = w.txtPathText;
     qint16& indTipsHolder = w.indTipsHolder;
+    FrmResizeTips& tips = w.tips;
+    std::unique_ptr<Bubble>& bubble = w.bubble;
     FrmResizeRun& run = w.run;
     FrmResizeOutput& output = w.output;
     FrmResizeChooser& chooser = w.chooser;

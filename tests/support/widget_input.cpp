@@ -48,6 +48,13 @@ void click(QWidget* widget, QPoint at) {
     QApplication::sendEvent(widget, &release);
 }
 
+void movePointer(QWidget* widget, QPoint at) {
+    const QPointF local(at);
+    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
 QStringList texts(const QListWidget* list) {
     QStringList out;
     for (int row = 0; row < list->count(); ++row) {

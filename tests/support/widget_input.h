@@ -20,6 +20,9 @@ void pressKey(QWidget* widget, int key, const QString& text = {},
 // the application's shortcuts (access keys of buttons and menu titles) to the focus widget.
 void pressAccessKey(QWidget* window, char letter);
 void click(QWidget* widget, QPoint at = {-1, -1});  // the centre unless given
+// The pointer moves to `at` over the widget with no button held, as the window system
+// delivers it: the widget sees it only with mouse tracking on, else its parents may.
+void movePointer(QWidget* widget, QPoint at);
 
 // What a list shows, top to bottom.
 QStringList texts(const QListWidget* list);

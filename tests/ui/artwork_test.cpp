@@ -50,6 +50,8 @@ const Expected catalogue[] = {
     {Art::SplashMark, {21, 23}, false},
     {Art::SplashIcon, {32, 32}, false},
     {Art::MakerLogo, {137, 151}, false},
+    {Art::BubbleBar, {221, 61}, false},
+    {Art::BubbleMask, {234, 65}, false},
 };
 
 std::size_t colourCount(const QImage& image) {
