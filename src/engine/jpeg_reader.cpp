@@ -335,11 +335,7 @@ class JpegDecoder : public PictureDecoder {
     // Every column of a row comes out of the decoder anyway.
     bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
                 const RowSink& sink) override {
-        if (decoded_) {
-            return fail("decoded already");
-        }
-        decoded_ = true;
-        if (!checkRequest(rows, columns)) {
+        if (!startSingleDecode(rows, columns)) {
             return false;
         }
         // A multi-scan file is read whole into a buffer of its coefficients before the first
@@ -380,7 +376,6 @@ class JpegDecoder : public PictureDecoder {
     std::unique_ptr<Source> source_;
     jpeg::ErrorHandler handler_{};
     jpeg_decompress_struct codec_{};
-    bool decoded_ = false;
 };
 
 }  // namespace

@@ -49,6 +49,15 @@ class PictureDecoder {
     }
     // Checks `rows` and `columns` against the size.
     bool checkRequest(const std::vector<int>& rows, const std::vector<int>* columns);
+    // The start of decode() for a codec that streams its file once: a second call is refused,
+    // then the request is checked.
+    bool startSingleDecode(const std::vector<int>& rows, const std::vector<int>* columns) {
+        if (decodeStarted_) {
+            return fail("decoded already");
+        }
+        decodeStarted_ = true;
+        return checkRequest(rows, columns);
+    }
 
     // The pixel as it is handed over: laid over black unless transparency is kept.
     Rgb delivered(Rgb pixel) const { return keepTransparency_ ? pixel : flattened(pixel, kBlack); }
@@ -59,6 +68,9 @@ class PictureDecoder {
     bool keepTransparency_ = false;
     std::vector<std::uint8_t> colourProfile_;
     std::string error_;
+
+  private:
+    bool decodeStarted_ = false;
 };
 
 // A decoder whose open(std::string* error) has read the header; null when that failed, and then

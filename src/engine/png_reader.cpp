@@ -246,11 +246,7 @@ class PngDecoder : public PictureDecoder {
 
     bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
                 const RowSink& sink) override {
-        if (decoded_) {
-            return fail("decoded already");
-        }
-        decoded_ = true;
-        if (!checkRequest(rows, columns)) {
+        if (!startSingleDecode(rows, columns)) {
             return false;
         }
         int passes = 1;
@@ -309,7 +305,6 @@ class PngDecoder : public PictureDecoder {
     PngInput input_{};
     png_structp png_ = nullptr;
     png_infop info_ = nullptr;
-    bool decoded_ = false;
 };
 
 }  // namespace

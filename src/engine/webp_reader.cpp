@@ -81,11 +81,7 @@ class WebpDecoder : public PictureDecoder {
 
     bool decode(const std::vector<int>& rows, const std::vector<int>* columns,
                 const RowSink& sink) override {
-        if (decoded_) {
-            return fail("decoded already");
-        }
-        decoded_ = true;
-        if (!checkRequest(rows, columns)) {
+        if (!startSingleDecode(rows, columns)) {
             return false;
         }
         const std::int64_t pixelBytes = std::int64_t(size_.width()) * size_.height() * 4;
@@ -200,7 +196,6 @@ class WebpDecoder : public PictureDecoder {
 
     std::unique_ptr<ByteSource> bytes_;
     std::vector<std::uint8_t> data_;  // the start of the file, or all of it
-    bool decoded_ = false;
 };
 
 }  // namespace
