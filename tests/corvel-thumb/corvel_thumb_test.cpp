@@ -32,6 +32,7 @@
 #include "engine/qt/point_sampling_qt.h"
 #include "engine/qt/rgb_image_qt.h"
 #include "support/scripted_dialogs.h"
+#include "support/test_platform.h"
 #include "support/virtual_event_loop.h"
 
 namespace {
@@ -201,10 +202,7 @@ TEST_F(CorvelThumb, TaggedPhotosComeOutUpright) {
     const int length = int(payload.size()) + 2;
     jpeg.insert(2, QByteArray("\xFF\xE1") + char(length >> 8) + char(length & 0xFF) + payload);
     const QString photo = at("photo.jpg");
-    QFile file(photo);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(jpeg);
-    file.close();
+    testing_support::writeFile(photo, jpeg);
 
     ASSERT_EQ(run({"--mode", "fit", "-s", "100x100", "-t", "bmp", "-o", at("up"), photo}).status,
               0);
@@ -275,10 +273,7 @@ TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
     const QByteArray jpeg = withIccSegment(bytesOf(plainPath), adobeRgbProfile());
     const QByteArray payload = iccPayload(adobeRgbProfile());
     const QString photo = at("photo.jpg");
-    QFile file(photo);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(jpeg);
-    file.close();
+    testing_support::writeFile(photo, jpeg);
 
     ASSERT_EQ(run({"-t", "bmp", "-o", at("srgb"), photo}).status, 0);
     const QRgb converted = QImage(at("srgb/photo.bmp")).pixel(20, 20);
@@ -299,10 +294,7 @@ TEST_F(CorvelThumb, EmbeddedColourProfilesAreConvertedToSrgb) {
     QByteArray damaged = jpeg;
     damaged.replace(damaged.indexOf("ICC_PROFILE") + 14, 40, QByteArray(40, '\x5A'));
     const QString broken = at("broken.jpg");
-    QFile brokenFile(broken);
-    ASSERT_TRUE(brokenFile.open(QIODevice::WriteOnly));
-    brokenFile.write(damaged);
-    brokenFile.close();
+    testing_support::writeFile(broken, damaged);
     ASSERT_EQ(run({"-t", "bmp", "-o", at("broken"), broken}).status, 0);
     EXPECT_NEAR(qRed(QImage(at("broken/broken.bmp")).pixel(20, 20)), 144, 6);
 }
@@ -315,10 +307,7 @@ TEST_F(CorvelThumb, DisplayP3PhotosLandOnTheirSrgbColours) {
     const QByteArray jpeg =
         withIccSegment(bytesOf(plain("plain.jpg", QColor(187, 105, 62), 40, 40)), profile);
     const QString photo = at("p3.jpg");
-    QFile file(photo);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(jpeg);
-    file.close();
+    testing_support::writeFile(photo, jpeg);
 
     ASSERT_EQ(run({"-t", "png", "-o", at("srgb"), photo}).status, 0);
     const QRgb converted = QImage(at("srgb/p3.png")).pixel(20, 20);
@@ -397,10 +386,8 @@ TEST_F(CorvelThumb, TransparencyIsKeptOrLaidOverTheBackground) {
     ASSERT_TRUE(WebPEncode(&config, &picture));
     WebPPictureFree(&picture);
     const QString webp = at("in/art.webp");
-    QFile webpFile(webp);
-    ASSERT_TRUE(webpFile.open(QIODevice::WriteOnly));
-    webpFile.write(reinterpret_cast<const char*>(writer.mem), qint64(writer.size));
-    webpFile.close();
+    testing_support::writeFile(
+        webp, QByteArray(reinterpret_cast<const char*>(writer.mem), qsizetype(writer.size)));
     WebPMemoryWriterClear(&writer);
 
     // The thumbnail as the engine samples it, transparency and all.
@@ -462,15 +449,10 @@ TEST_F(CorvelThumb, WebpQualityAndDamagedNewFormats) {
 
     const QByteArray whole = bytesOf(source);
     const QString cut = at("cut.png");
-    QFile cutFile(cut);
-    ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
-    cutFile.write(whole.left(whole.size() / 2));
-    cutFile.close();
+    testing_support::writeFile(cut, whole.left(whole.size() / 2));
     const QString riff = at("junk.webp");
-    QFile riffFile(riff);
-    ASSERT_TRUE(riffFile.open(QIODevice::WriteOnly));
-    riffFile.write(QByteArray("RIFF\x40\0\0\0WEBPVP8 ", 16) + QByteArray(60, 'z'));
-    riffFile.close();
+    testing_support::writeFile(riff,
+                               QByteArray("RIFF\x40\0\0\0WEBPVP8 ", 16) + QByteArray(60, 'z'));
     const Outcome outcome = run({"-o", at("bad"), cut, riff});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_TRUE(outcome.err.contains(cut + ": damaged PNG")) << outcome.err.toStdString();
@@ -530,10 +512,7 @@ TEST_F(CorvelThumb, ExistingOutputIsSkippedUnlessOverwrite) {
     const QString source = picture("photo.jpg", 40, 30);
     QDir().mkpath(at("out"));
     const QString existing = at("out/photo.jpg");
-    QFile file(existing);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("old thumbnail");
-    file.close();
+    testing_support::writeFile(existing, "old thumbnail");
 
     // A re-run: what exists is skipped, counted apart, and is no failure.
     const Outcome skipped = run({"-o", at("out"), source, picture("next.jpg", 40, 30)});
